@@ -1,0 +1,38 @@
+#include "gradientwidget.h"
+
+#include <QPainter>
+
+GradientWidget::GradientWidget(QWidget* parent) : GradientWidget(kGameWindowGradient, parent) {}
+
+GradientWidget::GradientWidget(const GradientColours& colours, QWidget* parent)
+    : QWidget(parent), m_colours(colours) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void GradientWidget::setGradient(const GradientColours& colours) {
+    m_colours = colours;
+    m_image = QImage();
+    update();
+}
+
+void GradientWidget::resizeEvent(QResizeEvent* event) {
+    m_image = QImage();
+    QWidget::resizeEvent(event);
+}
+
+void GradientWidget::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    const QSize outer = GradientOuterSize(this);
+    if (m_image.isNull() || m_imageOuter != outer || m_image.devicePixelRatio() != ratio ||
+        m_image.deviceIndependentSize().toSize() != size()) {
+        m_image = QImage(size() * ratio, QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(ratio);
+        m_image.fill(Qt::black);
+        QPainter imagePainter(&m_image);
+        PaintGradient(imagePainter, outer, m_colours.colourA, m_colours.colourB,
+                      m_colours.direction);
+        m_imageOuter = outer;
+    }
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_image);
+}
