@@ -1,0 +1,158 @@
+#include "gamelayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace gamelayout {
+
+namespace {
+
+double roundHalfEven(double value) {
+    const double down = std::floor(value);
+    const double fraction = value - down;
+    if (fraction != 0.5)
+        return fraction < 0.5 ? down : down + 1.0;
+    return std::fmod(down, 2.0) == 0.0 ? down : down + 1.0;
+}
+
+// Controls hold positions as single-precision values and never a negative size.
+double single(double value) {
+    return static_cast<float>(value);
+}
+
+QRectF rect(double left, double top, double width, double height) {
+    return QRectF(single(left), single(top), single(std::max(width, 0.0)),
+                  single(std::max(height, 0.0)));
+}
+
+double right(const QRectF& r) {
+    return r.left() + r.width();
+}
+double bottom(const QRectF& r) {
+    return r.top() + r.height();
+}
+
+int fitFont(int size, const QString& text, double height, const TextHeightMeasurer& textHeight) {
+    size = std::max(size, kSmallestFontSize);
+    while (size > kSmallestFontSize && textHeight(size, text) > height)
+        --size;
+    return size;
+}
+
+} // namespace
+
+int LayoutTwips(int pixels, double twipsPerPixel) {
+    return static_cast<int>(roundHalfEven(pixels * twipsPerPixel));
+}
+
+GameLayout PositionControls(const LayoutInput& in, const TextHeightMeasurer& textHeight) {
+    const double W = in.winWidth;
+    const double H = in.winHeight;
+    const LayoutDesign& d = in.design;
+    GameLayout out;
+
+    // 1-2: the number panel; it measures in the slots' font.
+    out.Picture4 = rect(H * 0.01, W * 0.01, W - W * 0.02, W * 0.3);
+    const QRectF& p4 = out.Picture4;
+
+    // 3-4: the target panel over the upper part of Picture4, and its frame.
+    {
+        const double height = single(p4.height() * 0.7);
+        out.Picture3 =
+            rect((p4.width() - d.picture3Width) / 2, p4.top() / 2, d.picture3Width, height);
+    }
+    const QRectF& p3 = out.Picture3;
+    out.Picture2 = rect(150, 150, p3.width() - 300, p3.height() - 300);
+
+    // 5-6: the target label and its font.
+    out.lbTarget = rect(30, 30, out.Picture2.width() - 60, out.Picture2.height() - 60);
+    out.targetFontSize =
+        fitFont(in.targetFontSize, QStringLiteral("999"), out.lbTarget.height(), textHeight);
+
+    // 7-9: the six number slots along the bottom of Picture4.
+    {
+        const double height = single(p4.height() - p3.height() - 30);
+        const double top = single(p4.height() - height - 60);
+        const double width = single((p4.width() - 230) / 6);
+        out.Label2[0] = rect(30, top, width, height);
+    }
+    out.numberFontSize =
+        fitFont(in.numberFontSize, QStringLiteral("100"), out.Label2[0].height(), textHeight);
+    for (size_t i = 1; i < out.Label2.size(); ++i) {
+        const QRectF& first = out.Label2[0];
+        out.Label2[i] = rect(out.Label2[i - 1].left() + first.width() + 30, first.top(),
+                             first.width(), first.height());
+    }
+
+    // 10-13: instructions, and the answer row that takes their place after a round.
+    const double belowPanel = bottom(p4) + 60;
+    out.lbinst = rect(p4.left(), belowPanel, W * 0.67, d.lbinstHeight);
+    out.cmdAnswer = rect(p4.left(), belowPanel, d.cmdAnswerWidth, d.cmdAnswerHeight);
+    out.LBa = rect(right(out.cmdAnswer) + 60,
+                   out.cmdAnswer.top() + (out.cmdAnswer.height() - d.lbaHeight) / 2, d.lbaWidth,
+                   d.lbaHeight);
+    out.cmdVarify = rect(out.LBa.left(), out.cmdAnswer.top(), d.cmdVarifyWidth, d.cmdVarifyHeight);
+
+    // 14-15: ten columns of pick buttons; the third row holds four.
+    {
+        const double top = bottom(out.lbinst);
+        const double height = single((H - top - in.capB - in.menuH - 120) / 3);
+        out.btnPick[0] = rect(p4.left(), top, (W * 0.67 + 30) / 10, height);
+    }
+    const QRectF& pick0 = out.btnPick[0];
+    for (size_t i = 1; i < out.btnPick.size(); ++i) {
+        if (i < 10) {
+            const QRectF& before = out.btnPick[i - 1];
+            out.btnPick[i] = rect(right(before) + 30, pick0.top(), pick0.width(), pick0.height());
+        } else {
+            const QRectF& above = out.btnPick[i - 10];
+            out.btnPick[i] = rect(above.left(), above.top() + pick0.height() + 30, pick0.width(),
+                                  pick0.height());
+        }
+    }
+
+    // 16: the round button fills the rest of the third row.
+    {
+        const QRectF& last = out.btnPick[23];
+        const double left = single(right(last) + 30);
+        out.Command1 = rect(left, last.top(), right(out.btnPick[19]) - left, last.height());
+    }
+
+    // 17: the clock takes the space right of the grid, below Picture4.
+    {
+        const double height = single(bottom(out.Command1) - bottom(p4));
+        const double width = single(right(p4) - right(out.Command1));
+        out.cp1 = rect(right(p4) - width, bottom(p4), width, height);
+        const double widthPx = out.cp1.width() / in.twipsPerPixelX;
+        const double heightPx = out.cp1.height() / in.twipsPerPixelY;
+        const double side = widthPx < heightPx ? widthPx : heightPx;
+        out.cp1Radius = std::max(0, static_cast<int>(roundHalfEven((side - 20) / 2)));
+    }
+
+    // 18: the answer list over the grid, left of the clock.
+    {
+        const double top = single(bottom(out.cmdAnswer) + 100);
+        out.List1 = rect(out.cmdAnswer.left(), top, out.cp1.left() - out.cmdAnswer.left() - 200,
+                         out.Command1.top() - top - 50);
+    }
+    return out;
+}
+
+ResizeGuard GuardResize(WindowShowState state, QSize outerPixels) {
+    ResizeGuard guard;
+    switch (state) {
+    case WindowShowState::Minimised:
+        return guard;
+    case WindowShowState::Maximised:
+        guard.layout = true;
+        return guard;
+    case WindowShowState::Normal:
+        break;
+    }
+    guard.layout = true;
+    guard.outerPixels = outerPixels.expandedTo(kMinimumWindowPixels);
+    guard.resize = guard.outerPixels != outerPixels;
+    return guard;
+}
+
+} // namespace gamelayout

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QRectF>
+#include <QSize>
+#include <QString>
+#include <QtGlobal>
+#include <array>
+#include <functional>
+
+// The main window's layout arithmetic: window size in, control rectangles (twips) out.
+namespace gamelayout {
+
+// Sizes (twips) that the layout keeps as designed; chosen for an 800 x 600 window at
+// 15 twips per pixel.
+struct LayoutDesign {
+    double picture3Width = 4800;  // 320 px: room for "999" in the fitted target font
+    double lbinstHeight = 495;    // 33 px: one line of bold 18 pt
+    double cmdAnswerWidth = 3000; // 200 px: "Show Answer(s)" in bold 18 pt
+    double cmdAnswerHeight = 615; // 41 px
+    double lbaWidth = 4200;       // 280 px: "Search Stopped at combination ..." in bold 12 pt
+    double lbaHeight = 375;       // 25 px
+    double cmdVarifyWidth = 2400; // 160 px: "Validate" in bold 18 pt
+    double cmdVarifyHeight = 615; // 41 px
+};
+
+struct LayoutInput {
+    int winWidth = 0;  // W: the window's outer width, twips
+    int winHeight = 0; // H: the window's outer height, twips
+    int capB = 0;      // caption-bar height allowance, twips
+    int menuH = 0;     // menu-bar height, twips
+    double twipsPerPixelX = 15;
+    double twipsPerPixelY = 15;
+    int targetFontSize = 120; // current point size of lbTarget (and Picture2)
+    int numberFontSize = 72;  // current point size of Label2 (and Picture4)
+    LayoutDesign design;
+};
+
+// Height in twips of `text` set in the font at `pointSize` points.
+using TextHeightMeasurer = std::function<double(int pointSize, const QString& text)>;
+
+// Slot background, 0x00BBGGRR (red 6, green 120, blue 255).
+inline constexpr quint32 kSlotBackColour = 0xFF7806;
+inline constexpr int kSmallestFontSize = 1;
+
+// Rectangles in twips, each relative to its container: Picture2 in Picture3, lbTarget in
+// Picture2, Label2 in Picture4, everything else in the window's client area.
+struct GameLayout {
+    QRectF Picture4;
+    QRectF Picture3;
+    QRectF Picture2;
+    QRectF lbTarget;
+    std::array<QRectF, 6> Label2;
+    QRectF lbinst;
+    QRectF cmdAnswer;
+    QRectF LBa;
+    QRectF cmdVarify;
+    std::array<QRectF, 24> btnPick;
+    QRectF Command1;
+    QRectF cp1;
+    int cp1Radius = 0; // pixels
+    QRectF List1;
+    int targetFontSize = 0; // fitted point size for lbTarget
+    int numberFontSize = 0; // fitted point size for Label2(0..5)
+};
+
+// Places every control of the main window in proportion to its outer size. Fonts only
+// shrink: each fit starts from the current size and stops at kSmallestFontSize.
+GameLayout PositionControls(const LayoutInput& input, const TextHeightMeasurer& textHeight);
+
+// Pixels -> twips as the layout's W and H are taken: rounded, ties to even.
+int LayoutTwips(int pixels, double twipsPerPixel);
+
+enum class WindowShowState { Normal, Minimised, Maximised };
+
+inline constexpr QSize kMinimumWindowPixels{800, 600};
+
+struct ResizeGuard {
+    bool resize = false; // set the window's outer size to `outerPixels` first
+    QSize outerPixels;
+    bool layout = false; // then run PositionControls
+};
+
+// A normal window below 800 x 600 pixels is set back to that size; a maximised one is laid
+// out as it is; a minimised one is left alone.
+ResizeGuard GuardResize(WindowShowState state, QSize outerPixels);
+
+} // namespace gamelayout
