@@ -45,6 +45,15 @@ int LayoutTwips(int pixels, double twipsPerPixel) {
     return static_cast<int>(roundHalfEven(pixels * twipsPerPixel));
 }
 
+QRect TwipsToPixels(const QRectF& twips, double twipsPerPixelX, double twipsPerPixelY) {
+    const auto px = [](double v, double per) { return static_cast<int>(std::lround(v / per)); };
+    const int left = px(twips.left(), twipsPerPixelX);
+    const int top = px(twips.top(), twipsPerPixelY);
+    const int right = px(twips.left() + twips.width(), twipsPerPixelX);
+    const int bottom = px(twips.top() + twips.height(), twipsPerPixelY);
+    return QRect(left, top, std::max(right - left, 0), std::max(bottom - top, 0));
+}
+
 GameLayout PositionControls(const LayoutInput& in, const TextHeightMeasurer& textHeight) {
     const double W = in.winWidth;
     const double H = in.winHeight;

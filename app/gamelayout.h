@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QRectF>
 #include <QSize>
 #include <QString>
@@ -69,6 +70,9 @@ GameLayout PositionControls(const LayoutInput& input, const TextHeightMeasurer& 
 
 // Pixels -> twips as the layout's W and H are taken: rounded, ties to even.
 int LayoutTwips(int pixels, double twipsPerPixel);
+
+// A twips rectangle in pixels; the edges are rounded, so neighbours keep their gaps.
+QRect TwipsToPixels(const QRectF& twips, double twipsPerPixelX, double twipsPerPixelY);
 
 enum class WindowShowState { Normal, Minimised, Maximised };
 

@@ -15,6 +15,12 @@ void GradientWidget::setGradient(const GradientColours& colours) {
     update();
 }
 
+void GradientWidget::setMeasuresWindowFrame(bool on) {
+    m_measureWindowFrame = on;
+    m_image = QImage();
+    update();
+}
+
 void GradientWidget::resizeEvent(QResizeEvent* event) {
     m_image = QImage();
     QWidget::resizeEvent(event);
@@ -22,7 +28,7 @@ void GradientWidget::resizeEvent(QResizeEvent* event) {
 
 void GradientWidget::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
-    const QSize outer = GradientOuterSize(this);
+    const QSize outer = GradientOuterSize(m_measureWindowFrame ? window() : this);
     if (m_image.isNull() || m_imageOuter != outer || m_image.devicePixelRatio() != ratio ||
         m_image.deviceIndependentSize().toSize() != size()) {
         m_image = QImage(size() * ratio, QImage::Format_RGB32);

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 // A backdrop that paints its own gradient, measured on its own size (a window's frame size
-// when it is a top-level window). The painted image is kept until the size or colours change.
+// when it is a top-level window). The painted image is kept until the sizes or colours change.
 class GradientWidget : public QWidget {
     Q_OBJECT
 
@@ -17,12 +17,18 @@ public:
     GradientColours gradient() const { return m_colours; }
     void setGradient(const GradientColours& colours);
 
+    // Measure the bands on the top-level window's frame instead of this widget, as a
+    // backdrop that fills a window's client area (for example a main window's central widget).
+    bool measuresWindowFrame() const { return m_measureWindowFrame; }
+    void setMeasuresWindowFrame(bool on);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     GradientColours m_colours{kGameWindowGradient};
+    bool m_measureWindowFrame = false;
     QImage m_image;
     QSize m_imageOuter;
 };

@@ -169,6 +169,24 @@ TEST(GuardResize, KeepsANormalWindowAtLeast800By600) {
     }
 }
 
+TEST(TwipsToPixels, RoundsEdgesSoNeighboursKeepTheirGaps) {
+    const GameLayout l = PositionControls(windowOf(800, 600), lineHeight);
+    struct Row {
+        const char* name;
+        QRectF twips;
+        QRect pixels;
+    };
+    const Row rows[] = {
+        {"Picture4", l.Picture4, QRect(6, 8, 784, 240)},
+        {"Label2_0", l.Label2[0], QRect(2, 166, 128, 70)},
+        {"Label2_1", l.Label2[1], QRect(132, 166, 128, 70)},
+        {"Label2_5", l.Label2[5], QRect(653, 166, 128, 70)},
+        {"btnPick_1", l.btnPick[1], QRect(62, 285, 54, 90)},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(TwipsToPixels(row.twips, 15, 15), row.pixels) << row.name;
+}
+
 TEST(LayoutTwips, RoundsTiesToEven) {
     EXPECT_EQ(LayoutTwips(800, 15), 12000);
     EXPECT_EQ(LayoutTwips(1, 12.5), 12);

@@ -175,4 +175,23 @@ TEST(GradientWidget, ChildPaintsItsGradientOverItsOwnSize) {
     EXPECT_EQ(recoloured.pixelColor(150, 599), colourOf(kCheckerGradient.colourB));
 }
 
+TEST(GradientWidget, ClientBackdropMeasuresTheWindowFrame) {
+    QWidget window;
+    window.resize(300, 600);
+    auto* backdrop = new GradientWidget(kGameWindowGradient, &window);
+    backdrop->setMeasuresWindowFrame(true);
+    backdrop->setGeometry(0, 20, 300, 580); // below a 20-pixel menu bar
+    const QImage shot = backdrop->grab().toImage();
+    const QSize outer = GradientOuterSize(&window);
+    ASSERT_EQ(outer, QSize(300, 600));
+    const auto fills = PlanGradient(outer, kGameWindowGradient.colourA, kGameWindowGradient.colourB,
+                                    GradientVertical);
+    // Drawing starts at the client's top, so the bottom 20 rows of the plan are cut off:
+    // the lowest visible row is band 10, not colour B.
+    EXPECT_EQ(fills[10].rect, QRect(0, 578, 300, 2));
+    EXPECT_EQ(shot.pixelColor(150, 579), fills[10].colour);
+    EXPECT_NE(shot.pixelColor(150, 579), colourOf(kGameWindowGradient.colourB));
+    EXPECT_EQ(shot.pixelColor(150, 0), colourOf(kGameWindowGradient.colourA));
+}
+
 } // namespace
