@@ -1,0 +1,86 @@
+#pragma once
+
+#include "combine.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace solver {
+
+class SolverHost;
+
+// How one value of a search was made: a bare number (op 0) or value[left] op value[right],
+// indices into the same pool of values and recipes. Texts are rendered only for answers.
+struct Recipe {
+    std::int16_t left;
+    std::int16_t right;
+    std::uint8_t op;
+    bool swapped; // the right operand is written first
+};
+
+// Appends the text of entry `index` of a pool: its decimal digits for a bare number, else the
+// bracketed texts of its operands joined by the operator.
+void AppendStepText(const std::int32_t* values, const Recipe* recipes, int index, std::string& out);
+
+// The exhaustive search over a fixed family of expression shapes of six numbers. One object
+// serves a whole run; it is not re-entrant: no second search may start inside a running one.
+class Solver {
+public:
+    using Numbers = std::array<std::int32_t, 6>;
+
+    // Levels 0..5 of a chain over six numbers hold at most 1 + 4 + 16 + 64 + 256 + 1024 values.
+    static constexpr int kChainCapacity = 1365;
+
+    explicit Solver(SolverHost& host);
+    virtual ~Solver() = default;
+    Solver(const Solver&) = delete;
+    Solver& operator=(const Solver&) = delete;
+
+    // Searches RoundNumbers[0..5] (positive, in descending order; missing ones count as 0) for
+    // every expression equal to target and adds each to the host's list, then writes the report
+    // and the answer button's caption. CombinationCount is not reset here: the caller zeroes it.
+    void SearchAnswers(std::span<const std::int32_t> RoundNumbers, std::int32_t target);
+
+    void SearchPairs(int first, const Numbers& RoundNumbers, std::int32_t target);
+    void SplitOthers(int k, const Numbers& arranged, std::int32_t target);
+    void PermuteOthers(int k, const Numbers& arranged, std::int32_t target);
+    virtual void TryChain(const Numbers& ordering, std::int32_t target);
+    virtual void TryTrees(const Numbers& ordering, std::int32_t target);
+    virtual void TryPairOfPairs(const Numbers& twoPairs, std::int32_t target);
+
+    // Empties the chain cache; done for every pair.
+    void ResetChain();
+    // Text of chain cache entry 0 <= index < ChainSize.
+    std::string ChainText(int index) const;
+
+    // Shared with the window: it clears SearchGoOn to stop a running search and zeroes
+    // CombinationCount before each search.
+    bool SearchGoOn = true;
+    std::int32_t CombinationCount = 0;
+
+    std::int16_t PickDepth = -1;
+    Numbers Arranged{};
+    Numbers TwoPairs{};
+    Numbers Ordering{};
+    std::array<std::int16_t, 4> Picked{};
+
+    // Chain cache: entries 0..ChainSize-1, level after level, each with the recipe of its text;
+    // the six bare numbers of the current ordering follow at kChainCapacity. The last level of a
+    // chain is never extended or read back, so it is only tested against the target and not kept
+    // once earlier levels hold more than two entries.
+    std::array<std::int32_t, kChainCapacity + 6> ChainValues{};
+    std::array<Recipe, kChainCapacity + 6> ChainRecipes{};
+    int ChainSize = 1;
+    std::array<std::int16_t, 6> LevelEnd{};
+    Numbers PrevOrdering{};
+
+private:
+    void ShowProgress();
+    void Report(const std::int32_t* values, const Recipe* recipes, int left, int right, int op);
+
+    SolverHost& m_host;
+};
+
+} // namespace solver
