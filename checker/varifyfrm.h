@@ -1,0 +1,53 @@
+#pragma once
+
+#include "checkerkeypad.h"
+
+#include <QDialog>
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// The modal checker window: the six numbers and the target on a keypad with which the player
+// rebuilds a calculation. Opening: construct (or call setNumberCaption for 0..5 and
+// appendTargetText), then exec(). It hands nothing back.
+class VarifyFrm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit VarifyFrm(QWidget* parent = nullptr);
+    // numberCaptions: the six numbers, largest first; targetText: the target as shown.
+    VarifyFrm(const std::array<QString, checker::kNumberKeyCount>& numberCaptions,
+              const QString& targetText, QWidget* parent = nullptr);
+
+    // index 0..5; other indices are ignored.
+    void setNumberCaption(int index, const QString& caption);
+    // lbTarget reads "Target = " followed by everything appended.
+    void appendTargetText(const QString& text);
+
+    const std::array<QPushButton*, checker::kKeyCount>& btn1() const { return m_btn1; }
+    QPushButton* cmdBack() const { return m_cmdBack; }
+    QPushButton* ButtonEx1() const { return m_buttonEx1; }
+    QLabel* Lbasw() const { return m_lbasw; }
+    QLabel* lbTarget() const { return m_lbTarget; }
+    const checker::CheckerKeypad& keypad() const { return m_keypad; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void btn1_Click(int index);
+    void cmdBack_Click();
+    void ButtonEx1_Click();
+    void showKeypad();
+
+    checker::CheckerKeypad m_keypad;
+    std::array<QPushButton*, checker::kKeyCount> m_btn1{};
+    QPushButton* m_cmdBack = nullptr;
+    QPushButton* m_buttonEx1 = nullptr;
+    QLabel* m_lbasw = nullptr;
+    QLabel* m_lbTarget = nullptr;
+    QWidget* m_picture1 = nullptr;
+};

@@ -1,0 +1,209 @@
+#include "checkerkeypad.h"
+#include "expression.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+namespace {
+
+using namespace checker;
+
+// Number keys of a round with 75 50 10 6 3 1 and target 449.
+enum : int { N75 = 0, N50, N10, N6, N3, N1 };
+
+CheckerKeypad roundKeypad(const char* target = "449") {
+    CheckerKeypad keypad;
+    const char* numbers[] = {"75", "50", "10", "6", "3", "1"};
+    for (int i = 0; i < kNumberKeyCount; ++i)
+        keypad.setNumberCaption(i, numbers[i]);
+    keypad.appendTargetText(target);
+    return keypad;
+}
+
+void press(CheckerKeypad& keypad, const std::vector<int>& keys) {
+    for (int key : keys)
+        keypad.pressKey(key);
+}
+
+std::string enabledKeys(const CheckerKeypad& keypad) {
+    std::string flags;
+    for (int k = 0; k < kKeyCount; ++k)
+        flags += keypad.isKeyEnabled(k) ? '1' : '0';
+    return flags;
+}
+
+constexpr const char* kLoadKeys = "1111111011110";
+constexpr const char* kResetKeys = "1111111111110";
+constexpr const char* kNoKeys = "0000000000000";
+
+TEST(CheckerKeypadTest, LoadState) {
+    const CheckerKeypad keypad = roundKeypad();
+    EXPECT_EQ(enabledKeys(keypad), kLoadKeys);
+    EXPECT_FALSE(keypad.isBackEnabled());
+    EXPECT_EQ(keypad.LastKey(), kNoKey);
+    EXPECT_EQ(keypad.KeyHistory(), std::vector<std::int16_t>{0});
+    EXPECT_EQ(keypad.targetCaption(), "Target = 449");
+    EXPECT_EQ(keypad.target(), 449);
+}
+
+TEST(CheckerKeypadTest, KeysOutOfTurnAreIgnored) {
+    CheckerKeypad keypad = roundKeypad();
+    press(keypad, {KeyMultiply, KeyClose, KeyEquals});
+    EXPECT_EQ(keypad.display(), "");
+    EXPECT_FALSE(keypad.isBackEnabled());
+    press(keypad, {N6, N75, KeyOpen});
+    EXPECT_EQ(keypad.display(), "6");
+    EXPECT_TRUE(keypad.isKeyEnabled(N75));
+    press(keypad, {KeyMultiply, KeyMultiply, N75});
+    EXPECT_EQ(keypad.display(), "6×75");
+    EXPECT_EQ(keypad.KeyHistory(), (std::vector<std::int16_t>{0, N6, KeyMultiply, N75}));
+}
+
+TEST(CheckerKeypadTest, EqualsWaitsForBalancedBrackets) {
+    CheckerKeypad keypad = roundKeypad();
+    press(keypad, {KeyOpen, N6});
+    EXPECT_FALSE(keypad.isKeyEnabled(KeyEquals));
+    EXPECT_TRUE(keypad.isKeyEnabled(KeyClose));
+    press(keypad, {KeyClose});
+    EXPECT_TRUE(keypad.isKeyEnabled(KeyEquals));
+    EXPECT_FALSE(keypad.isKeyEnabled(KeyClose));
+
+    // A ")" without "(" after a number is taken and unbalances the counts.
+    CheckerKeypad stray = roundKeypad();
+    stray.pressReset();
+    press(stray, {N3, KeyClose});
+    EXPECT_EQ(stray.display(), "3)");
+    EXPECT_FALSE(stray.isKeyEnabled(KeyEquals));
+}
+
+TEST(CheckerKeypadTest, RefusedCloseLeavesEqualsDisabled) {
+    CheckerKeypad keypad = roundKeypad();
+    keypad.pressReset();
+    press(keypad, {N6, KeyMultiply, KeyClose});
+    EXPECT_EQ(keypad.display(), "6×");
+    EXPECT_FALSE(keypad.isKeyEnabled(KeyClose));
+    EXPECT_FALSE(keypad.isKeyEnabled(KeyEquals));
+}
+
+TEST(CheckerKeypadTest, StrayCloseThenMultiplyEndsWithAMessage) {
+    CheckerKeypad keypad = roundKeypad();
+    keypad.pressReset();
+    press(keypad, {N3, KeyClose, KeyAdd, KeyOpen, N10, KeyMultiply, N6});
+    ASSERT_TRUE(keypad.isKeyEnabled(KeyEquals));
+    keypad.pressKey(KeyEquals);
+    EXPECT_EQ(keypad.display(), "3)+(10×6 = " + std::string(kBracketsResult));
+    EXPECT_EQ(enabledKeys(keypad), kNoKeys);
+}
+
+struct StopRow {
+    const char* name;
+    std::vector<int> keys;
+    const char* line;
+    std::string_view result;
+    friend void PrintTo(const StopRow& row, std::ostream* os) { *os << row.name; }
+};
+
+class StoppedAttemptTest : public testing::TestWithParam<StopRow> {};
+
+TEST_P(StoppedAttemptTest, LeavesOnlyResetAndResetWorks) {
+    CheckerKeypad keypad = roundKeypad();
+    press(keypad, GetParam().keys);
+    keypad.pressKey(KeyEquals);
+    const std::string stopped =
+        GetParam().line + std::string(" = ") + std::string(GetParam().result);
+    EXPECT_EQ(keypad.display(), stopped);
+    EXPECT_EQ(enabledKeys(keypad), kNoKeys);
+    EXPECT_FALSE(keypad.isBackEnabled());
+    keypad.pressBack();
+    EXPECT_EQ(keypad.display(), stopped);
+
+    keypad.pressReset();
+    EXPECT_EQ(keypad.display(), "");
+    EXPECT_EQ(enabledKeys(keypad), kResetKeys);
+    EXPECT_FALSE(keypad.isBackEnabled());
+    EXPECT_EQ(keypad.LastKey(), kNoKey);
+    EXPECT_EQ(keypad.KeyHistory().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, StoppedAttemptTest,
+    testing::Values(StopRow{"NonInteger", {N75, KeyDivide, N10}, "75÷10", kNonIntegerResult},
+                    StopRow{"DivisionByZeroInBracket",
+                            {N75, KeyDivide, KeyOpen, N10, KeySubtract, N6, KeySubtract, N3,
+                             KeySubtract, N1, KeyClose},
+                            "75÷(10-6-3-1)",
+                            kDivideByZeroResult},
+                    StopRow{"DigitsRunOverLargestValue",
+                            {KeyOpen, N75, KeyMultiply, N50, KeyMultiply, N10, KeyClose, N6},
+                            "(75×50×10)6",
+                            kOutOfRangeResult}),
+    [](const testing::TestParamInfo<StopRow>& info) { return std::string(info.param.name); });
+
+TEST(CheckerKeypadTest, MissWithAllNumbersUsedEndsTheLine) {
+    CheckerKeypad keypad = roundKeypad();
+    press(keypad,
+          {N75, KeyAdd, N50, KeyAdd, N10, KeyAdd, N6, KeyAdd, N3, KeySubtract, N1, KeyEquals});
+    EXPECT_EQ(keypad.display(), "75+50+10+6+3-1 = 143");
+    EXPECT_TRUE(keypad.isBackEnabled());
+    // The finished line takes no more operators and no second "=".
+    press(keypad, {KeyAdd, KeyEquals});
+    EXPECT_EQ(keypad.display(), "75+50+10+6+3-1 = 143");
+
+    keypad.pressBack();
+    EXPECT_EQ(keypad.display(), "75+50+10+6+3-1");
+    EXPECT_EQ(keypad.LastKey(), N1);
+    keypad.pressBack();
+    EXPECT_EQ(keypad.display(), "75+50+10+6+3-");
+    EXPECT_TRUE(keypad.isKeyEnabled(N1));
+}
+
+TEST(CheckerKeypadTest, NegativeIntermediateCarriesOn) {
+    CheckerKeypad keypad = roundKeypad();
+    press(keypad, {N3, KeySubtract, N6, KeyEquals});
+    EXPECT_EQ(keypad.display(), "3-6 = -3\n-3");
+    keypad.pressKey(KeyEquals);
+    EXPECT_EQ(keypad.display(), "3-6 = -3\n-3");
+    press(keypad, {KeyMultiply, N10, KeyEquals});
+    EXPECT_EQ(keypad.display(), "3-6 = -3\n-3×10 = -30\n-30");
+}
+
+TEST(CheckerKeypadTest, BackWalksTheHistory) {
+    CheckerKeypad keypad = roundKeypad();
+    press(keypad, {KeyOpen, N6, KeyMultiply, N3, KeyClose});
+    ASSERT_EQ(keypad.display(), "(6×3)");
+
+    struct Step {
+        const char* display;
+        std::int16_t lastKey;
+        bool closeOn;
+        bool equalsOn;
+    };
+    const Step steps[] = {{"(6×3", N3, true, false},
+                          {"(6×", KeyMultiply, true, false},
+                          {"(6", N6, true, false},
+                          {"(", KeyOpen, true, false},
+                          {"", kNoKey, false, false}};
+    for (const Step& step : steps) {
+        keypad.pressBack();
+        EXPECT_EQ(keypad.display(), step.display);
+        EXPECT_EQ(keypad.LastKey(), step.lastKey) << step.display;
+        EXPECT_EQ(keypad.isKeyEnabled(KeyClose), step.closeOn) << step.display;
+        EXPECT_EQ(keypad.isKeyEnabled(KeyEquals), step.equalsOn) << step.display;
+    }
+    EXPECT_FALSE(keypad.isBackEnabled());
+    EXPECT_TRUE(keypad.isKeyEnabled(N6));
+    EXPECT_TRUE(keypad.isKeyEnabled(N3));
+}
+
+TEST(CheckerKeypadTest, BackOverAnOperatorReenablesEquals) {
+    CheckerKeypad keypad = roundKeypad();
+    press(keypad, {N6, KeyMultiply, N75, KeySubtract});
+    EXPECT_FALSE(keypad.isKeyEnabled(KeyEquals));
+    keypad.pressBack();
+    EXPECT_EQ(keypad.display(), "6×75");
+    EXPECT_TRUE(keypad.isKeyEnabled(KeyEquals));
+}
+
+} // namespace

@@ -1,0 +1,104 @@
+#include "expression.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+namespace {
+
+using namespace checker;
+
+struct Row {
+    const char* name;
+    const char* display;
+    std::string_view expected;
+    friend void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
+};
+
+std::string rowName(const testing::TestParamInfo<Row>& info) {
+    return info.param.name;
+}
+
+class EvaluateTest : public testing::TestWithParam<Row> {};
+
+TEST_P(EvaluateTest, GivesTheValueOfTheCurrentLine) {
+    EXPECT_EQ(Evaluate(GetParam().display), GetParam().expected);
+}
+
+// Lines are written as the keypad writes them: "×" and "÷" signs, ASCII "-".
+INSTANTIATE_TEST_SUITE_P(
+    WorkedValues, EvaluateTest,
+    testing::Values(
+        Row{"MultiplyBindsBeforeDivide", "8÷4×2", "1"}, Row{"MultiplyThenDivide", "2×3÷6", "1"},
+        Row{"DivisionsLeftToRight", "12÷4÷3", "1"}, Row{"AddAndSubtractLeftToRight", "10-3+2", "9"},
+        Row{"InexactDivision", "7÷2", kNonIntegerResult},
+        Row{"InexactDivisionInBracket", "(7÷2)×2", kNonIntegerResult},
+        Row{"BracketAlone", "(4+3)", "7"}, Row{"NumberAloneIsNoCalculation", "25", ""},
+        Row{"NegativeResult", "3-5", "-2"}, Row{"NegativeBracketTimesNumber", "(3-5)×4", "-8"},
+        Row{"BracketReplacedWhereItStands", "(5-2)×25-2", "73"},
+        Row{"BracketThenMultiplyThenDivide", "6×(75-25)÷3+1", "101"},
+        Row{"DigitsRunOnAfterBracket", "(4+3)5", "75"},
+        Row{"MultiplicationWraps", "100×75×5", "-28036"},
+        Row{"OnlyTheCurrentLineCounts", "6×75 = 450\n450-1", "449"}),
+    rowName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Mended, EvaluateTest,
+    testing::Values(Row{"NegativeBracketAfterMultiply", "2×(3-5)", "-4"},
+                    Row{"NegativeBracketAfterSubtract", "10-(3-5)", "12"},
+                    Row{"NegativeBracketAfterDivide", "2÷(3-5)", "-1"},
+                    Row{"NegativeBracketAfterAdd", "7+(3-5)", "5"},
+                    Row{"NegativeLineStartTimesNumber", "3-5 = -2\n-2×4", "-8"},
+                    Row{"NegativeLineStartMinusBracket", "3-5 = -2\n-2-(1+2)", "-5"},
+                    Row{"NegativeNumberAloneIsNoCalculation", "3-5 = -2\n-2", ""},
+                    Row{"SmallestValueReadBack", "-32768-1", "32767"},
+                    Row{"SmallestValueOverMinusOneWraps", "-32768÷(0-1)", "-32768"},
+                    Row{"SubtractionWraps", "(0-30000)-5000", "30536"},
+                    Row{"DivisionByZeroInBracket", "10÷(5-5)", kDivideByZeroResult},
+                    Row{"ZeroOverZero", "(5-5)÷(5-5)", kDivideByZeroResult},
+                    Row{"DigitRunAtLargestValue", "(1+2)2767", "32767"},
+                    Row{"DigitRunOverLargestValue", "(1+2)2768", kOutOfRangeResult},
+                    Row{"DigitRunInsideBracket", "((100×75)5)+1", kOutOfRangeResult},
+                    Row{"StrayCloseBeforeMultiply", "3)+(4×5", kBracketsResult},
+                    Row{"StrayCloseBeforeAdd", "3)+(4+5", kBracketsResult},
+                    Row{"UnclosedBracket", "(4+3", kBracketsResult}),
+    rowName);
+
+TEST(AddBracketsTest, GroupsTheFirstMultiplicationElseTheFirstDivision) {
+    EXPECT_EQ(Add_brackets("8/4*2"), "8/(4*2)");
+    EXPECT_EQ(Add_brackets("3+4*5-1"), "3+(4*5)-1");
+    EXPECT_EQ(Add_brackets("12/4/3"), "(12/4)/3");
+    EXPECT_EQ(Add_brackets("10-3+2"), "10-3+2");
+}
+
+TEST(AddBracketsTest, KeepsASignWithItsNumber) {
+    EXPECT_EQ(Add_brackets("2*-2"), "(2*-2)");
+    EXPECT_EQ(Add_brackets("3+-2*4"), "3+(-2*4)");
+    EXPECT_EQ(Add_brackets("-2/4-1"), "(-2/4)-1");
+}
+
+TEST(WorkItOutTest, WorksStrictlyLeftToRight) {
+    EXPECT_EQ(work_it_out("3+4*5"), "35");
+    EXPECT_EQ(work_it_out("10--2"), "12");
+    EXPECT_EQ(work_it_out("-2"), "-2");
+    EXPECT_EQ(work_it_out("25"), "25");
+}
+
+TEST(WorkItOutTest, ReportsWhatIsNotANumber) {
+    EXPECT_EQ(work_it_out("7/2+1"), kNoneInteger);
+    EXPECT_EQ(work_it_out("5/0"), kDivideByZero);
+    EXPECT_EQ(work_it_out("40000"), kOutOfRange);
+    EXPECT_EQ(work_it_out("1+32768"), kOutOfRange);
+}
+
+TEST(EvaluateTest, EveryStopResultAsksForReset) {
+    for (std::string_view result :
+         {kNonIntegerResult, kDivideByZeroResult, kOutOfRangeResult, kBracketsResult}) {
+        EXPECT_TRUE(isStopResult(result)) << result;
+        EXPECT_EQ(result.front(), '\n');
+    }
+    EXPECT_FALSE(isStopResult("449"));
+}
+
+} // namespace
