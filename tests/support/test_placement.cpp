@@ -38,10 +38,4 @@ TEST(CentreForm, PutsTheWindowInTheMiddleOfThePrimaryScreen) {
     EXPECT_LE(std::abs(frame.center().y() - screen.center().y()), 1);
 }
 
-TEST(GetScreenSize, ReportsThePrimaryScreenInPixels) {
-    const QSize size = GetScreenSize();
-    EXPECT_EQ(size, QGuiApplication::primaryScreen()->size());
-    EXPECT_FALSE(size.isEmpty());
-}
-
 } // namespace
