@@ -21,16 +21,30 @@ double perPixel(bool horizontal) {
     return dpi > 0.0 ? kTwipsPerInch / dpi : kDefaultPerPixel;
 }
 
-int roundToInt(double v) { return static_cast<int>(std::lround(v)); }
+int roundToInt(double v) {
+    return static_cast<int>(std::lround(v));
+}
 
 } // namespace
 
-double perPixelX() { return perPixel(true); }
-double perPixelY() { return perPixel(false); }
+double perPixelX() {
+    return perPixel(true);
+}
+double perPixelY() {
+    return perPixel(false);
+}
 
-int fromPixelsX(double pixels) { return roundToInt(pixels * perPixelX()); }
-int fromPixelsY(double pixels) { return roundToInt(pixels * perPixelY()); }
-int toPixelsX(double t) { return roundToInt(t / perPixelX()); }
-int toPixelsY(double t) { return roundToInt(t / perPixelY()); }
+int fromPixelsX(double pixels) {
+    return roundToInt(pixels * perPixelX());
+}
+int fromPixelsY(double pixels) {
+    return roundToInt(pixels * perPixelY());
+}
+int toPixelsX(double t) {
+    return roundToInt(t / perPixelX());
+}
+int toPixelsY(double t) {
+    return roundToInt(t / perPixelY());
+}
 
 } // namespace twips

@@ -1,0 +1,41 @@
+#include "clocksound.h"
+
+#include <QFile>
+#include <QSoundEffect>
+#include <QUrl>
+
+ClockSound::ClockSound() = default;
+ClockSound::~ClockSound() {
+    stop();
+}
+
+void ClockSound::load(const QString& resourcePath) {
+    m_image.clear();
+    m_resourcePath.clear();
+    QFile file(resourcePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    m_image = file.readAll();
+    if (!m_image.startsWith("RIFF")) {
+        m_image.clear();
+        return;
+    }
+    m_resourcePath = resourcePath;
+}
+
+void ClockSound::play() {
+    if (m_resourcePath.isEmpty())
+        return;
+    if (!m_effect) {
+        // Created on first use: an audio backend is only touched when a clip is played.
+        m_effect = std::make_unique<QSoundEffect>();
+        m_effect->setSource(QUrl(QStringLiteral("qrc") + m_resourcePath));
+    }
+    m_effect->stop();
+    m_effect->play();
+}
+
+void ClockSound::stop() {
+    if (m_effect)
+        m_effect->stop();
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// On systems where windows need a display server, tells whether one can be reached before
+// the GUI is started. Returns an empty text when the game can open its window, else a
+// one-line explanation of how to run it.
+QString missingDisplayMessage(const QString& programPath);

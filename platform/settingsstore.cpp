@@ -1,0 +1,133 @@
+#include "settingsstore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace {
+
+QString defaultBaseDir() {
+    const QString fromEnv = qEnvironmentVariable("TALLYRUN_SETTINGS_DIR");
+    if (!fromEnv.isEmpty())
+        return fromEnv;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+bool keyFileUsable(const QString& file) {
+    const QFileInfo info(file);
+    return info.isFile() && info.isReadable();
+}
+
+// Names that QSettings would read as group separators or escapes are not setting names here.
+bool validName(const QString& name) {
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+}
+
+SettingRead readValue(const QVariant& stored) {
+    SettingRead read;
+    switch (stored.typeId()) {
+    case QMetaType::QString: {
+        const QString text = stored.toString();
+        bool ok = false;
+        const qlonglong number = text.toLongLong(&ok);
+        if (ok && number >= INT32_MIN && number <= INT32_MAX)
+            read.value = static_cast<std::int32_t>(number);
+        else
+            read.value = text;
+        return read;
+    }
+    case QMetaType::QByteArray: {
+        const QByteArray bytes = stored.toByteArray();
+        if (bytes.size() != 4) {
+            read.status = -1;
+            return read;
+        }
+        std::uint32_t v = 0;
+        for (int i = 3; i >= 0; --i)
+            v = (v << 8) | static_cast<std::uint8_t>(bytes[i]);
+        read.value = static_cast<std::int32_t>(v);
+        return read;
+    }
+    default:
+        read.status = -1; // lists and other variants are no type of ours
+        return read;
+    }
+}
+
+} // namespace
+
+SettingsStore::SettingsStore(QString baseDir)
+    : m_baseDir(baseDir.isEmpty() ? defaultBaseDir() : std::move(baseDir)) {}
+
+QString SettingsStore::fileForKey(const QString& path) const {
+    QStringList parts = path.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    if (!parts.isEmpty() &&
+        parts.first().compare(QLatin1String("Software"), Qt::CaseInsensitive) == 0)
+        parts.removeFirst();
+    if (parts.isEmpty())
+        return {};
+    for (const QString& part : parts) {
+        if (part == QLatin1String(".") || part == QLatin1String("..") ||
+            part.contains(QLatin1Char('/')))
+            return {};
+    }
+    const QString app = parts.takeLast();
+    QString dir = m_baseDir;
+    for (const QString& part : parts)
+        dir += QLatin1Char('/') + part;
+    return dir + QLatin1Char('/') + app + QStringLiteral(".conf");
+}
+
+void SettingsStore::CreateSettingsKey(const QString& path) const {
+    const QString file = fileForKey(path);
+    if (file.isEmpty() || QFileInfo::exists(file))
+        return;
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QFile f(file);
+    if (f.open(QIODevice::WriteOnly))
+        f.close();
+}
+
+void SettingsStore::PutSettingValue(const QString& path, const QString& name,
+                                    const SettingValue& value, int type) const {
+    const QString file = fileForKey(path);
+    if (file.isEmpty() || !validName(name) || !keyFileUsable(file))
+        return;
+    QVariant stored;
+    if (type == String) {
+        if (const auto* text = std::get_if<QString>(&value))
+            stored = *text;
+        else if (const auto* number = std::get_if<std::int32_t>(&value))
+            stored = QString::number(*number);
+        else
+            stored = QString();
+    } else if (type == Binary || type == DWord) {
+        std::int32_t number = 0;
+        if (const auto* n = std::get_if<std::int32_t>(&value))
+            number = *n;
+        else if (const auto* text = std::get_if<QString>(&value))
+            number = text->toInt();
+        stored = QString::number(number);
+    } else {
+        return;
+    }
+    QSettings settings(file, QSettings::IniFormat);
+    settings.setValue(name, stored);
+    settings.sync();
+}
+
+SettingRead SettingsStore::GetSettingValue(const QString& path, const QString& name) const {
+    const QString file = fileForKey(path);
+    if (file.isEmpty() || !keyFileUsable(file))
+        return {-1, {}};
+    if (!validName(name))
+        return {kNoSuchValue, {}};
+    const QSettings settings(file, QSettings::IniFormat);
+    const QVariant stored = settings.value(name);
+    if (!stored.isValid())
+        return {kNoSuchValue, {}};
+    return readValue(stored);
+}

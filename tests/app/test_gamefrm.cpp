@@ -1,0 +1,223 @@
+#include "bkcprog.h"
+#include "gamefrm.h"
+#include "test_support.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SoundLog {
+    const GameFrm* window = nullptr;
+    std::vector<int> playedAt; // ClockCount when play() was called
+    int stops = 0;
+    bool loaded = false;
+};
+
+class FakeSound final : public SoundSink {
+public:
+    explicit FakeSound(SoundLog& log) : m_log(log) {}
+    void load(const QString& path) override {
+        m_log.loaded = path == QStringLiteral(":/WAVE/Figurello30");
+    }
+    void play() override { m_log.playedAt.push_back(m_log.window->ClockCount); }
+    void stop() override { ++m_log.stops; }
+
+private:
+    SoundLog& m_log;
+};
+
+class GameFrmTest : public testing::Test {
+protected:
+    void open(int roundSeconds = 30, bool noSounds = false) {
+        settings.RoundSeconds = static_cast<std::int16_t>(roundSeconds);
+        settings.NoSounds = noSounds;
+        GameFrm::Services services;
+        services.settings = &settings;
+        services.store = &store;
+        services.random = std::make_unique<SeededRandom>(42);
+        services.rollPause = [this] { ++pauses; };
+        services.sound = std::make_unique<FakeSound>(sound);
+        window = std::make_unique<GameFrm>(std::move(services));
+        sound.window = window.get();
+        window->show();
+    }
+
+    void pickSix() {
+        for (int i : {20, 21, 0, 1, 10, 2})
+            QTest::mouseClick(window->btnPick[static_cast<std::size_t>(i)], Qt::LeftButton);
+    }
+
+    void tick(int n) {
+        for (int i = 0; i < n; ++i)
+            window->Timer1_Timer();
+    }
+
+    void clickRound() { QTest::mouseClick(window->Command1, Qt::LeftButton); }
+
+    QTemporaryDir dir;
+    SettingsStore store{dir.path()};
+    GameSettings settings;
+    SoundLog sound;
+    int pauses = 0;
+    std::unique_ptr<GameFrm> window;
+};
+
+TEST_F(GameFrmTest, LoadsIntoThePickingState) {
+    open();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("The Tallyrun"));
+    QStringList menu;
+    for (QAction* action : window->menuBar()->actions())
+        menu << action->text();
+    EXPECT_EQ(menu, (QStringList{"E&xit", "&Setting", "&Manual setup", "&About"}));
+    EXPECT_EQ(window->Command1->text(), QStringLiteral("START"));
+    EXPECT_FALSE(window->Command1->isEnabled());
+    EXPECT_TRUE(window->cmdAnswer->isHidden());
+    EXPECT_TRUE(window->cmdVarify->isHidden());
+    EXPECT_TRUE(window->List1->isHidden());
+    EXPECT_TRUE(window->LBa->isHidden());
+    EXPECT_EQ(window->btnPick.size(), 24u);
+    EXPECT_EQ(window->Label2.size(), 6u);
+    EXPECT_EQ(window->Timer1->interval(), 1000);
+    EXPECT_EQ(window->cp1->max(), 60);
+    EXPECT_EQ(window->cp1->value(), 0);
+    EXPECT_FALSE(window->cp1->showValue());
+    EXPECT_TRUE(sound.loaded);
+    testsupport::saveScreenshot(window.get(), QStringLiteral("game-picking"));
+}
+
+TEST_F(GameFrmTest, SixPicksSortTheSlotsAndEnableStart) {
+    open();
+    const RoundDeal& deal = window->deal();
+    std::vector<std::int32_t> chosen;
+    for (int i : {20, 21, 0, 1, 10, 2})
+        chosen.push_back(deal.tag(i));
+    QTest::mouseClick(window->btnPick[20], Qt::LeftButton);
+    EXPECT_EQ(window->Label2[0]->text(), QString::number(chosen[0]));
+    EXPECT_TRUE(window->btnPick[20]->isHidden());
+    QTest::mouseClick(window->btnPick[0], Qt::LeftButton);
+    EXPECT_EQ(window->Label2[5]->text(), QString::number(chosen[2]));
+    EXPECT_FALSE(window->Command1->isEnabled());
+
+    for (int i : {21, 1, 10, 2})
+        QTest::mouseClick(window->btnPick[static_cast<std::size_t>(i)], Qt::LeftButton);
+    std::sort(chosen.rbegin(), chosen.rend());
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(window->Label2[static_cast<std::size_t>(i)]->text(),
+                  QString::number(chosen[static_cast<std::size_t>(i)]));
+    for (QPushButton* button : window->btnPick)
+        EXPECT_TRUE(button->isHidden());
+    EXPECT_TRUE(window->lbinst->isHidden());
+    EXPECT_TRUE(window->Command1->isEnabled());
+    EXPECT_EQ(window->Command1->text(), QStringLiteral("START"));
+}
+
+TEST_F(GameFrmTest, AWholeRoundToTimeUp) {
+    open();
+    pickSix();
+    clickRound();
+    EXPECT_EQ(pauses, 50);
+    EXPECT_EQ(window->Command1->text(), QStringLiteral("STOP"));
+    EXPECT_TRUE(window->Command1->isEnabled());
+    EXPECT_TRUE(window->Timer1->isActive());
+    const int target = window->lbTarget->text().toInt();
+    EXPECT_GE(target, 101);
+    EXPECT_LE(target, 999);
+
+    tick(29);
+    EXPECT_EQ(window->cp1->value(), 29);
+    EXPECT_EQ(window->Command1->text(), QStringLiteral("STOP"));
+    tick(1);
+    EXPECT_EQ(window->Command1->text(), QStringLiteral("PLAY AGAIN"));
+    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_EQ(window->cp1->value(), 30);
+    EXPECT_EQ(window->ClockCount, 0);
+    EXPECT_FALSE(window->cmdAnswer->isHidden());
+    EXPECT_FALSE(window->cmdVarify->isHidden());
+    EXPECT_EQ(window->cmdAnswer->text(), QStringLiteral("Show Answer(s)"));
+    EXPECT_EQ(sound.playedAt, std::vector<int>{0}); // on the first tick
+    EXPECT_EQ(sound.stops, 0);                      // time-up lets the music end by itself
+    testsupport::saveScreenshot(window.get(), QStringLiteral("game-time-up"));
+}
+
+TEST_F(GameFrmTest, MusicStartsWhenThirtyTicksRemain) {
+    struct Case {
+        int seconds;
+        bool noSounds;
+        std::vector<int> playedAt;
+    };
+    for (const Case& c : {Case{30, false, {0}}, Case{45, false, {15}}, Case{60, false, {30}},
+                          Case{25, false, {}}, Case{30, true, {}}}) {
+        SCOPED_TRACE(c.seconds);
+        sound = {};
+        open(c.seconds, c.noSounds);
+        pickSix();
+        clickRound();
+        tick(c.seconds);
+        EXPECT_EQ(sound.playedAt, c.playedAt);
+        EXPECT_EQ(window->Command1->text(), QStringLiteral("PLAY AGAIN"));
+    }
+}
+
+TEST_F(GameFrmTest, StopAfterTenTicksKeepsTheGaugeAndOffersTheAnswers) {
+    open();
+    pickSix();
+    clickRound();
+    tick(10);
+    clickRound();
+    EXPECT_EQ(window->Command1->text(), QStringLiteral("PLAY AGAIN"));
+    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_EQ(sound.stops, 1);
+    EXPECT_EQ(window->cp1->value(), 10);
+    EXPECT_EQ(window->ClockCount, 10);
+    EXPECT_FALSE(window->cmdAnswer->isHidden());
+    EXPECT_TRUE(window->cmdAnswer->isEnabled());
+    EXPECT_FALSE(window->cmdVarify->isHidden());
+    EXPECT_TRUE(window->cmdVarify->isEnabled());
+}
+
+TEST_F(GameFrmTest, PlayAgainResetsEveryControl) {
+    open();
+    pickSix();
+    clickRound();
+    tick(12);
+    clickRound(); // STOP
+    clickRound(); // PLAY AGAIN
+    EXPECT_EQ(window->Command1->text(), QStringLiteral("START"));
+    EXPECT_FALSE(window->Command1->isEnabled());
+    EXPECT_EQ(window->lbTarget->text(), QString());
+    EXPECT_EQ(window->cp1->value(), 0);
+    EXPECT_EQ(window->ClockCount, 0);
+    for (QLabel* slot : window->Label2)
+        EXPECT_EQ(slot->text(), QString());
+    for (QPushButton* button : window->btnPick)
+        EXPECT_FALSE(button->isHidden());
+    EXPECT_FALSE(window->lbinst->isHidden());
+    EXPECT_TRUE(window->cmdAnswer->isHidden());
+    EXPECT_TRUE(window->cmdVarify->isHidden());
+    EXPECT_TRUE(window->List1->isHidden());
+    EXPECT_TRUE(window->LBa->isHidden());
+    EXPECT_EQ(window->deal().RoundNumbers, std::vector<std::int32_t>{0});
+    // The next round can be picked again.
+    pickSix();
+    EXPECT_TRUE(window->Command1->isEnabled());
+}
+
+TEST_F(GameFrmTest, ClosingStopsTheMusicAndTheClock) {
+    open();
+    pickSix();
+    clickRound();
+    tick(3);
+    window->mnuExit->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_EQ(sound.stops, 1);
+}
+
+} // namespace
