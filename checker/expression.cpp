@@ -231,7 +231,8 @@ std::string Evaluate(std::string_view display) {
         const Worked r = workOut(line);
         if (r.status != Status::Value)
             return std::string(stopResult(r.status));
-        return r.text;
+        // A line left without operators ("(4+3)5" became "75") is read as its number.
+        return std::to_string(readPiece(r.text).value);
     }
 }
 

@@ -9,13 +9,13 @@
 
 namespace {
 
-struct Run {
+struct CommandRun {
     int code;
     std::string out;
     std::string err;
 };
 
-Run evaluate(const std::vector<std::string>& args) {
+CommandRun evaluate(const std::vector<std::string>& args) {
     std::ostringstream out;
     std::ostringstream err;
     const int code = runEvaluate(args, out, err);
@@ -32,7 +32,7 @@ struct Row {
 class EvaluateCommandTest : public testing::TestWithParam<Row> {};
 
 TEST_P(EvaluateCommandTest, PrintsTheResult) {
-    const Run run = evaluate(GetParam().args);
+    const CommandRun run = evaluate(GetParam().args);
     EXPECT_EQ(run.code, 0);
     EXPECT_EQ(run.out, GetParam().out);
     EXPECT_EQ(run.err, "");
@@ -62,7 +62,7 @@ struct BadRow {
 class EvaluateCommandBadInputTest : public testing::TestWithParam<BadRow> {};
 
 TEST_P(EvaluateCommandBadInputTest, FailsWithOneLine) {
-    const Run run = evaluate(GetParam().args);
+    const CommandRun run = evaluate(GetParam().args);
     EXPECT_EQ(run.code, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(run.err.starts_with(GetParam().errStart)) << run.err;

@@ -57,6 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"SubtractionWraps", "(0-30000)-5000", "30536"},
                     Row{"DivisionByZeroInBracket", "10÷(5-5)", kDivideByZeroResult},
                     Row{"ZeroOverZero", "(5-5)÷(5-5)", kDivideByZeroResult},
+                    Row{"LeadingZeroRunsOn", "(5-5)3", "3"},
                     Row{"DigitRunAtLargestValue", "(1+2)2767", "32767"},
                     Row{"DigitRunOverLargestValue", "(1+2)2768", kOutOfRangeResult},
                     Row{"DigitRunInsideBracket", "((100×75)5)+1", kOutOfRangeResult},
