@@ -1,54 +1,843 @@
 #include "bkcprog.h"
 
-#include <QPainter>
-#include <algorithm>
+#include "property_bag.h"
+#include "system_colors.h"
+#include "twips.h"
 
-bkCProg::bkCProg(QWidget* parent) : QWidget(parent) {}
+#include <QApplication>
+#include <QBitmap>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegion>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using ColorValue = bkCProg::ColorValue;
+
+constexpr ColorValue kDefaultBackColor = systemcolors::kButtonFace;
+constexpr ColorValue kDefaultMaskColor = systemcolors::kButtonFace;
+constexpr ColorValue kDefaultBorderColor = 0x00000000;
+constexpr ColorValue kDefaultCircleColor = systemcolors::kButtonFace;
+constexpr ColorValue kDefaultEndColor = 0x0000C000;
+constexpr ColorValue kDefaultMidColor = 0x0000FFFF;
+constexpr ColorValue kDefaultStartColor = 0x000000C0;
+constexpr ColorValue kDefaultNeedleColor = systemcolors::kButtonText;
+constexpr ColorValue kDefaultTextColor = 0x00FFFFFF;
+constexpr ColorValue kDefaultTextShadowColor = 0x00808080;
+constexpr ColorValue kDefaultTickColor = 0x00000000;
+constexpr int kDefaultMin = 0;
+constexpr int kDefaultMax = 100;
+constexpr int kDefaultValue = 50;
+constexpr int kDefaultSpan = 360;
+constexpr int kDefaultBorderWidth = 1;
+constexpr int kDefaultTickSize = 4;
+constexpr int kDefaultTickWidth = 1;
+constexpr float kDefaultTickFrequency = 10.0f;
+constexpr int kDefaultRadius = 25;
+constexpr int kDefaultXCenter = 50;
+constexpr int kDefaultYCenter = 50;
+constexpr int kDefaultTextShadowOffset = 1;
+
+int toInt16(int v) {
+    return std::clamp(v, -32768, 32767);
+}
+
+QColor qcolor(ColorValue plain) {
+    return systemcolors::toQColor(plain);
+}
+
+QPen spokePen(ColorValue plain, int width) {
+    return QPen(qcolor(plain), std::max(width, 0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+// Screen angle in degrees (counter-clockwise from 3 o'clock) of the ray from c through p.
+double rayAngle(QPoint c, QPoint p) {
+    return std::atan2(double(c.y() - p.y()), double(p.x() - c.x())) * 180.0 / M_PI;
+}
+
+} // namespace
+
+bkCProg::bkCProg(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    InitProperties();
+}
+
+void bkCProg::notify(const char* name) {
+    emit propertyChanged(QString::fromLatin1(name));
+}
+
+QFont bkCProg::ambientFont() const {
+    return parentWidget() ? parentWidget()->font() : QApplication::font();
+}
+
+gauge::Frame bkCProg::frame() const {
+    return gauge::Frame{m_xCenter, m_yCenter, m_offsetAngle, m_clockwise};
+}
+
+QSize bkCProg::innerSize() const {
+    const int frameWidth = m_inset ? 2 : 0;
+    return QSize(std::max(0, width() - frameWidth), std::max(0, height() - frameWidth));
+}
+
+bkCProg::ColorValue bkCProg::ResolveColor(ColorValue color) const {
+    return systemcolors::resolve(color, palette());
+}
+
+QPoint bkCProg::PointAtAngle(int r, std::int64_t angle) const {
+    return gauge::pointAtAngle(frame(), r, angle);
+}
+
+bkCProg::ColorValue bkCProg::ColorAtFraction(float t) const {
+    return gauge::colorAtFraction(t, m_resolved);
+}
+
+void bkCProg::RecheckColors() {
+    m_resolved.start = ResolveColor(m_startColor);
+    m_resolved.mid = ResolveColor(m_midColor);
+    m_resolved.end = ResolveColor(m_endColor);
+}
+
+// ---- properties
+
+void bkCProg::setAutoMask(bool on) {
+    const bool wasOn = m_autoMask;
+    m_autoMask = on;
+    if (on) {
+        m_maskColor = m_backColor;
+        m_useMask = true;
+    } else if (wasOn) {
+        // The last drawing was installed as picture and mask; drop it, or it would stay
+        // behind every later drawing.
+        m_surfacePicture = QImage();
+        m_surfaceMaskPicture = QImage();
+        StretchPictures();
+    }
+    Repaint();
+    notify("AutoMask");
+}
+
+void bkCProg::setAutoSize(bool on) {
+    // A resize that has not reached UserControl_Resize yet (hidden widget) belongs to the
+    // time when AutoSize was still on.
+    if (!on && m_autoSize && size() != m_handledSize)
+        UserControl_Resize();
+    m_autoSize = on;
+    if (on) {
+        ComputeAutoSize();
+        Repaint();
+    }
+    notify("AutoSize");
+}
+
+void bkCProg::AutoSizeToPicture() {
+    if (m_picBack.isNull())
+        return;
+    const int frameWidth = m_inset ? 2 : 0;
+    resize(m_picBack.width() + frameWidth, m_picBack.height() + frameWidth);
+    if (size() != m_handledSize)
+        UserControl_Resize();
+}
+
+void bkCProg::setBackColor(ColorValue color) {
+    m_backColor = color;
+    if (m_autoMask)
+        m_maskColor = color;
+    Repaint();
+    notify("BackColor");
+}
+
+void bkCProg::setBorderColor(ColorValue color) {
+    m_borderColor = color;
+    if (m_showBorder)
+        Repaint();
+    notify("BorderColor");
+}
+
+void bkCProg::setBorderWidth(int width) {
+    int w = std::max(width, 1);
+    if (w >= m_radius)
+        w = m_radius - 1;
+    m_borderWidth = toInt16(w);
+    if (m_autoSize)
+        ComputeAutoSize();
+    if (m_showBorder)
+        Repaint();
+    notify("BorderWidth");
+}
+
+void bkCProg::setCircleColor(ColorValue color) {
+    m_circleColor = color;
+    if (m_showCircle)
+        Repaint();
+    notify("CircleColor");
+}
+
+void bkCProg::setClockwise(bool on) {
+    m_clockwise = on;
+    Repaint();
+    notify("Clockwise");
+}
+
+void bkCProg::setEndColor(ColorValue color) {
+    m_endColor = color;
+    m_resolved.end = ResolveColor(color);
+    if (m_gradient || m_fade)
+        Repaint();
+    notify("EndColor");
+}
+
+void bkCProg::setFade(bool on) {
+    m_fade = on;
+    Repaint();
+    notify("Fade");
+}
+
+void bkCProg::setGradient(bool on) {
+    m_gradient = on;
+    Repaint();
+    notify("Gradient");
+}
+
+void bkCProg::setInset(bool on) {
+    m_inset = on;
+    update();
+    notify("Inset");
+}
+
+void bkCProg::setMaskColor(ColorValue color) {
+    m_maskColor = color;
+    applyShape();
+    notify("MaskColor");
+}
+
+void bkCProg::setMaskPicture(const QImage& picture) {
+    m_picMask = picture;
+    if (!m_picMask.isNull())
+        StretchPictures();
+    else
+        m_surfaceMaskPicture = QImage();
+    Repaint();
+    notify("MaskPicture");
+}
 
 void bkCProg::setMax(int value) {
     m_max = value;
     Repaint();
-    emit propertyChanged(QStringLiteral("Max"));
+    notify("Max");
 }
 
-void bkCProg::setValue(int value) {
-    m_value = value < m_min ? m_min : (value > m_max ? m_max : value);
+void bkCProg::setMidColor(ColorValue color) {
+    m_midColor = color;
+    m_resolved.mid = ResolveColor(color);
+    if (m_tricolor && (m_fade || m_gradient))
+        Repaint();
+    notify("MidColor");
+}
+
+void bkCProg::setMin(int value) {
+    m_min = std::max(value, 0);
     Repaint();
-    emit propertyChanged(QStringLiteral("Value"));
+    notify("Min");
+}
+
+void bkCProg::setNeedleColor(ColorValue color) {
+    m_needleColor = color;
+    if (m_showNeedle)
+        Repaint();
+    notify("NeedleColor");
+}
+
+void bkCProg::setOffsetAngle(int degrees) {
+    m_offsetAngle = gauge::normalizedOffsetAngle(degrees);
+    Repaint();
+    notify("OffsetAngle");
+}
+
+void bkCProg::setPicture(const QImage& picture) {
+    m_picBack = picture;
+    if (!m_picBack.isNull())
+        StretchPictures();
+    else
+        m_surfacePicture = QImage();
+    Repaint();
+    notify("Picture");
+}
+
+void bkCProg::setRadius(int pixels) {
+    m_radius = pixels;
+    Repaint();
+    notify("Radius");
+}
+
+void bkCProg::setShowArc(bool on) {
+    m_showArc = on;
+    if (on)
+        Repaint();
+    else
+        setShowNeedle(true);
+    notify("ShowArc");
+}
+
+void bkCProg::setShowBorder(bool on) {
+    m_showBorder = on;
+    Repaint();
+    notify("Border");
+}
+
+void bkCProg::setShowCircle(bool on) {
+    m_showCircle = on;
+    Repaint();
+    notify("ShowCircle");
+}
+
+void bkCProg::setShowNeedle(bool on) {
+    m_showNeedle = on;
+    if (on)
+        Repaint();
+    else
+        setShowArc(true);
+    notify("ShowNeedle");
 }
 
 void bkCProg::setShowValue(bool on) {
     m_showValue = on;
     Repaint();
-    emit propertyChanged(QStringLiteral("ShowValue"));
+    notify("ShowValue");
 }
 
-void bkCProg::Repaint() {
-    if (width() <= 0 || height() <= 0)
-        return;
-    m_image = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-    m_image.fill(palette().color(QPalette::Button));
-    QPainter p(&m_image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const int r = std::min(width(), height()) / 2 - 2;
-    const QRect box(width() / 2 - r, height() / 2 - r, 2 * r, 2 * r);
-    p.setBrush(Qt::white);
-    p.drawEllipse(box);
-    if (m_max > m_min) {
-        const int span = static_cast<int>(5760.0 * (m_value - m_min) / (m_max - m_min));
-        p.setBrush(Qt::green);
-        p.drawPie(box, 90 * 16, -span);
-    }
+void bkCProg::setShowValueAsPercent(bool on) {
+    m_showValueAsPercent = on;
+    if (on)
+        m_showValue = true;
     if (m_showValue)
-        p.drawText(m_image.rect(), Qt::AlignCenter, QString::number(m_value));
+        Repaint();
+    notify("ShowValueAsPercent");
+}
+
+void bkCProg::setShowZeroLine(bool on) {
+    m_showZeroLine = on;
+    if (m_value == m_min)
+        Repaint();
+    notify("ShowZeroLine");
+}
+
+void bkCProg::setSpan(int degrees) {
+    m_span = gauge::normalizedSpan(degrees);
+    Repaint();
+    notify("Span");
+}
+
+void bkCProg::setStartColor(ColorValue color) {
+    m_startColor = color;
+    m_resolved.start = ResolveColor(color);
+    Repaint();
+    notify("StartColor");
+}
+
+void bkCProg::setTextColor(ColorValue color) {
+    m_textColor = color;
+    if (m_showValue)
+        Repaint();
+    notify("TextColor");
+}
+
+void bkCProg::setTextOffsetX(int pixels) {
+    m_textOffsetX = pixels;
+    if (m_showValue)
+        Repaint();
+    notify("TextOffsetX");
+}
+
+void bkCProg::setTextOffsetY(int pixels) {
+    m_textOffsetY = pixels;
+    if (m_showValue)
+        Repaint();
+    notify("TextOffsetY");
+}
+
+void bkCProg::setTextShadow(bool on) {
+    m_textShadow = on;
+    if (m_showValue)
+        Repaint();
+    notify("TextShadow");
+}
+
+void bkCProg::setTextShadowColor(ColorValue color) {
+    m_textShadowColor = color;
+    if (m_showValue && m_textShadow)
+        Repaint();
+    notify("TextShadowColor");
+}
+
+void bkCProg::setTextShadowXOffset(int pixels) {
+    m_textShadowXOffset = toInt16(pixels);
+    if (m_showValue && m_textShadow)
+        Repaint();
+    notify("TextShadowXOffset");
+}
+
+void bkCProg::setTextShadowYOffset(int pixels) {
+    m_textShadowYOffset = toInt16(pixels);
+    if (m_showValue && m_textShadow)
+        Repaint();
+    notify("TextShadowYOffset");
+}
+
+void bkCProg::setTickColor(ColorValue color) {
+    m_tickColor = color;
+    if (m_tickStyle != 0)
+        Repaint();
+    notify("TickColor");
+}
+
+void bkCProg::setTickFrequency(float valueUnits) {
+    m_tickFrequency = valueUnits;
+    if (m_tickStyle != 0)
+        Repaint();
+    notify("TickFrequency");
+}
+
+void bkCProg::setTickPosition(int position) {
+    m_tickPosition = position;
+    if (m_autoSize)
+        ComputeAutoSize();
+    if (m_tickStyle != 0)
+        Repaint();
+    notify("TickPosition");
+}
+
+void bkCProg::setTickSize(int pixels) {
+    m_tickSize = toInt16(pixels);
+    if (m_autoSize)
+        ComputeAutoSize();
+    if (m_tickStyle != 0)
+        Repaint();
+    notify("TickSize");
+}
+
+void bkCProg::setTickStyle(int style) {
+    m_tickStyle = style;
+    if (m_autoSize)
+        ComputeAutoSize();
+    Repaint();
+    notify("TickStyle");
+}
+
+void bkCProg::setTickWidth(int pixels) {
+    m_tickWidth = toInt16(std::max(pixels, 1));
+    if (m_tickStyle != 0)
+        Repaint();
+    notify("TickWidth");
+}
+
+void bkCProg::setTricolor(bool on) {
+    m_tricolor = on;
+    m_resolved.tricolor = on;
+    if (m_fade || m_gradient)
+        Repaint();
+    notify("Tricolor");
+}
+
+void bkCProg::setUseMask(bool on) {
+    m_useMask = m_autoMask || on;
+    applyShape();
+    notify("UseMask");
+}
+
+void bkCProg::setValue(int value) {
+    m_value = value < m_min ? m_min : (value > m_max ? m_max : value);
+    Repaint();
+    notify("Value");
+}
+
+void bkCProg::setXCenter(int pixels) {
+    m_xCenter = pixels;
+    Repaint();
+    notify("XCenter");
+}
+
+void bkCProg::setYCenter(int pixels) {
+    m_yCenter = pixels;
+    Repaint();
+    notify("YCenter");
+}
+
+// ---- persistence
+
+void bkCProg::InitProperties() {
+    m_loading = true;
+    m_min = kDefaultMin;
+    m_max = kDefaultMax;
+    m_value = kDefaultValue;
+    m_offsetAngle = 0;
+    m_span = kDefaultSpan;
+    m_borderWidth = kDefaultBorderWidth;
+    m_tickSize = kDefaultTickSize;
+    m_tickFrequency = kDefaultTickFrequency;
+    m_tickWidth = kDefaultTickWidth;
+    m_textOffsetX = m_textOffsetY = 0;
+    m_textShadowXOffset = m_textShadowYOffset = kDefaultTextShadowOffset;
+    m_tickStyle = m_tickPosition = 0;
+    m_backColor = kDefaultBackColor;
+    m_maskColor = kDefaultMaskColor;
+    m_borderColor = kDefaultBorderColor;
+    m_circleColor = kDefaultCircleColor;
+    m_startColor = kDefaultStartColor;
+    m_midColor = kDefaultMidColor;
+    m_endColor = kDefaultEndColor;
+    m_needleColor = kDefaultNeedleColor;
+    m_textColor = kDefaultTextColor;
+    m_textShadowColor = kDefaultTextShadowColor;
+    m_tickColor = kDefaultTickColor;
+    m_tricolor = m_showBorder = m_clockwise = m_gradient = m_autoSize = m_showArc = m_showCircle =
+        true;
+    m_fade = m_showZeroLine = m_showValue = m_textShadow = m_showNeedle = m_showValueAsPercent =
+        m_autoMask = false;
+    m_resolved = gauge::Colors{kDefaultStartColor, kDefaultMidColor, kDefaultEndColor, true};
+    setFont(QFont()); // inherit the host's font
+    StretchPictures();
+    m_loading = false;
+}
+
+void bkCProg::ReadProperties(const PropertyBag& bag) {
+    const double tppX = twips::perPixelX();
+    const double tppY = twips::perPixelY();
+    m_loading = true;
+    m_max = bag.readInt32("Max", kDefaultMax);
+    m_min = bag.readInt32("Min", kDefaultMin);
+    m_value = bag.readInt32("Value", kDefaultValue);
+    m_backColor = bag.readColor("BackColor", kDefaultBackColor);
+    m_startColor = bag.readColor("StartColor", kDefaultStartColor);
+    m_midColor = bag.readColor("MidColor", kDefaultMidColor);
+    m_endColor = bag.readColor("EndColor", kDefaultEndColor);
+    m_circleColor = bag.readColor("CircleColor", kDefaultCircleColor);
+    m_borderColor = bag.readColor("BorderColor", kDefaultBorderColor);
+    m_textColor = bag.readColor("TextColor", kDefaultTextColor);
+    m_needleColor = bag.readColor("NeedleColor", kDefaultNeedleColor);
+    m_textShadowColor = bag.readColor("TextShadowColor", kDefaultTextShadowColor);
+    m_tickColor = bag.readColor("TickColor", kDefaultTickColor);
+    m_maskColor = bag.readColor("MaskColor", kDefaultMaskColor);
+    RecheckColors();
+    m_tricolor = bag.readBool("Tricolor", true);
+    m_resolved.tricolor = m_tricolor;
+    m_fade = bag.readBool("Fade", false);
+    m_showBorder = bag.readBool("Border", true);
+    m_clockwise = bag.readBool("Clockwise", true);
+    m_showZeroLine = bag.readBool("ShowZeroLine", false);
+    m_gradient = bag.readBool("Gradient", true);
+    m_showValue = bag.readBool("ShowValue", false);
+    m_textShadow = bag.readBool("TextShadow", false);
+    m_autoSize = bag.readBool("AutoSize", true);
+    m_showNeedle = bag.readBool("ShowNeedle", false);
+    m_showArc = bag.readBool("ShowArc", true);
+    m_showCircle = bag.readBool("ShowCircle", true);
+    m_showValueAsPercent = bag.readBool("ShowValueAsPercent", false);
+    m_offsetAngle = bag.readInt32("OffsetAngle", 0);
+    m_span = bag.readInt32("Span", kDefaultSpan);
+    m_borderWidth = bag.readInt16("BorderWidth", kDefaultBorderWidth);
+    m_tickSize = bag.readInt16("TickSize", kDefaultTickSize);
+    m_tickFrequency = bag.readFloat("TickFrequency", kDefaultTickFrequency);
+    m_tickWidth = bag.readInt16("TickWidth", kDefaultTickWidth);
+    const auto pixelsX = [&](const char* name, int defaultPixels) {
+        return gauge::twipsToPixels(bag.readDouble(name, defaultPixels * tppX), tppX);
+    };
+    const auto pixelsY = [&](const char* name, int defaultPixels) {
+        return gauge::twipsToPixels(bag.readDouble(name, defaultPixels * tppY), tppY);
+    };
+    m_xCenter = pixelsX("XCenter", kDefaultXCenter);
+    m_yCenter = pixelsY("YCenter", kDefaultYCenter);
+    m_radius = pixelsX("Radius", kDefaultRadius);
+    m_textOffsetX = pixelsX("TextOffsetX", 0);
+    m_textOffsetY = pixelsY("TextOffsetY", 0);
+    m_textShadowXOffset = toInt16(gauge::twipsToPixels(
+        bag.readFloat("TextShadowXOffset", float(kDefaultTextShadowOffset * tppX)), tppX));
+    m_textShadowYOffset = toInt16(gauge::twipsToPixels(
+        bag.readFloat("TextShadowYOffset", float(kDefaultTextShadowOffset * tppY)), tppY));
+    m_tickStyle = bag.readInt32("TickStyle", 0);
+    m_tickPosition = bag.readInt32("TickPosition", 0);
+    setFont(bag.readFont("Font", QFont())); // absent: inherit the host's font
+    m_picBack = bag.readPicture("Picture");
+    m_picMask = bag.readPicture("MaskPicture");
+    m_surfacePicture = QImage();
+    m_surfaceMaskPicture = QImage();
+    StretchPictures();
+    m_inset = bag.readBool("Inset", false);
+    m_useMask = bag.readBool("UseMask", false);
+    m_loading = false;
+    setAutoMask(bag.readBool("AutoMask", false));
+}
+
+void bkCProg::WriteProperties(PropertyBag& bag) const {
+    const double tppX = twips::perPixelX();
+    const double tppY = twips::perPixelY();
+    bag.writeInt32("Min", m_min, kDefaultMin);
+    bag.writeInt32("Max", m_max, kDefaultMax);
+    bag.writeInt32("Value", m_value, kDefaultValue);
+    bag.writeColor("BackColor", m_backColor, kDefaultBackColor);
+    bag.writeColor("StartColor", m_startColor, kDefaultStartColor);
+    bag.writeColor("MidColor", m_midColor, kDefaultMidColor);
+    bag.writeColor("EndColor", m_endColor, kDefaultEndColor);
+    bag.writeColor("CircleColor", m_circleColor, kDefaultCircleColor);
+    bag.writeColor("BorderColor", m_borderColor, kDefaultBorderColor);
+    bag.writeColor("TextColor", m_textColor, kDefaultTextColor);
+    bag.writeColor("NeedleColor", m_needleColor, kDefaultNeedleColor);
+    bag.writeColor("TextShadowColor", m_textShadowColor, kDefaultTextShadowColor);
+    bag.writeColor("TickColor", m_tickColor, kDefaultTickColor);
+    bag.writeColor("MaskColor", m_maskColor, kDefaultMaskColor);
+    bag.writeBool("Tricolor", m_tricolor, true);
+    bag.writeBool("Fade", m_fade, false);
+    bag.writeBool("Border", m_showBorder, true);
+    bag.writeBool("Clockwise", m_clockwise, true);
+    bag.writeBool("ShowZeroLine", m_showZeroLine, false);
+    bag.writeBool("Gradient", m_gradient, true);
+    bag.writeBool("ShowValue", m_showValue, false);
+    bag.writeBool("TextShadow", m_textShadow, false);
+    bag.writeBool("AutoSize", m_autoSize, true);
+    bag.writeBool("ShowNeedle", m_showNeedle, false);
+    bag.writeBool("ShowArc", m_showArc, true);
+    bag.writeBool("ShowCircle", m_showCircle, true);
+    bag.writeBool("ShowValueAsPercent", m_showValueAsPercent, false);
+    bag.writeBool("AutoMask", m_autoMask, false);
+    bag.writeInt32("OffsetAngle", m_offsetAngle, 0);
+    bag.writeInt32("Span", m_span, kDefaultSpan);
+    bag.writeInt16("BorderWidth", m_borderWidth, kDefaultBorderWidth);
+    bag.writeInt16("TickSize", m_tickSize, kDefaultTickSize);
+    bag.writeFloat("TickFrequency", m_tickFrequency, kDefaultTickFrequency);
+    bag.writeInt16("TickWidth", m_tickWidth, kDefaultTickWidth);
+    bag.writeDouble("XCenter", m_xCenter * tppX, kDefaultXCenter * tppX);
+    bag.writeDouble("YCenter", m_yCenter * tppY, kDefaultYCenter * tppY);
+    bag.writeDouble("Radius", m_radius * tppX, kDefaultRadius * tppX);
+    bag.writeDouble("TextOffsetX", m_textOffsetX * tppX, 0.0);
+    bag.writeDouble("TextOffsetY", m_textOffsetY * tppY, 0.0);
+    bag.writeFloat("TextShadowXOffset", float(m_textShadowXOffset * tppX),
+                   float(kDefaultTextShadowOffset * tppX));
+    bag.writeFloat("TextShadowYOffset", float(m_textShadowYOffset * tppY),
+                   float(kDefaultTextShadowOffset * tppY));
+    bag.writeFont("Font", font(), ambientFont());
+    bag.writePicture("Picture", m_picBack);
+    bag.writePicture("MaskPicture", m_picMask);
+    bag.writeInt32("TickStyle", m_tickStyle, 0);
+    bag.writeInt32("TickPosition", m_tickPosition, 0);
+    bag.writeBool("Inset", m_inset, false);
+    bag.writeBool("UseMask", m_useMask, false);
+}
+
+// ---- sizing and pictures
+
+void bkCProg::ComputeAutoSize() {
+    const QSize inner = innerSize();
+    const gauge::AutoSize s =
+        gauge::computeAutoSize(inner.width(), inner.height(), width(), height(), m_borderWidth,
+                               m_tickStyle, m_tickPosition, m_tickSize);
+    m_xCenter = s.xCenter;
+    m_yCenter = s.yCenter;
+    m_radius = s.radius;
+}
+
+void bkCProg::UserControl_Resize() {
+    m_handledSize = size();
+    if (m_autoSize)
+        ComputeAutoSize();
+    if (!m_picBack.isNull() || !m_picMask.isNull())
+        StretchPictures();
+    Repaint();
+}
+
+void bkCProg::StretchPictures() {
+    const QSize target = innerSize();
+    if (!m_picBack.isNull())
+        m_surfacePicture =
+            m_picBack.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (!m_picMask.isNull())
+        m_surfaceMaskPicture =
+            m_picMask.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void bkCProg::applyShape() {
+    if (!m_useMask || m_surfaceMaskPicture.isNull()) {
+        clearMask();
+        return;
+    }
+    const QRgb cut = qcolor(ResolveColor(m_maskColor)).rgb();
+    const QImage shape = m_surfaceMaskPicture.convertToFormat(QImage::Format_RGB32)
+                             .createMaskFromColor(cut, Qt::MaskInColor);
+    const int frameWidth = m_inset ? 1 : 0;
+    QRegion region(QBitmap::fromImage(shape));
+    region.translate(frameWidth, frameWidth);
+    if (m_inset)
+        region += QRegion(rect()) - QRegion(rect().adjusted(1, 1, -1, -1));
+    setMask(region);
+}
+
+// ---- drawing
+
+void bkCProg::Repaint() {
+    if (m_loading)
+        return;
+    if (m_autoMask)
+        m_surfacePicture = QImage();
+
+    const QSize inner = innerSize();
+    if (m_image.size() != inner) {
+        m_image = inner.isEmpty() ? QImage() : QImage(inner, QImage::Format_ARGB32_Premultiplied);
+        m_image.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+        m_image.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+    }
+    if (m_image.isNull()) {
+        update();
+        return;
+    }
+    m_image.fill(qcolor(ResolveColor(m_backColor)));
+
+    {
+        QPainter p(&m_image);
+        if (!m_surfacePicture.isNull())
+            p.drawImage(0, 0, m_surfacePicture);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        // Whole pixel coordinates address pixel centres.
+        p.translate(0.5, 0.5);
+
+        const int span = gauge::normalizedSpan(m_span);
+        const bool fullTurn = span == 360;
+        const float f = gauge::filledFraction(m_value, m_min, m_max, span);
+        const std::int64_t valueAngle = gauge::roundEven(double(f * 360.0f));
+        const int w = gauge::spokeWidth(m_radius);
+        const int r0 = gauge::innerRadius(m_radius, m_showBorder, m_borderWidth);
+        const QPoint c(m_xCenter, m_yCenter);
+        const QPen framePen = m_showBorder ? spokePen(ResolveColor(m_borderColor), m_borderWidth)
+                                           : spokePen(ResolveColor(m_circleColor), 1);
+        const QRectF box(m_xCenter - m_radius, m_yCenter - m_radius, 2.0 * m_radius,
+                         2.0 * m_radius);
+
+        if (m_circleColor != m_backColor && m_showCircle) {
+            const ColorValue circle = ResolveColor(m_circleColor);
+            if (!fullTurn) {
+                p.setPen(spokePen(circle, w));
+                const std::int64_t start = m_showArc ? std::max<std::int64_t>(valueAngle, 0) : 0;
+                for (std::int64_t a = span; a >= start; --a)
+                    p.drawLine(c, PointAtAngle(r0, a));
+            } else {
+                p.setPen(framePen);
+                p.setBrush(qcolor(circle));
+                p.drawEllipse(box);
+            }
+        }
+
+        if (m_showArc && (m_value > m_min || m_showZeroLine)) {
+            // Past a full turn the spokes would only repeat.
+            const std::int64_t end = std::min<std::int64_t>(valueAngle, 360);
+            const float fraction = 360.0f / float(span) * f;
+            QPen pen = spokePen(m_fade ? ColorAtFraction(fraction) : m_resolved.start, w);
+            for (std::int64_t a = 0; a <= end; ++a) {
+                if (m_gradient)
+                    pen.setColor(qcolor(ColorAtFraction(float(a) / float(span))));
+                p.setPen(pen);
+                p.drawLine(c, PointAtAngle(r0, a));
+            }
+        }
+
+        if (m_showBorder) {
+            p.setPen(framePen);
+            p.setBrush(Qt::NoBrush);
+            if (!fullTurn) {
+                const QPoint first = PointAtAngle(r0, m_clockwise ? span : 0);
+                const QPoint second = PointAtAngle(r0, m_clockwise ? 0 : span);
+                const double from = rayAngle(c, first);
+                double sweep = rayAngle(c, second) - from;
+                while (sweep <= 0.0)
+                    sweep += 360.0;
+                QPainterPath arc;
+                arc.arcMoveTo(box, from);
+                arc.arcTo(box, from, sweep);
+                p.drawPath(arc);
+            } else {
+                p.drawEllipse(box);
+            }
+        }
+
+        if (m_tickStyle != 0) {
+            const QColor tick = qcolor(ResolveColor(m_tickColor));
+            p.setPen(QPen(tick, std::max(m_tickWidth, 0), Qt::SolidLine, Qt::RoundCap));
+            const bool filled = m_tickStyle == 2 || m_tickStyle == 4;
+            p.setBrush(filled ? QBrush(tick) : QBrush(Qt::NoBrush));
+            const gauge::TickRadii radii =
+                gauge::tickRadii(m_tickStyle, m_tickPosition, r0, m_tickSize);
+            const double half = m_tickSize / 2.0;
+            for (int a : gauge::tickAngles(m_tickFrequency, m_min, m_max, span)) {
+                const QPoint pt = PointAtAngle(radii.rt, a);
+                if (m_tickStyle == 1) {
+                    p.drawLine(pt, PointAtAngle(radii.rt2, a));
+                    continue;
+                }
+                const int left = int(pt.x() - half + 0.5);
+                const int top = int(pt.y() - half + 0.5);
+                const int right = int(pt.x() + half + 0.5);
+                const int bottom = int(pt.y() + half + 0.5);
+                const QRectF mark(left, top, right - 1 - left, bottom - 1 - top);
+                if (m_tickStyle == 2 || m_tickStyle == 3)
+                    p.drawEllipse(mark);
+                else if (m_tickStyle == 4 || m_tickStyle == 5)
+                    p.drawRect(mark);
+            }
+        }
+
+        if (m_showNeedle) {
+            const ColorValue needle = !m_showArc && (m_fade || m_gradient)
+                                          ? ColorAtFraction(360.0f / float(span) * f)
+                                          : ResolveColor(m_needleColor);
+            p.setPen(spokePen(needle, w));
+            p.drawLine(c, PointAtAngle(r0, valueAngle));
+        }
+
+        if (m_showValue) {
+            p.resetTransform();
+            p.setFont(font());
+            const QString text = gauge::valueText(m_value, m_min, m_max, m_showValueAsPercent);
+            const QFontMetrics metrics(font(), &m_image);
+            const int tw = metrics.horizontalAdvance(text);
+            const int th = metrics.height();
+            const int x = m_xCenter + m_textOffsetX - tw / 2;
+            const int y = m_yCenter + m_textOffsetY - th / 2 + metrics.ascent();
+            if (m_textShadow) {
+                p.setPen(qcolor(ResolveColor(m_textShadowColor)));
+                p.drawText(x + m_textShadowXOffset, y + m_textShadowYOffset, text);
+            }
+            p.setPen(qcolor(ResolveColor(m_textColor)));
+            p.drawText(x, y, text);
+        }
+    }
+
+    if (m_autoMask) {
+        m_surfaceMaskPicture = m_image;
+        m_surfacePicture = m_image;
+    }
+    applyShape();
     update();
 }
 
 void bkCProg::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawImage(0, 0, m_image);
+    if (m_inset) {
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    const int frameWidth = m_inset ? 1 : 0;
+    p.fillRect(rect().adjusted(frameWidth, frameWidth, -frameWidth, -frameWidth),
+               qcolor(ResolveColor(m_backColor)));
+    p.drawImage(frameWidth, frameWidth, m_image);
 }
 
 void bkCProg::resizeEvent(QResizeEvent*) {
-    Repaint();
+    UserControl_Resize();
+}
+
+void bkCProg::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange && !m_loading) {
+        Repaint();
+        notify("Font");
+    }
+    QWidget::changeEvent(event);
 }

@@ -1,26 +1,168 @@
 #pragma once
 
+#include "gaugegeometry.h"
+
 #include <QImage>
 #include <QWidget>
+#include <cstdint>
 
-// Circular progress gauge: a disc with a sector that grows with Value in Min..Max.
+class PropertyBag;
+
+// Circular progress gauge: a disc, a sector that grows clockwise or counter-clockwise from a
+// start angle with Value in Min..Max, an outline, tick marks, a needle and the value as text.
+//
+// Setters never fail: they clamp or normalise, redraw when the change is visible, and emit
+// propertyChanged() with the property's persistence name ("Border" for ShowBorder).
+// Colours are colour values: 0x00BBGGRR, or a system colour when the high bit is set.
+// Lengths are pixels; the saved design holds positions and offsets in twips.
 class bkCProg : public QWidget {
     Q_OBJECT
 
 public:
+    using ColorValue = std::uint32_t;
+
+    enum TickStyleValue { NoTicks, Lines, FilledDots, HollowDots, FilledSquares, HollowSquares };
+    enum TickPositionValue { Inside, Outside, Centred };
+
     explicit bkCProg(QWidget* parent = nullptr);
 
+    // Clears and draws the whole gauge into surfaceImage(), then shows it.
+    void Repaint();
+
+    bool autoMask() const { return m_autoMask; }
+    void setAutoMask(bool on);
+    bool autoSize() const { return m_autoSize; }
+    void setAutoSize(bool on);
+    // Sizes the control to the background picture's natural size (plus the frame when Inset).
+    void AutoSizeToPicture();
+    ColorValue backColor() const { return m_backColor; }
+    void setBackColor(ColorValue color);
+    ColorValue borderColor() const { return m_borderColor; }
+    void setBorderColor(ColorValue color);
+    int borderWidth() const { return m_borderWidth; }
+    void setBorderWidth(int width);
+    ColorValue circleColor() const { return m_circleColor; }
+    void setCircleColor(ColorValue color);
+    bool clockwise() const { return m_clockwise; }
+    void setClockwise(bool on);
+    ColorValue endColor() const { return m_endColor; }
+    void setEndColor(ColorValue color);
+    bool fade() const { return m_fade; }
+    void setFade(bool on);
+    // Font: QWidget::font()/setFont(); a change repaints and notifies "Font".
+    bool gradient() const { return m_gradient; }
+    void setGradient(bool on);
+    // A one-pixel frame around the drawing surface.
+    bool inset() const { return m_inset; }
+    void setInset(bool on);
+    WId hwnd() const { return effectiveWinId(); }
+    // The background picture as it was set (not the drawing; see surfaceImage()).
+    QImage image() const { return m_picBack; }
+    ColorValue maskColor() const { return m_maskColor; }
+    void setMaskColor(ColorValue color);
+    QImage maskPicture() const { return m_picMask; }
+    void setMaskPicture(const QImage& picture);
     int max() const { return m_max; }
     void setMax(int value);
-
+    ColorValue midColor() const { return m_midColor; }
+    void setMidColor(ColorValue color);
+    int min() const { return m_min; }
+    void setMin(int value);
+    ColorValue needleColor() const { return m_needleColor; }
+    void setNeedleColor(ColorValue color);
+    int offsetAngle() const { return m_offsetAngle; }
+    void setOffsetAngle(int degrees);
+    QImage picture() const { return m_picBack; }
+    void setPicture(const QImage& picture);
+    int radius() const { return m_radius; }
+    void setRadius(int pixels);
+    // Looks the start, mid and end colours up again (after a change of the system colours);
+    // takes effect at the next repaint.
+    void RecheckColors();
+    bool showArc() const { return m_showArc; }
+    void setShowArc(bool on);
+    bool showBorder() const { return m_showBorder; }
+    void setShowBorder(bool on);
+    bool showCircle() const { return m_showCircle; }
+    void setShowCircle(bool on);
+    bool showNeedle() const { return m_showNeedle; }
+    void setShowNeedle(bool on);
+    bool showValue() const { return m_showValue; }
+    void setShowValue(bool on);
+    bool showValueAsPercent() const { return m_showValueAsPercent; }
+    void setShowValueAsPercent(bool on);
+    bool showZeroLine() const { return m_showZeroLine; }
+    void setShowZeroLine(bool on);
+    int span() const { return m_span; }
+    void setSpan(int degrees);
+    ColorValue startColor() const { return m_startColor; }
+    void setStartColor(ColorValue color);
+    ColorValue textColor() const { return m_textColor; }
+    void setTextColor(ColorValue color);
+    int textOffsetX() const { return m_textOffsetX; }
+    void setTextOffsetX(int pixels);
+    int textOffsetY() const { return m_textOffsetY; }
+    void setTextOffsetY(int pixels);
+    bool textShadow() const { return m_textShadow; }
+    void setTextShadow(bool on);
+    ColorValue textShadowColor() const { return m_textShadowColor; }
+    void setTextShadowColor(ColorValue color);
+    int textShadowXOffset() const { return m_textShadowXOffset; }
+    void setTextShadowXOffset(int pixels);
+    int textShadowYOffset() const { return m_textShadowYOffset; }
+    void setTextShadowYOffset(int pixels);
+    ColorValue tickColor() const { return m_tickColor; }
+    void setTickColor(ColorValue color);
+    float tickFrequency() const { return m_tickFrequency; }
+    void setTickFrequency(float valueUnits);
+    int tickPosition() const { return m_tickPosition; }
+    void setTickPosition(int position);
+    int tickSize() const { return m_tickSize; }
+    void setTickSize(int pixels);
+    int tickStyle() const { return m_tickStyle; }
+    void setTickStyle(int style);
+    int tickWidth() const { return m_tickWidth; }
+    void setTickWidth(int pixels);
+    bool tricolor() const { return m_tricolor; }
+    void setTricolor(bool on);
+    // Transparent back style: pixels of the mask picture in the mask colour are cut away.
+    bool useMask() const { return m_useMask; }
+    void setUseMask(bool on);
     // The default member: the round clock assigns it on every tick.
     int value() const { return m_value; }
     void setValue(int value);
+    int xCenter() const { return m_xCenter; }
+    void setXCenter(int pixels);
+    int yCenter() const { return m_yCenter; }
+    void setYCenter(int pixels);
 
-    bool showValue() const { return m_showValue; }
-    void setShowValue(bool on);
+    // A plain 0x00BBGGRR colour: system colours through this widget's palette.
+    ColorValue ResolveColor(ColorValue color) const;
 
-    void Repaint();
+    // Persistence: a new instance (run by the constructor), loading a saved design, saving it.
+    void InitProperties();
+    void ReadProperties(const PropertyBag& bag);
+    void WriteProperties(PropertyBag& bag) const;
+
+    // Centre and radius from the control's size; does not repaint.
+    void ComputeAutoSize();
+    // What a size change runs; also safe to call directly.
+    void UserControl_Resize();
+    // Installs the background and mask pictures stretched to the inner size.
+    void StretchPictures();
+
+    QPoint PointAtAngle(int r, std::int64_t angle) const;
+    ColorValue ColorAtFraction(float t) const;
+    static ColorValue BlendColor(float t, ColorValue a, ColorValue b) {
+        return gauge::blendColor(t, a, b);
+    }
+
+    // The drawing as last made by Repaint(), the size of the inner area.
+    const QImage& surfaceImage() const { return m_image; }
+    QSize innerSize() const;
+
+    QSize sizeHint() const override { return QSize(100, 100); }
+    QSize minimumSizeHint() const override { return QSize(16, 16); }
 
 signals:
     void propertyChanged(const QString& name);
@@ -28,11 +170,68 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void notify(const char* name);
+    QFont ambientFont() const;
+    void applyShape();
+    gauge::Frame frame() const;
+
+    bool m_autoMask = false;
+    bool m_autoSize = true;
+    bool m_clockwise = true;
+    bool m_fade = false;
+    bool m_gradient = true;
+    bool m_showArc = true;
+    bool m_showBorder = true;
+    bool m_showCircle = true;
+    bool m_showNeedle = false;
+    bool m_showValue = false;
+    bool m_showValueAsPercent = false;
+    bool m_showZeroLine = false;
+    bool m_textShadow = false;
+    bool m_tricolor = true;
+    bool m_inset = false;
+    bool m_useMask = false;
+
     int m_min = 0;
     int m_max = 100;
     int m_value = 50;
-    bool m_showValue = false;
-    QImage m_image;
+    int m_radius = 0;
+    int m_xCenter = 0;
+    int m_yCenter = 0;
+    int m_offsetAngle = 0;
+    int m_span = 360;
+    int m_textOffsetX = 0;
+    int m_textOffsetY = 0;
+    int m_tickStyle = 0;
+    int m_tickPosition = 0;
+    int m_borderWidth = 1;
+    int m_tickSize = 4;
+    int m_tickWidth = 1;
+    int m_textShadowXOffset = 1;
+    int m_textShadowYOffset = 1;
+    float m_tickFrequency = 10.0f;
+
+    ColorValue m_backColor = 0;
+    ColorValue m_maskColor = 0;
+    ColorValue m_borderColor = 0;
+    ColorValue m_startColor = 0;
+    ColorValue m_endColor = 0;
+    ColorValue m_midColor = 0;
+    ColorValue m_textColor = 0;
+    ColorValue m_needleColor = 0;
+    ColorValue m_tickColor = 0;
+    ColorValue m_circleColor = 0;
+    ColorValue m_textShadowColor = 0;
+    gauge::Colors m_resolved; // start, mid and end as last looked up
+
+    QImage m_picBack;
+    QImage m_picMask;
+    QImage m_surfacePicture;     // background under the drawing
+    QImage m_surfaceMaskPicture; // shape source for the transparent back style
+    QImage m_image;              // the drawing
+    QSize m_handledSize;         // size at the last UserControl_Resize
+    bool m_loading = false;      // no repaints or notices while state is being set up
 };

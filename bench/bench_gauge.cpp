@@ -1,0 +1,35 @@
+#include "bkcprog.h"
+#include "roundclockdesign.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// One full redraw of the main round clock: radius 128, a full arc of 361 gradient spokes,
+// ticks, needle and the shadowed seconds.
+void RoundClockRepaint(benchmark::State& state) {
+    bkCProg clock;
+    clock.ReadProperties(roundClockDesign());
+    clock.resize(284, 280);
+    clock.UserControl_Resize();
+    clock.setShowValue(true);
+    clock.setValue(60);
+    for (auto _ : state) {
+        clock.Repaint();
+        benchmark::DoNotOptimize(clock.surfaceImage().constBits());
+    }
+}
+BENCHMARK(RoundClockRepaint)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

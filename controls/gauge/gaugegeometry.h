@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+// Pure geometry and colour rules of the bkCProg gauge. Colours are plain 0x00BBGGRR values,
+// angles whole degrees along the scale (0 = start of the scale), lengths pixels.
+namespace gauge {
+
+// Where the scale sits on screen.
+struct Frame {
+    int xCenter = 0;
+    int yCenter = 0;
+    int offsetAngle = 0; // degrees clockwise from straight up where the scale starts
+    bool clockwise = true;
+};
+
+// Pixel point at radius r and scale angle a, truncated toward zero.
+QPoint pointAtAngle(const Frame& frame, int r, std::int64_t a);
+
+// B at t <= 0, A at t >= 1, channels blended in between (nearest, ties to even).
+std::uint32_t blendColor(float t, std::uint32_t a, std::uint32_t b);
+
+struct Colors {
+    std::uint32_t start = 0;
+    std::uint32_t mid = 0;
+    std::uint32_t end = 0;
+    bool tricolor = true;
+};
+
+// The gradient colour at fraction t of the scale.
+std::uint32_t colorAtFraction(float t, const Colors& colors);
+
+// Width of the spokes that draw the circle, the arc and the needle.
+int spokeWidth(int radius);
+
+// Radius that the spokes reach: inside the border when one is drawn.
+int innerRadius(int radius, bool showBorder, int borderWidth);
+
+// The span that drawing uses: the setter's normalisation (45..360), so that a stored design
+// with a span the setter would not have produced still draws.
+int normalizedSpan(int span);
+// 0..359.
+int normalizedOffsetAngle(int angle);
+
+// Filled part of a full turn: (value - min) / (max - min), scaled by span / 360. An empty
+// range (max == min) counts as nothing filled.
+float filledFraction(int value, int min, int max, int span);
+
+// Nearest whole number, ties to even, clamped to the 32-bit range.
+std::int64_t roundEven(double v);
+
+struct TickRadii {
+    int rt = 0;  // line start, or the centre of a mark
+    int rt2 = 0; // line end (style 1 only)
+};
+TickRadii tickRadii(int tickStyle, int tickPosition, int r0, int tickSize);
+
+// Scale angles of the ticks: one every `tickFrequency` units of value over min..max, from 0 up
+// to span (359 for a full turn). Empty when the step is not positive or not finite; a step of
+// under a hundredth of a degree puts a tick on every whole degree. No angle is repeated.
+std::vector<int> tickAngles(float tickFrequency, int min, int max, int span);
+
+// The value text: "25%" as a percentage of the range, else the value in decimal digits.
+QString valueText(int value, int min, int max, bool asPercent);
+
+struct AutoSize {
+    int xCenter = 0;
+    int yCenter = 0;
+    int radius = 0;
+};
+// Centre and radius that fit the gauge, its border and its ticks into the control.
+AutoSize computeAutoSize(int innerWidth, int innerHeight, int outerWidth, int outerHeight,
+                         int borderWidth, int tickStyle, int tickPosition, int tickSize);
+
+// Stored twips -> pixels. With a whole number of twips per pixel: both rounded to whole
+// numbers and the quotient truncated (2130 twips at 15 -> 142). Otherwise the nearest pixel,
+// so that a design written at a fractional scale reads back unchanged.
+int twipsToPixels(double twips, double twipsPerPixel);
+
+} // namespace gauge
