@@ -2,6 +2,8 @@
 
 #include "gradient.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,7 +26,6 @@ QLabel#Lbasw {
     border: 1px solid rgba(255, 255, 255, 70);
     border-radius: 10px;
     padding: 10px 14px;
-    font-size: 19pt;
 }
 QLabel#Lbasw[outcome="correct"] {
     color: #f2fff4;
@@ -97,7 +98,13 @@ VarifyFrm::VarifyFrm(QWidget* parent) : QDialog(parent) {
     m_lbasw->setTextFormat(Qt::PlainText);
     m_lbasw->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lbasw->setWordWrap(true);
-    m_lbasw->setMinimumHeight(190);
+    QFont displayFont = m_lbasw->font();
+    displayFont.setPointSize(19);
+    m_lbasw->setFont(displayFont);
+    // Six numbers make at most five worked lines and a closing line.
+    m_lbasw->ensurePolished();
+    m_lbasw->setText(QStringLiteral("1\n2\n3\n4\n5\n6"));
+    m_displayHeight = m_lbasw->heightForWidth(400);
 
     m_picture1 = new QWidget(this);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
@@ -185,6 +192,9 @@ void VarifyFrm::showKeypad() {
     }
     m_cmdBack->setEnabled(m_keypad.isBackEnabled());
     m_lbasw->setText(qtext(m_keypad.display()));
+    // Long lines that wrap may need more room than six lines; the window grows then.
+    const int width = m_lbasw->width() > 100 ? m_lbasw->width() : m_lbasw->sizeHint().width();
+    m_lbasw->setMinimumHeight(std::max(m_displayHeight, m_lbasw->heightForWidth(width)));
     const char* outcome = m_keypad.outcome() == checker::Outcome::Correct   ? "correct"
                           : m_keypad.outcome() == checker::Outcome::Stopped ? "stopped"
                                                                             : "";

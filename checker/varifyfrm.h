@@ -50,4 +50,5 @@ private:
     QLabel* m_lbasw = nullptr;
     QLabel* m_lbTarget = nullptr;
     QWidget* m_picture1 = nullptr;
+    int m_displayHeight = 0;
 };

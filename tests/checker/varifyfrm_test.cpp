@@ -1,6 +1,7 @@
 #include "test_support.h"
 #include "varifyfrm.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -80,6 +81,17 @@ TEST_F(VarifyFrmTest, NonIntegerStopsTheKeypadUntilReset) {
     QTest::mouseClick(frm.ButtonEx1(), Qt::LeftButton);
     EXPECT_EQ(display(), "");
     EXPECT_EQ(frm.keypad().outcome(), Outcome::Open);
+}
+
+TEST_F(VarifyFrmTest, EveryLineOfALongCalculationStaysInView) {
+    click({N50, KeySubtract, N10, KeyEquals, KeyMultiply, N6, KeyEquals, KeyAdd, N75, KeyEquals,
+           KeySubtract, N1, KeyEquals, KeyDivide, N3, KeyEquals});
+    EXPECT_EQ(display(), "50-10 = 40\n40×6 = 240\n240+75 = 315\n315-1 = 314\n314÷3 = \n"
+                         "Non-Integer! please press reset");
+    QCoreApplication::processEvents();
+    const QLabel* label = frm.Lbasw();
+    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+    testsupport::saveScreenshot(&frm, QStringLiteral("checker-long"));
 }
 
 TEST_F(VarifyFrmTest, OperatorFirstIsIgnored) {
