@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace solver {
@@ -14,19 +15,25 @@ public:
     virtual std::string entry(int index) const = 0; // 0 <= index < count()
     // Appends at the end and shows the new entry at once.
     virtual void append(const std::string& text) = 0;
+    // Whether an entry equals text exactly (case-sensitive); by default a scan from the first
+    // entry to the last.
+    virtual bool contains(std::string_view text) const;
 };
 
-// A list held in memory, for callers without a window.
+// A list held in memory, for callers without a window; it looks texts up in a hash set, as a
+// round can bring hundreds of answers.
 class AnswerList : public AnswerSink {
 public:
     int count() const override { return static_cast<int>(m_entries.size()); }
     std::string entry(int index) const override { return m_entries.at(index); }
-    void append(const std::string& text) override { m_entries.push_back(text); }
+    void append(const std::string& text) override;
+    bool contains(std::string_view text) const override;
     const std::vector<std::string>& entries() const { return m_entries; }
-    void clear() { m_entries.clear(); }
+    void clear();
 
 private:
     std::vector<std::string> m_entries;
+    std::unordered_set<std::string> m_index;
 };
 
 // Adds a found answer: a text ending in ")" loses its first and last character (the outer
