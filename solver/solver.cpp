@@ -130,6 +130,13 @@ Solver::Solver(SolverHost& host) : m_host(host) {
 }
 
 void Solver::SearchAnswers(std::span<const std::int32_t> RoundNumbers, std::int32_t target) {
+    if (m_searching)
+        return;
+    m_searching = true;
+    struct Done {
+        bool& searching;
+        ~Done() { searching = false; }
+    } done{m_searching};
     m_host.setAnswerCaption("Stop Search");
     SearchGoOn = true;
     PickDepth = -1;

@@ -41,7 +41,9 @@ public:
     // Searches RoundNumbers[0..5] (positive, in descending order; missing ones count as 0) for
     // every expression equal to target and adds each to the host's list, then writes the report
     // and the answer button's caption. CombinationCount is not reset here: the caller zeroes it.
+    // A call made from inside a running search (through a pump) returns at once, changing nothing.
     void SearchAnswers(std::span<const std::int32_t> RoundNumbers, std::int32_t target);
+    bool isSearching() const { return m_searching; }
 
     void SearchPairs(int first, const Numbers& RoundNumbers, std::int32_t target);
     void SplitOthers(int k, const Numbers& arranged, std::int32_t target);
@@ -81,6 +83,7 @@ private:
     void Report(const std::int32_t* values, const Recipe* recipes, int left, int right, int op);
 
     SolverHost& m_host;
+    bool m_searching = false;
 };
 
 } // namespace solver

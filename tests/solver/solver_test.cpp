@@ -351,6 +351,23 @@ TEST(SolverStop, RestartCountsFromZeroAndKeepsEarlierEntries) {
     EXPECT_EQ(host.captions.back(), "Search Finished");
 }
 
+// A second search started from a nested click would share the running search's state.
+TEST(SolverStop, SearchStartedInsideARunningOneIsRefused) {
+    RecordingHost host;
+    solver::Solver search(host);
+    int nestedCalls = 0;
+    host.onPump = [&](int) {
+        if (nestedCalls++ < 3)
+            search.SearchAnswers(Numbers{1, 1, 1, 1, 1, 1}, 5);
+    };
+    search.CombinationCount = 0;
+    search.SearchAnswers(Numbers{100, 75, 50, 25, 6, 3}, 952);
+    EXPECT_EQ(nestedCalls, host.pumps);
+    EXPECT_EQ(host.progress, "Searched 610200 combinations: \n8 answers found.");
+    EXPECT_EQ(host.captions, (std::vector<std::string>{"Stop Search", "Search Finished"}));
+    EXPECT_FALSE(search.isSearching());
+}
+
 TEST(SolverStop, EarlierEntriesCountInReport) {
     RecordingHost host;
     host.list.append("earlier answer");
