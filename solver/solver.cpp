@@ -9,7 +9,7 @@ namespace solver {
 
 namespace {
 
-constexpr Recipe kBare{-1, -1, 0, false};
+constexpr Recipe kBare{};
 
 // Whether `a op b` equals t, for a search value a > 0, a number or value b >= 0 and t > 0,
 // without dividing: the exact quotient a / b equals t exactly when a == b * t.
@@ -70,7 +70,7 @@ inline int AppendAllOps(std::int32_t* values, Recipe* recipes, int n, int left, 
     const std::int32_t b = values[right];
     const auto push = [&](std::int32_t v, int op, bool swapped) {
         values[n] = v;
-        recipes[n] = Recipe{std::int16_t(left), std::int16_t(right), std::uint8_t(op), swapped};
+        recipes[n] = Recipe(left, right, op, swapped);
         ++n;
     };
     if (a <= 0 || b <= 0) {
@@ -109,9 +109,9 @@ void AppendDecimal(std::int32_t value, std::string& out) {
 void AppendJoined(const std::int32_t* values, const Recipe* recipes, const Recipe& step,
                   std::string& out) {
     out += '(';
-    AppendStepText(values, recipes, step.swapped ? step.right : step.left, out);
-    out += OperatorChar(step.op);
-    AppendStepText(values, recipes, step.swapped ? step.left : step.right, out);
+    AppendStepText(values, recipes, step.swapped() ? step.right() : step.left(), out);
+    out += OperatorChar(step.op());
+    AppendStepText(values, recipes, step.swapped() ? step.left() : step.right(), out);
     out += ')';
 }
 
@@ -119,7 +119,7 @@ void AppendJoined(const std::int32_t* values, const Recipe* recipes, const Recip
 
 void AppendStepText(const std::int32_t* values, const Recipe* recipes, int index,
                     std::string& out) {
-    if (recipes[index].op == 0)
+    if (recipes[index].op() == 0)
         AppendDecimal(values[index], out);
     else
         AppendJoined(values, recipes, recipes[index], out);
@@ -295,7 +295,7 @@ void Solver::TryChain(const Numbers& ordering, std::int32_t target) {
                 ChainSize = AppendAllOps(values, recipes, ChainSize, i, right);
                 for (int e = from; e < ChainSize; ++e) {
                     if (values[e] == target)
-                        Report(values, recipes, i, right, recipes[e].op);
+                        Report(values, recipes, i, right, recipes[e].op());
                 }
             }
         }
@@ -360,7 +360,7 @@ void Solver::TryTrees(const Numbers& ordering, std::int32_t target) {
             for (int e = from; e < n; ++e) {
                 if (values[e] != target)
                     continue;
-                Report(values, recipes, x, m, recipes[e].op);
+                Report(values, recipes, x, m, recipes[e].op());
                 // An answer is not extended further.
                 for (int f = e + 1; f < n; ++f) {
                     values[f - 1] = values[f];
@@ -424,7 +424,7 @@ void Solver::TryPairOfPairs(const Numbers& twoPairs, std::int32_t target) {
             n = AppendAllOps(values, recipes, n, x, y);
             for (int e = from; e < n; ++e) {
                 if (values[e] == target)
-                    Report(values, recipes, x, y, recipes[e].op);
+                    Report(values, recipes, x, y, recipes[e].op());
             }
         }
     }
@@ -437,7 +437,7 @@ void Solver::TryPairOfPairs(const Numbers& twoPairs, std::int32_t target) {
         e[op] = r.value == 0 ? -1 : n;
         if (r.value != 0) {
             values[n] = r.value;
-            recipes[n++] = Recipe{4, 5, std::uint8_t(op), r.swapped};
+            recipes[n++] = Recipe(4, 5, op, r.swapped);
         }
     }
     const int scratch = n;
@@ -447,8 +447,7 @@ void Solver::TryPairOfPairs(const Numbers& twoPairs, std::int32_t target) {
         const StepValue z = CombineValue(values[q], values[first], op1);
         if (z.value != 0 && z.value != target) {
             values[scratch] = z.value;
-            recipes[scratch] =
-                Recipe{std::int16_t(q), std::int16_t(first), std::uint8_t(op1), z.swapped};
+            recipes[scratch] = Recipe(q, first, op1, z.swapped);
             for (int op2 = OpAdd; op2 <= OpDivide; ++op2) {
                 if (op2 != op1 && Reaches(z.value, values[second], op2, t))
                     Report(values, recipes, scratch, second, op2);
@@ -487,9 +486,7 @@ void Solver::Report(const std::int32_t* values, const Recipe* recipes, int left,
                     int op) {
     const StepValue r = CombineValue(values[left], values[right], op);
     std::string text;
-    AppendJoined(values, recipes,
-                 Recipe{std::int16_t(left), std::int16_t(right), std::uint8_t(op), r.swapped},
-                 text);
+    AppendJoined(values, recipes, Recipe(left, right, op, r.swapped), text);
     AddAnswer(m_host.answers(), text);
 }
 

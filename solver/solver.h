@@ -12,12 +12,22 @@ namespace solver {
 class SolverHost;
 
 // How one value of a search was made: a bare number (op 0) or value[left] op value[right],
-// indices into the same pool of values and recipes. Texts are rendered only for answers.
-struct Recipe {
-    std::int16_t left;
-    std::int16_t right;
-    std::uint8_t op;
-    bool swapped; // the right operand is written first
+// indices below 4096 into the same pool of values and recipes. Packed in one word, as the search
+// writes one for every intermediate value; texts are rendered from recipes only for answers.
+class Recipe {
+public:
+    constexpr Recipe() = default;
+    constexpr Recipe(int left, int right, int op, bool swapped)
+        : m_bits(std::uint32_t(left) | std::uint32_t(right) << 12 | std::uint32_t(op) << 24 |
+                 std::uint32_t(swapped) << 27) {}
+    constexpr int left() const { return int(m_bits & 0xFFF); }
+    constexpr int right() const { return int(m_bits >> 12 & 0xFFF); }
+    constexpr int op() const { return int(m_bits >> 24 & 7); }
+    // The right operand is written first.
+    constexpr bool swapped() const { return (m_bits >> 27 & 1) != 0; }
+
+private:
+    std::uint32_t m_bits = 0;
 };
 
 // Appends the text of entry `index` of a pool: its decimal digits for a bare number, else the
@@ -32,6 +42,7 @@ public:
 
     // Levels 0..5 of a chain over six numbers hold at most 1 + 4 + 16 + 64 + 256 + 1024 values.
     static constexpr int kChainCapacity = 1365;
+    static_assert(kChainCapacity + 6 <= 4096, "chain indices must fit a recipe");
 
     explicit Solver(SolverHost& host);
     virtual ~Solver() = default;
