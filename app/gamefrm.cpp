@@ -1,9 +1,13 @@
 #include "gamefrm.h"
 
 #include "bkcprog.h"
-#include "clocksound.h"
+#include "fonts.h"
+#include "gamelayout.h"
 #include "gradientwidget.h"
 #include "resources.h"
+#include "roundclockdesign.h"
+#include "twips.h"
+#include "varifyfrm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +16,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QThread>
 #include <QTimer>
 
@@ -26,12 +31,8 @@ const QString kInstructions =
     QStringLiteral("Select 6 numbers from below. The first 2 rows contain the numbers 1 to 10, "
                    "the last row contains the numbers 25, 50, 75 and 100.");
 
-QFont sansFont(double points, bool bold) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+template <typename T> T* at(const std::vector<T*>& v, int i) {
+    return v[static_cast<std::size_t>(i)];
 }
 
 } // namespace
@@ -49,9 +50,11 @@ GameFrm::GameFrm(Services services, QWidget* parent)
     setWindowTitle(QStringLiteral("The Tallyrun"));
     createMenus();
     createControls();
+    m_solverHost = std::make_unique<WindowSolverHost>(LBa, cmdAnswer, List1);
+    m_solver = std::make_unique<solver::Solver>(*m_solverHost);
 
     // Form_Load
-    resize(800, 600);
+    resize(gamelayout::kMinimumWindowPixels);
     PositionControls();
     GetSettings();
     Timer1->setInterval(m_services.settings->TimerInterval);
@@ -79,24 +82,29 @@ QLabel* GameFrm::createSlot() {
     auto* label = new QLabel(Picture4);
     label->setAlignment(Qt::AlignCenter);
     label->setAutoFillBackground(true);
-    label->setStyleSheet(QStringLiteral("color: #FFFFFF; background-color: rgb(6, 120, 255);"));
-    label->setFont(Label2.empty() ? sansFont(72, false) : Label2.front()->font());
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, QColor(6, 120, 255));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    label->setFont(ArialFont(m_numberFontSize));
     return label;
 }
 
 QPushButton* GameFrm::createPickButton(int index) {
     auto* button = new QPushButton(m_client);
-    button->setFont(sansFont(8.25, false));
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: #FF8000; border: 2px "
-                                         "outset #FFB060; } QPushButton:pressed { border-style: "
-                                         "inset; }"));
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFont(SansSerifFont(8.25));
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: #FF8000; border: 2px outset #FFB060; }"
+                       "QPushButton:hover { background-color: #FF9426; }"
+                       "QPushButton:pressed { border-style: inset; background-color: #E67300; }"));
+    button->setCursor(Qt::PointingHandCursor);
     connect(button, &QPushButton::clicked, this, [this, index] { btnPick_Click(index); });
     return button;
 }
 
 void GameFrm::createControls() {
     m_client = new GradientWidget(kGameWindowGradient, this);
+    m_client->setMeasuresWindowFrame(true);
     setCentralWidget(m_client);
 
     Picture4 = new GradientWidget(kPicture4Gradient, m_client);
@@ -104,44 +112,55 @@ void GameFrm::createControls() {
     Picture3 = new GradientWidget(kPicture3Gradient, m_client);
     Picture2 = new QWidget(Picture3);
     Picture2->setAutoFillBackground(true);
-    Picture2->setStyleSheet(QStringLiteral("background-color: #000000;"));
+    QPalette black = Picture2->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    Picture2->setPalette(black);
     lbTarget = new QLabel(Picture2);
     lbTarget->setAlignment(Qt::AlignCenter);
-    lbTarget->setFont(sansFont(120, false));
-    lbTarget->setStyleSheet(QStringLiteral("color: #00FF00; background-color: #000000;"));
+    lbTarget->setAutoFillBackground(true);
+    QPalette green = black;
+    green.setColor(QPalette::WindowText, QColor(0x00, 0xFF, 0x00));
+    lbTarget->setPalette(green);
+    lbTarget->setFont(ArialFont(m_targetFontSize));
 
     lbinst = new QLabel(kInstructions, m_client);
     lbinst->setWordWrap(true);
-    lbinst->setFont(sansFont(18, true));
-    lbinst->setStyleSheet(QStringLiteral("color: #808080;"));
+    lbinst->setFont(SansSerifFont(18, true));
+    QPalette grey = lbinst->palette();
+    grey.setColor(QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    lbinst->setPalette(grey);
 
     btnPick.push_back(createPickButton(0));
 
     Command1 = new QPushButton(kStart, m_client);
-    Command1->setFont(sansFont(24, true));
+    Command1->setFont(SansSerifFont(24, true));
     Command1->setEnabled(false);
     connect(Command1, &QPushButton::clicked, this, &GameFrm::Command1_Click);
 
     cmdAnswer = new QPushButton(kShowAnswers, m_client);
-    cmdAnswer->setFont(sansFont(18, true));
+    cmdAnswer->setFont(SansSerifFont(18, true));
     cmdAnswer->hide();
     connect(cmdAnswer, &QPushButton::clicked, this, &GameFrm::cmdAnswer_Click);
 
     LBa = new QLabel(m_client);
-    LBa->setFont(sansFont(12, true));
-    LBa->setStyleSheet(QStringLiteral("color: #808080; background-color: #FFFFFF;"));
+    LBa->setFont(SansSerifFont(12, true));
+    LBa->setAutoFillBackground(true);
+    QPalette status = grey;
+    status.setColor(QPalette::Window, Qt::white);
+    LBa->setPalette(status);
     LBa->hide();
 
     cmdVarify = new QPushButton(QStringLiteral("Validate"), m_client);
-    cmdVarify->setFont(sansFont(18, true));
+    cmdVarify->setFont(SansSerifFont(18, true));
     cmdVarify->hide();
     connect(cmdVarify, &QPushButton::clicked, this, &GameFrm::cmdVarify_Click);
 
     List1 = new QListWidget(m_client);
-    List1->setFont(sansFont(18, true));
+    List1->setFont(SansSerifFont(18, true));
     List1->hide();
 
     cp1 = new bkCProg(m_client);
+    cp1->ReadProperties(roundClockDesign());
     cp1->setMax(60);
     cp1->setValue(0);
 
@@ -151,52 +170,98 @@ void GameFrm::createControls() {
 
 void GameFrm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (!Label2.empty())
+    Form_Resize();
+}
+
+void GameFrm::Form_Resize() {
+    if (!cp1)
+        return;
+    gamelayout::WindowShowState state = gamelayout::WindowShowState::Normal;
+    if (isMinimized())
+        state = gamelayout::WindowShowState::Minimised;
+    else if (isMaximized() || isFullScreen())
+        state = gamelayout::WindowShowState::Maximised;
+    const QSize frame = frameGeometry().size();
+    const gamelayout::ResizeGuard guard = gamelayout::GuardResize(state, frame);
+    if (guard.resize) {
+        // The frame's extra (caption, borders) stays as it is; the client area grows.
+        resize(size() + (guard.outerPixels - frame));
+    }
+    if (guard.layout)
         PositionControls();
 }
 
 void GameFrm::PositionControls() {
-    const int w = m_client->width();
-    const int h = m_client->height();
-    const int margin = w / 100;
-    Picture4->setGeometry(margin, margin, w - 2 * margin, w * 3 / 10);
-    const int slotsTop = Picture4->height() * 7 / 10;
-    const int slotWidth = (Picture4->width() - 7 * 2) / 6;
-    for (int i = static_cast<int>(Label2.size()); i < kSlotCount; ++i)
+    if (m_layingOut)
+        return;
+    m_layingOut = true;
+    const double perX = twips::perPixelX();
+    const double perY = twips::perPixelY();
+    const QSize frame = frameGeometry().size();
+    // Caption and border allowance: what the frame adds, or the style's caption height while
+    // the window has no frame yet.
+    int captionPixels = frame.height() - geometry().height();
+    if (captionPixels <= 0)
+        captionPixels = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int menuPixels =
+        menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
+
+    gamelayout::LayoutInput input;
+    input.winWidth = gamelayout::LayoutTwips(frame.width(), perX);
+    input.winHeight = gamelayout::LayoutTwips(
+        frame.height() + (isWindow() && frame == size() ? captionPixels + menuPixels : 0), perY);
+    input.capB = gamelayout::LayoutTwips(captionPixels, perY);
+    input.menuH = gamelayout::LayoutTwips(menuPixels, perY);
+    input.twipsPerPixelX = perX;
+    input.twipsPerPixelY = perY;
+    input.targetFontSize = m_targetFontSize;
+    input.numberFontSize = m_numberFontSize;
+    const gamelayout::GameLayout layout =
+        gamelayout::PositionControls(input, [perY](int points, const QString& text) {
+            return TextHeightTwips(ArialFont(points), text, perY);
+        });
+    const auto px = [perX, perY](const QRectF& r) {
+        return gamelayout::TwipsToPixels(r, perX, perY);
+    };
+
+    m_targetFontSize = layout.targetFontSize;
+    m_numberFontSize = layout.numberFontSize;
+
+    Picture4->setGeometry(px(layout.Picture4));
+    for (int i = static_cast<int>(Label2.size()); i < kSlotCount; ++i) {
         Label2.push_back(createSlot());
+        Label2.back()->show();
+    }
     for (int i = 0; i < kSlotCount; ++i) {
-        Label2[static_cast<std::size_t>(i)]->setGeometry(
-            2 + i * (slotWidth + 2), slotsTop, slotWidth, Picture4->height() - slotsTop - 4);
-        Label2[static_cast<std::size_t>(i)]->show();
+        at(Label2, i)->setGeometry(px(layout.Label2[static_cast<std::size_t>(i)]));
+        at(Label2, i)->setFont(ArialFont(m_numberFontSize));
     }
-    Picture3->setGeometry(Picture4->x() + Picture4->width() / 4, margin / 2, Picture4->width() / 2,
-                          slotsTop);
-    Picture2->setGeometry(10, 10, Picture3->width() - 20, Picture3->height() - 20);
-    lbTarget->setGeometry(2, 2, Picture2->width() - 4, Picture2->height() - 4);
+    Picture3->setGeometry(px(layout.Picture3));
+    Picture3->raise();
+    Picture2->setGeometry(px(layout.Picture2));
+    lbTarget->setGeometry(px(layout.lbTarget));
+    lbTarget->setFont(ArialFont(m_targetFontSize));
 
-    const int below = Picture4->y() + Picture4->height() + 4;
-    lbinst->setGeometry(margin, below, w * 67 / 100, 60);
-    cmdAnswer->setGeometry(margin, below, 220, 50);
-    LBa->setGeometry(cmdAnswer->x() + cmdAnswer->width() + 4, below + 5, 250, 40);
-    cmdVarify->setGeometry(LBa->x(), below, 180, 50);
-
-    const int gridTop = lbinst->y() + lbinst->height();
-    const int pickW = (w * 67 / 100 + 2) / 10;
-    const int pickH = (h - gridTop - 8) / 3;
-    for (int i = static_cast<int>(btnPick.size()); i < kPickCount; ++i)
+    lbinst->setGeometry(px(layout.lbinst));
+    cmdAnswer->setGeometry(px(layout.cmdAnswer));
+    LBa->setGeometry(px(layout.LBa));
+    cmdVarify->setGeometry(px(layout.cmdVarify));
+    // New buttons show; an existing one keeps its visibility, so a picked one stays hidden.
+    for (int i = static_cast<int>(btnPick.size()); i < kPickCount; ++i) {
         btnPick.push_back(createPickButton(i));
-    for (int i = 0; i < kPickCount; ++i) {
-        const int col = i < 20 ? i % 10 : i - 20;
-        const int row = i < 10 ? 0 : (i < 20 ? 1 : 2);
-        btnPick[static_cast<std::size_t>(i)]->setGeometry(
-            margin + col * (pickW + 2), gridTop + row * (pickH + 2), pickW, pickH);
+        btnPick.back()->setVisible(!m_deal.used(i));
     }
-    Command1->setGeometry(margin + 4 * (pickW + 2), gridTop + 2 * (pickH + 2), 6 * pickW + 10,
-                          pickH);
-    const int clockLeft = Command1->x() + Command1->width() + 4;
-    cp1->setGeometry(clockLeft, below, w - clockLeft - margin, h - below - 4);
-    List1->setGeometry(margin, cmdAnswer->y() + cmdAnswer->height() + 6, clockLeft - margin - 12,
-                       Command1->y() - cmdAnswer->y() - cmdAnswer->height() - 10);
+    for (int i = 0; i < kPickCount; ++i)
+        at(btnPick, i)->setGeometry(px(layout.btnPick[static_cast<std::size_t>(i)]));
+    Command1->setGeometry(px(layout.Command1));
+
+    cp1->setAutoSize(true);
+    cp1->setGeometry(px(layout.cp1));
+    cp1->setAutoSize(false);
+    cp1->setRadius(layout.cp1Radius);
+    cp1->show();
+    List1->setGeometry(px(layout.List1));
+    m_layingOut = false;
 }
 
 void GameFrm::GetSettings() {
@@ -211,8 +276,8 @@ void GameFrm::btnPick_Click(int index) {
     const int slot = m_deal.pick(index);
     if (slot < 0)
         return;
-    Label2[static_cast<std::size_t>(slot)]->setText(QString::number(m_deal.slot(slot)));
-    btnPick[static_cast<std::size_t>(index)]->hide();
+    at(Label2, slot)->setText(QString::number(m_deal.slot(slot)));
+    at(btnPick, index)->hide();
     if (!m_deal.complete())
         return;
     for (QPushButton* button : btnPick)
@@ -220,16 +285,15 @@ void GameFrm::btnPick_Click(int index) {
     lbinst->hide();
     Command1->setEnabled(true);
     for (int i = 0; i < kSlotCount; ++i)
-        Label2[static_cast<std::size_t>(i)]->setText(
-            QString::number(m_deal.RoundNumbers[static_cast<std::size_t>(i)]));
+        at(Label2, i)->setText(QString::number(m_deal.RoundNumbers[static_cast<std::size_t>(i)]));
 }
 
 void GameFrm::Command1_Click() {
     const QString caption = Command1->text();
     if (caption == kStart) {
         Command1->setText(kStop);
-        // The round button stays disabled while the target rolls, so that the round cannot
-        // be stopped or restarted half-way through the draw.
+        // The round button waits while the target rolls, so that a click cannot stop or
+        // restart the round half-way through the draw.
         Command1->setEnabled(false);
         List1->clear();
         const std::int16_t target =
@@ -254,6 +318,7 @@ void GameFrm::Command1_Click() {
         cmdVarify->show();
         cmdVarify->setEnabled(true);
     } else if (caption == kPlayAgain) {
+        ++m_roundSerial;
         Timer1->stop();
         cp1->setValue(0);
         ClockCount = 0;
@@ -291,10 +356,13 @@ void GameFrm::Timer1_Timer() {
 }
 
 void GameFrm::cmdAnswer_Click() {
+    const int round = m_roundSerial;
     cmdVarify->hide();
     const QString caption = cmdAnswer->text();
     if (caption == kShowAnswers) {
-        CombinationCount = 0;
+        if (m_searching)
+            return;
+        m_solver->CombinationCount = 0;
         cmdAnswer->setText(kStopSearch);
         Command1->setEnabled(false);
         LBa->setText(QStringLiteral("Searching..."));
@@ -303,33 +371,43 @@ void GameFrm::cmdAnswer_Click() {
         QCoreApplication::processEvents();
         SearchAnswers(lbTarget->text().toInt());
     } else if (caption == kStopSearch) {
-        SearchGoOn = false;
+        m_solver->SearchGoOn = false;
     }
-    if (SearchGoOn)
+    // A round that was started afresh while the search unwound keeps its own state.
+    if (m_closing || round != m_roundSerial)
+        return;
+    if (m_solver->SearchGoOn)
         cmdAnswer->setEnabled(false);
     Command1->setEnabled(true);
     Command1->setText(kPlayAgain);
 }
 
 void GameFrm::SearchAnswers(std::int32_t target) {
-    Q_UNUSED(target);
+    if (m_closing)
+        return;
     m_searching = true;
-    SearchGoOn = true;
+    mnuSetup->setEnabled(false); // the solver is not re-entrant
+    m_solver->SearchAnswers(m_deal.RoundNumbers, target);
     m_searching = false;
 }
 
-void GameFrm::cmdVarify_Click() {}
+void GameFrm::cmdVarify_Click() {
+    VarifyFrm checker(this);
+    for (int i = 0; i < kSlotCount; ++i)
+        checker.setNumberCaption(i, at(Label2, i)->text());
+    checker.appendTargetText(lbTarget->text());
+    checker.exec();
+}
 
 void GameFrm::mnuExit_Click() {
     close();
 }
 
 void GameFrm::closeEvent(QCloseEvent* event) {
-    // Stops the music, and any search or target roll that is running further down the
-    // stack: they unwind at their next check, and nothing of the window is destroyed
-    // before they have.
+    // Stops the music and any search or target roll that is running further down the stack:
+    // they unwind at their next check, and the window is not destroyed before they have.
     m_closing = true;
-    SearchGoOn = false;
+    m_solver->SearchGoOn = false;
     Timer1->stop();
     m_services.sound->stop();
     event->accept();

@@ -3,6 +3,8 @@
 #include "clocksound.h"
 #include "gamesettings.h"
 #include "round.h"
+#include "solver.h"
+#include "windowsolverhost.h"
 
 #include <QMainWindow>
 #include <cstdint>
@@ -38,6 +40,7 @@ public:
     explicit GameFrm(Services services, QWidget* parent = nullptr);
     ~GameFrm() override;
 
+    // Lays out every control in proportion to the window's outer size (fonts only shrink).
     void PositionControls();
     void GetSettings();
     void ScrambleNos();
@@ -51,14 +54,13 @@ public:
 
     // Clock ticks so far in the current round; 0 between rounds.
     std::int16_t ClockCount = 0;
-    // True while a solver search may go on; the stop click clears it.
-    bool SearchGoOn = true;
-    // Combinations the solver has tried in the current search.
-    std::int32_t CombinationCount = 0;
 
     const RoundDeal& deal() const { return m_deal; }
-    std::vector<std::int32_t>& RoundNumbers() { return m_deal.RoundNumbers; }
+    // The search state shared with the window: SearchGoOn and CombinationCount.
+    solver::Solver& search() { return *m_solver; }
     bool searching() const { return m_searching; }
+    int targetFontSize() const { return m_targetFontSize; }
+    int numberFontSize() const { return m_numberFontSize; }
 
     // Controls, by their names in the game's rules.
     GradientWidget* Picture4 = nullptr;
@@ -89,11 +91,18 @@ private:
     void createMenus();
     QLabel* createSlot();
     QPushButton* createPickButton(int index);
+    void Form_Resize();
     void SearchAnswers(std::int32_t target);
 
     Services m_services;
     RoundDeal m_deal;
-    QWidget* m_client = nullptr;
+    GradientWidget* m_client = nullptr;
+    std::unique_ptr<WindowSolverHost> m_solverHost;
+    std::unique_ptr<solver::Solver> m_solver;
+    int m_targetFontSize = 120;
+    int m_numberFontSize = 72;
+    int m_roundSerial = 0; // counts "PLAY AGAIN"s, so a search can tell the round was reset
     bool m_searching = false;
     bool m_closing = false;
+    bool m_layingOut = false;
 };

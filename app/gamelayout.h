@@ -19,7 +19,7 @@ struct LayoutDesign {
     double cmdAnswerWidth = 3000; // 200 px: "Show Answer(s)" in bold 18 pt
     double cmdAnswerHeight = 615; // 41 px
     double lbaWidth = 4200;       // 280 px: "Search Stopped at combination ..." in bold 12 pt
-    double lbaHeight = 375;       // 25 px
+    double lbaHeight = 600;       // 40 px: the two report lines
     double cmdVarifyWidth = 2400; // 160 px: "Validate" in bold 18 pt
     double cmdVarifyHeight = 615; // 41 px
 };

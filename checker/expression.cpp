@@ -119,17 +119,6 @@ bool holdsOperator(std::string_view t) {
 }
 
 // Every ")" closes an earlier "(" and every "(" is closed.
-bool bracketsPaired(std::string_view t) {
-    int depth = 0;
-    for (const char c : t) {
-        if (c == '(')
-            ++depth;
-        else if (c == ')' && --depth < 0)
-            return false;
-    }
-    return depth == 0;
-}
-
 } // namespace
 
 bool isOperatorAt(std::string_view t, std::size_t i) {
@@ -194,14 +183,10 @@ std::string Evaluate(std::string_view display) {
     replaceAll(line, kDivideSign, "/");
     if (!holdsOperator(line))
         return {};
-    // A ")" before its "(" would leave a grouped multiplication that never gets worked out.
-    if (!bracketsPaired(line))
-        return std::string(kBracketsResult);
-
     for (;;) {
         const std::size_t p = line.find(')');
-        if (p != std::string::npos) {
-            const std::size_t j = line.rfind('(', p);
+        const std::size_t j = p == std::string::npos ? p : line.rfind('(', p);
+        if (j != std::string::npos) {
             const std::size_t innerLength = p - j - 1;
             const std::string inner = line.substr(j + 1, innerLength);
             const std::string b = Add_brackets(inner);
@@ -225,6 +210,10 @@ std::string Evaluate(std::string_view display) {
         }
         std::string b = Add_brackets(line);
         if (b != line) {
+            // A ")" with no "(" before it ends the bracket work, so a multiplication grouped
+            // now would be grouped again for ever.
+            if (p != std::string::npos)
+                return std::string(kBracketsResult);
             line = std::move(b);
             continue;
         }

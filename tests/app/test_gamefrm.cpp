@@ -1,5 +1,6 @@
 #include "bkcprog.h"
 #include "gamefrm.h"
+#include "scripted_random.h"
 #include "test_support.h"
 
 #include <QLabel>
@@ -35,13 +36,14 @@ private:
 
 class GameFrmTest : public testing::Test {
 protected:
-    void open(int roundSeconds = 30, bool noSounds = false) {
+    void open(int roundSeconds = 30, bool noSounds = false,
+              std::unique_ptr<RandomSource> random = std::make_unique<SeededRandom>(42)) {
         settings.RoundSeconds = static_cast<std::int16_t>(roundSeconds);
         settings.NoSounds = noSounds;
         GameFrm::Services services;
         services.settings = &settings;
         services.store = &store;
-        services.random = std::make_unique<SeededRandom>(42);
+        services.random = std::move(random);
         services.rollPause = [this] { ++pauses; };
         services.sound = std::make_unique<FakeSound>(sound);
         window = std::make_unique<GameFrm>(std::move(services));
@@ -60,6 +62,36 @@ protected:
     }
 
     void clickRound() { QTest::mouseClick(window->Command1, Qt::LeftButton); }
+
+    // A round over with the numbers 100 75 50 25 6 3 and the given target on the label.
+    void roundOver(int target) {
+        open(30, false, std::make_unique<ScriptedRandom>(std::vector<float>{0.0f}));
+        for (int i : {23, 22, 21, 20, 5, 2})
+            QTest::mouseClick(window->btnPick[static_cast<std::size_t>(i)], Qt::LeftButton);
+        clickRound();
+        clickRound(); // STOP
+        window->lbTarget->setText(QString::number(target));
+    }
+
+    QStringList answers() const {
+        QStringList texts;
+        for (int i = 0; i < window->List1->count(); ++i)
+            texts << window->List1->item(i)->text();
+        return texts;
+    }
+
+    // Runs `action` from inside the search, once the progress line shows a running count.
+    void whileSearching(std::function<void()> action) {
+        auto* poll = new QTimer(window.get());
+        poll->setInterval(0);
+        QObject::connect(poll, &QTimer::timeout, window.get(), [this, poll, action] {
+            if (!window->LBa->text().startsWith(QStringLiteral("Searching... ")))
+                return;
+            poll->stop();
+            action();
+        });
+        poll->start();
+    }
 
     QTemporaryDir dir;
     SettingsStore store{dir.path()};
@@ -218,6 +250,59 @@ TEST_F(GameFrmTest, ClosingStopsTheMusicAndTheClock) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->Timer1->isActive());
     EXPECT_EQ(sound.stops, 1);
+}
+
+TEST_F(GameFrmTest, ShowAnswersListsEveryAnswerAndFinishes) {
+    roundOver(952);
+    QTest::mouseClick(window->cmdAnswer, Qt::LeftButton);
+    const QStringList listed = answers();
+    ASSERT_EQ(listed.size(), 8);
+    EXPECT_EQ(listed.front(), QStringLiteral("(((100+6)x(75x3))-50)/25"));
+    EXPECT_EQ(window->LBa->text(),
+              QStringLiteral("Searched 610200 combinations: \n8 answers found."));
+    EXPECT_EQ(window->cmdAnswer->text(), QStringLiteral("Search Finished"));
+    EXPECT_FALSE(window->cmdAnswer->isEnabled());
+    EXPECT_TRUE(window->cmdVarify->isHidden());
+    EXPECT_EQ(window->Command1->text(), QStringLiteral("PLAY AGAIN"));
+    EXPECT_TRUE(window->Command1->isEnabled());
+    EXPECT_FALSE(window->List1->isHidden());
+    EXPECT_FALSE(window->LBa->isHidden());
+    window->resize(1024, 700);
+    testsupport::saveScreenshot(window.get(), QStringLiteral("game-search-finished"));
+}
+
+TEST_F(GameFrmTest, StopSearchThenSearchAgainKeepsTheListedAnswers) {
+    roundOver(952);
+    whileSearching([this] {
+        EXPECT_EQ(window->cmdAnswer->text(), QStringLiteral("Stop Search"));
+        EXPECT_FALSE(window->Command1->isEnabled());
+        QTest::mouseClick(window->cmdAnswer, Qt::LeftButton);
+        // The round button is back at once, before the search has unwound.
+        EXPECT_TRUE(window->Command1->isEnabled());
+        EXPECT_EQ(window->Command1->text(), QStringLiteral("PLAY AGAIN"));
+    });
+    QTest::mouseClick(window->cmdAnswer, Qt::LeftButton);
+    EXPECT_TRUE(window->LBa->text().startsWith(QStringLiteral("Search Stopped at combination ")))
+        << window->LBa->text().toStdString();
+    EXPECT_EQ(window->cmdAnswer->text(), QStringLiteral("Show Answer(s)"));
+    EXPECT_TRUE(window->cmdAnswer->isEnabled());
+    const QStringList before = answers();
+
+    QTest::mouseClick(window->cmdAnswer, Qt::LeftButton);
+    EXPECT_EQ(window->cmdAnswer->text(), QStringLiteral("Search Finished"));
+    EXPECT_EQ(window->LBa->text(),
+              QStringLiteral("Searched 610200 combinations: \n8 answers found."));
+    EXPECT_EQ(answers().mid(0, before.size()), before);
+}
+
+TEST_F(GameFrmTest, ClosingDuringASearchStopsItAndEndsCleanly) {
+    roundOver(952);
+    whileSearching([this] { window->close(); });
+    QTest::mouseClick(window->cmdAnswer, Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->searching());
+    EXPECT_TRUE(window->LBa->text().startsWith(QStringLiteral("Search Stopped at combination ")));
+    EXPECT_EQ(sound.stops, 2); // STOP, then closing
 }
 
 } // namespace

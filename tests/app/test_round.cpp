@@ -1,23 +1,11 @@
 #include "round.h"
+#include "scripted_random.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
 
 namespace {
-
-// Returns the values of a scripted sequence, cycling; counts reseeds.
-class ScriptedRandom final : public RandomSource {
-public:
-    explicit ScriptedRandom(std::vector<float> values) : m_values(std::move(values)) {}
-    void reseed() override { ++reseeds; }
-    float next() override { return m_values[m_next++ % m_values.size()]; }
-    int reseeds = 0;
-
-private:
-    std::vector<float> m_values;
-    std::size_t m_next = 0;
-};
 
 std::vector<std::int32_t> row(const std::array<std::int32_t, kPickCount>& tags, int first,
                               int count) {

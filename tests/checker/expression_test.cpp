@@ -62,8 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"DigitRunOverLargestValue", "(1+2)2768", kOutOfRangeResult},
                     Row{"DigitRunInsideBracket", "((100×75)5)+1", kOutOfRangeResult},
                     Row{"StrayCloseBeforeMultiply", "3)+(4×5", kBracketsResult},
-                    Row{"StrayCloseBeforeAdd", "3)+(4+5", kBracketsResult},
-                    Row{"UnclosedBracket", "(4+3", kBracketsResult}),
+                    Row{"StrayCloseBeforeDivide", "(2+3)÷5)×2", kBracketsResult},
+                    Row{"StrayCloseBeforeAddReadsDigits", "3)+(4+5", "8"},
+                    Row{"UnclosedBracketReadsDigits", "(4+3", "3"}),
     rowName);
 
 TEST(AddBracketsTest, GroupsTheFirstMultiplicationElseTheFirstDivision) {

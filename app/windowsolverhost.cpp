@@ -1,0 +1,42 @@
+#include "windowsolverhost.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+int ListBoxAnswers::count() const {
+    return m_list->count();
+}
+
+std::string ListBoxAnswers::entry(int index) const {
+    return m_list->item(index)->text().toStdString();
+}
+
+void ListBoxAnswers::append(const std::string& text) {
+    m_list->addItem(QString::fromStdString(text));
+    m_list->repaint();
+}
+
+WindowSolverHost::WindowSolverHost(QLabel* status, QPushButton* answerButton, QListWidget* list)
+    : m_status(status), m_answerButton(answerButton), m_answers(list) {}
+
+void WindowSolverHost::pumpEvents() {
+    QCoreApplication::processEvents();
+}
+
+void WindowSolverHost::setProgressText(std::string_view text) {
+    m_status->setText(toQString(text));
+}
+
+void WindowSolverHost::setAnswerCaption(std::string_view caption) {
+    m_answerButton->setText(toQString(caption));
+}
