@@ -51,7 +51,7 @@ TEST(PositionControls, EightHundredBySixHundredWindow) {
         {"Label2_5", l.Label2[5], QRectF(30 + 5 * (slot + 30), 2490, slot, 1050)},
         {"lbinst", l.lbinst, QRectF(90, 3780, 8040, 495)},
         {"cmdAnswer", l.cmdAnswer, QRectF(90, 3780, 3000, 615)},
-        {"LBa", l.LBa, QRectF(3150, 3900, 4200, 375)},
+        {"LBa", l.LBa, QRectF(3150, 3787.5, 4200, 600)},
         {"cmdVarify", l.cmdVarify, QRectF(3150, 3780, 2400, 615)},
         {"btnPick_0", l.btnPick[0], QRectF(90, 4275, 807, 1345)},
         {"Command1", l.Command1, QRectF(3438, 7025, 4992, 1345)},
