@@ -192,9 +192,6 @@ void VarifyFrm::showKeypad() {
     }
     m_cmdBack->setEnabled(m_keypad.isBackEnabled());
     m_lbasw->setText(qtext(m_keypad.display()));
-    // Long lines that wrap may need more room than six lines; the window grows then.
-    const int width = m_lbasw->width() > 100 ? m_lbasw->width() : m_lbasw->sizeHint().width();
-    m_lbasw->setMinimumHeight(std::max(m_displayHeight, m_lbasw->heightForWidth(width)));
     const char* outcome = m_keypad.outcome() == checker::Outcome::Correct   ? "correct"
                           : m_keypad.outcome() == checker::Outcome::Stopped ? "stopped"
                                                                             : "";
@@ -203,6 +200,10 @@ void VarifyFrm::showKeypad() {
         m_lbasw->style()->unpolish(m_lbasw);
         m_lbasw->style()->polish(m_lbasw);
     }
+    // Long lines that wrap may need more room than six lines; the window grows then. Measured
+    // after the outcome's style, whose border takes room too.
+    const int width = m_lbasw->width() > 100 ? m_lbasw->width() : m_lbasw->sizeHint().width();
+    m_lbasw->setMinimumHeight(std::max(m_displayHeight, m_lbasw->heightForWidth(width)));
     m_lbTarget->setText(qtext(m_keypad.targetCaption()));
 }
 
