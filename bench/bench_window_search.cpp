@@ -1,0 +1,90 @@
+// The 952 round searched in a window on the offscreen platform: the progress line and the
+// list are updated live and the window's events are handled at every pump, as in the game.
+// Reports the time of a whole search and the longest stretch between two pumps.
+#include "answer_list.h"
+#include "solver.h"
+#include "windowsolverhost.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Passes everything on to the window's host and measures the gaps between pumps.
+class TimedHost : public solver::SolverHost {
+public:
+    explicit TimedHost(solver::SolverHost& inner) : m_inner(inner) {}
+    void pumpEvents() override {
+        const Clock::time_point now = Clock::now();
+        maxGap = std::max(maxGap, now - m_last);
+        m_last = now;
+        ++pumps;
+        m_inner.pumpEvents();
+    }
+    void setProgressText(std::string_view text) override { m_inner.setProgressText(text); }
+    void setAnswerCaption(std::string_view caption) override { m_inner.setAnswerCaption(caption); }
+    solver::AnswerSink& answers() override { return m_inner.answers(); }
+    void restart() { m_last = Clock::now(); }
+
+    Clock::duration maxGap{};
+    long pumps = 0;
+
+private:
+    solver::SolverHost& m_inner;
+    Clock::time_point m_last = Clock::now();
+};
+
+void BM_WindowSearch952(benchmark::State& state) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* button = new QPushButton(QStringLiteral("Show Answer(s)"));
+    auto* status = new QLabel(QStringLiteral("Searching..."));
+    auto* list = new QListWidget;
+    layout->addWidget(button);
+    layout->addWidget(status);
+    layout->addWidget(list);
+    window.resize(800, 600);
+    window.show();
+    QCoreApplication::processEvents();
+
+    WindowSolverHost windowHost(status, button, list);
+    TimedHost host(windowHost);
+    solver::Solver search(host);
+    const solver::Solver::Numbers numbers{100, 75, 50, 25, 6, 3};
+    for (auto _ : state) {
+        list->clear();
+        search.CombinationCount = 0;
+        host.restart();
+        search.SearchAnswers(numbers, 952);
+        // The last stretch runs from the final pump to the report.
+        host.pumpEvents();
+    }
+    state.counters["max_pump_gap_ms"] =
+        std::chrono::duration<double, std::milli>(host.maxGap).count();
+    state.counters["pumps_per_search"] =
+        static_cast<double>(host.pumps) / static_cast<double>(state.iterations());
+    state.counters["answers"] = list->count();
+}
+BENCHMARK(BM_WindowSearch952)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
