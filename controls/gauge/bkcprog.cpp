@@ -88,10 +88,9 @@ void fillConvexAliased(QImage& image, const std::array<QPointF, 4>& q, QRgb colo
         edges[count++] = {std::min(a.y(), b.y()), std::max(a.y(), b.y()), a.x() - a.y() * slope,
                           slope};
     }
-    const int y0 = int(std::max(std::ceil(top), 0.0));
-    const int y1 = int(std::min(std::floor(bottom), double(image.height() - 1)));
-    if (y0 > y1)
-        return;
+    const double lastRow = image.height() - 1;
+    const int y0 = int(std::clamp(std::ceil(top), 0.0, lastRow + 1));
+    const int y1 = int(std::clamp(std::floor(bottom), -1.0, lastRow));
     uchar* const bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
     const double lastColumn = image.width() - 1;
@@ -106,8 +105,10 @@ void fillConvexAliased(QImage& image, const std::array<QPointF, 4>& q, QRgb colo
             left = std::min(left, x);
             right = std::max(right, x);
         }
-        const int x0 = int(std::max(std::ceil(left), 0.0));
-        const int x1 = int(std::min(std::floor(right), lastColumn));
+        if (!(left <= right))
+            continue;
+        const int x0 = int(std::clamp(std::ceil(left), 0.0, lastColumn + 1));
+        const int x1 = int(std::clamp(std::floor(right), -1.0, lastColumn));
         QRgb* line = reinterpret_cast<QRgb*>(bits + y * stride);
         for (int x = x0; x <= x1; ++x)
             line[x] = color;
@@ -243,10 +244,9 @@ void bkCProg::setBorderColor(ColorValue color) {
 }
 
 void bkCProg::setBorderWidth(int width) {
-    int w = std::max(width, 1);
-    if (w >= m_radius)
-        w = m_radius - 1;
-    m_borderWidth = toInt16(w);
+    // Below the radius, but never below 1: an unsized gauge (radius 0 or 1) keeps a 1-pixel pen.
+    int w = width >= m_radius ? m_radius - 1 : width;
+    m_borderWidth = toInt16(std::max(w, 1));
     if (m_autoSize)
         ComputeAutoSize();
     if (m_showBorder)
@@ -912,8 +912,9 @@ void bkCProg::paintEvent(QPaintEvent*) {
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     const int frameWidth = m_inset ? 1 : 0;
-    p.fillRect(rect().adjusted(frameWidth, frameWidth, -frameWidth, -frameWidth),
-               qcolor(ResolveColor(m_backColor)));
+    if (m_image.size() != innerSize())
+        p.fillRect(rect().adjusted(frameWidth, frameWidth, -frameWidth, -frameWidth),
+                   qcolor(ResolveColor(m_backColor)));
     p.drawImage(frameWidth, frameWidth, m_image);
 }
 

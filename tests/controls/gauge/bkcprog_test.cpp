@@ -25,6 +25,10 @@ struct ClampCase {
     int expected;
 };
 
+void PrintTo(const ClampCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SetterRuleTest : public testing::TestWithParam<ClampCase> {};
 
 TEST_P(SetterRuleTest, StoresTheNormalisedValue) {
@@ -80,6 +84,12 @@ INSTANTIATE_TEST_SUITE_P(
                   [](const bkCProg& g) { return g.max(); }, 20},
         intCase("BorderWidthZeroIsOne", &bkCProg::setBorderWidth, &bkCProg::borderWidth, 0, 1),
         intCase("BorderWidthBelowRadius", &bkCProg::setBorderWidth, &bkCProg::borderWidth, 40, 24),
+        ClampCase{"BorderWidthOfAnUnsizedGaugeIsOne",
+                  [](bkCProg& g) {
+                      g.setRadius(0);
+                      g.setBorderWidth(3);
+                  },
+                  [](const bkCProg& g) { return g.borderWidth(); }, 1},
         intCase("TickWidthZeroIsOne", &bkCProg::setTickWidth, &bkCProg::tickWidth, 0, 1),
         flagCase(
             "ArcOffTurnsNeedleOn", [](bkCProg& g) { g.setShowArc(false); }, &bkCProg::showNeedle,
@@ -102,6 +112,10 @@ struct NoticeCase {
     std::function<void(bkCProg&)> act;
     QStringList expected;
 };
+
+void PrintTo(const NoticeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ChangeNoticeTest : public testing::TestWithParam<NoticeCase> {};
 

@@ -16,6 +16,10 @@ struct PointCase {
     QPoint expected;
 };
 
+void PrintTo(const PointCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class PointAtAngleTest : public testing::TestWithParam<PointCase> {};
 
 TEST_P(PointAtAngleTest, Point) {
@@ -79,6 +83,10 @@ struct AutoSizeCase {
     int width, height, borderWidth, tickStyle, tickPosition, tickSize;
     gauge::AutoSize expected;
 };
+
+void PrintTo(const AutoSizeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AutoSizeTest : public testing::TestWithParam<AutoSizeCase> {};
 
