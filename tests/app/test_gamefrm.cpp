@@ -3,6 +3,7 @@
 #include "scripted_random.h"
 #include "test_support.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -303,6 +304,63 @@ TEST_F(GameFrmTest, ClosingDuringASearchStopsItAndEndsCleanly) {
     EXPECT_FALSE(window->searching());
     EXPECT_TRUE(window->LBa->text().startsWith(QStringLiteral("Search Stopped at combination ")));
     EXPECT_EQ(sound.stops, 2); // STOP, then closing
+}
+
+TEST_F(GameFrmTest, ANormalWindowIsKeptAtLeast800By600) {
+    open();
+    window->resize(500, 400);
+    QCoreApplication::processEvents();
+    EXPECT_GE(window->frameGeometry().width(), 800);
+    EXPECT_GE(window->frameGeometry().height(), 600);
+    // Every pick button still lies inside the window after the guard.
+    const QRect client = window->centralWidget()->rect();
+    for (QPushButton* button : window->btnPick)
+        EXPECT_TRUE(client.contains(button->geometry())) << button->geometry().bottom();
+}
+
+TEST_F(GameFrmTest, ReLayoutWhilePickingKeepsPicksAndOnlyShrinksFonts) {
+    open();
+    for (int i : {20, 0, 10})
+        QTest::mouseClick(window->btnPick[static_cast<std::size_t>(i)], Qt::LeftButton);
+    const QStringList slotTexts = [this] {
+        QStringList texts;
+        for (QLabel* slot : window->Label2)
+            texts << slot->text();
+        return texts;
+    }();
+    int numberFont = window->numberFontSize();
+    int targetFont = window->targetFontSize();
+    for (QSize size : {QSize(1400, 1000), QSize(800, 600), QSize(1600, 1100), QSize(900, 650)}) {
+        window->resize(size);
+        QCoreApplication::processEvents();
+        EXPECT_LE(window->numberFontSize(), numberFont);
+        EXPECT_LE(window->targetFontSize(), targetFont);
+        numberFont = window->numberFontSize();
+        targetFont = window->targetFontSize();
+        for (int i : {20, 0, 10})
+            EXPECT_TRUE(window->btnPick[static_cast<std::size_t>(i)]->isHidden());
+        EXPECT_FALSE(window->btnPick[1]->isHidden());
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(window->Label2[static_cast<std::size_t>(i)]->text(), slotTexts[i]);
+    }
+    EXPECT_GE(numberFont, 1);
+}
+
+TEST_F(GameFrmTest, ScreenshotsOfARoundAtThreeSizes) {
+    QFile(store.fileForKey(SettingsKeyPath)).remove();
+    store.CreateSettingsKey(SettingsKeyPath);
+    store.PutSettingValue(SettingsKeyPath, QStringLiteral("ShowSeconds"), std::int32_t{1},
+                          SettingsStore::DWord);
+    open();
+    pickSix();
+    clickRound();
+    tick(15);
+    for (QSize size : {QSize(800, 600), QSize(1280, 800), QSize(1920, 1050)}) {
+        window->resize(size);
+        QCoreApplication::processEvents();
+        testsupport::saveScreenshot(
+            window.get(), QStringLiteral("game-round-%1x%2").arg(size.width()).arg(size.height()));
+    }
 }
 
 } // namespace
