@@ -114,11 +114,16 @@ QFont PropertyBag::readFont(const QString& name, const QFont& defaultValue) cons
         if (f.isString() && !f.toString().isEmpty())
             families << f.toString();
     const double size = o.value(QStringLiteral("size")).toDouble(0.0);
-    if (families.isEmpty() || !(size > 0.0) || size > 4096.0)
+    const int pixelSize = o.value(QStringLiteral("pixelSize")).toInt(0);
+    const bool usableSize = (size > 0.0 && size <= 4096.0) || (pixelSize > 0 && pixelSize <= 4096);
+    if (families.isEmpty() || !usableSize)
         return defaultValue;
     QFont font;
     font.setFamilies(families);
-    font.setPointSizeF(size);
+    if (size > 0.0)
+        font.setPointSizeF(size);
+    else
+        font.setPixelSize(pixelSize);
     font.setBold(o.value(QStringLiteral("bold")).toBool());
     font.setItalic(o.value(QStringLiteral("italic")).toBool());
     font.setUnderline(o.value(QStringLiteral("underline")).toBool());
@@ -134,7 +139,10 @@ void PropertyBag::writeFont(const QString& name, const QFont& value, const QFont
     o.insert(QStringLiteral("families"),
              QJsonArray::fromStringList(value.families().isEmpty() ? QStringList{value.family()}
                                                                    : value.families()));
-    o.insert(QStringLiteral("size"), value.pointSizeF());
+    if (value.pointSizeF() > 0.0)
+        o.insert(QStringLiteral("size"), value.pointSizeF());
+    else
+        o.insert(QStringLiteral("pixelSize"), value.pixelSize());
     o.insert(QStringLiteral("bold"), value.bold());
     o.insert(QStringLiteral("italic"), value.italic());
     o.insert(QStringLiteral("underline"), value.underline());

@@ -183,6 +183,48 @@ TEST(GaugeDrawing, NoGhostAfterAutoMaskIsTurnedOff) {
     EXPECT_EQ(pixelAt(*g, 75, 50), kBack);
 }
 
+TEST(GaugeDrawing, PictureIsStretchedUnderTheDrawing) {
+    auto g = plainGauge();
+    g->setShowCircle(false);
+    g->setShowBorder(false);
+    g->setValue(0);
+    QImage picture(4, 2, QImage::Format_RGB32);
+    picture.fill(QColor(0, 0, 255));
+    for (int y = 0; y < 2; ++y)
+        for (int x = 2; x < 4; ++x)
+            picture.setPixel(x, y, qRgb(255, 255, 0));
+    g->setPicture(picture);
+    EXPECT_EQ(pixelAt(*g, 3, 97), 0x00FF0000u);
+    EXPECT_EQ(pixelAt(*g, 97, 3), 0x0000FFFFu);
+    EXPECT_EQ(g->image().size(), QSize(4, 2)) << "the picture is kept as it was given";
+    g->setPicture(QImage());
+    EXPECT_EQ(pixelAt(*g, 3, 97), kBack);
+}
+
+TEST(GaugeDrawing, InsetFrameShrinksTheSurface) {
+    auto g = plainGauge();
+    g->setInset(true);
+    g->UserControl_Resize();
+    EXPECT_EQ(g->surfaceImage().size(), QSize(99, 99));
+    EXPECT_EQ(g->xCenter(), 49);
+    EXPECT_EQ(g->radius(), 48);
+}
+
+TEST(GaugeDrawing, MaskPictureCutsTheShapeWithTheMaskColour) {
+    auto g = plainGauge();
+    QImage shape(10, 10, QImage::Format_RGB32);
+    shape.fill(Qt::white);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 5; ++x)
+            shape.setPixel(x, y, qRgb(0, 0, 0));
+    g->setMaskColor(0x00000000);
+    g->setMaskPicture(shape);
+    EXPECT_TRUE(g->mask().isEmpty()) << "the back style is still opaque";
+    g->setUseMask(true);
+    EXPECT_FALSE(g->mask().contains(QPoint(20, 50)));
+    EXPECT_TRUE(g->mask().contains(QPoint(80, 50)));
+}
+
 // Designs that the setters would never produce: they draw in bounded time and sensibly.
 TEST(GaugeDrawing, UnusableStoredDesignsStillDraw) {
     PropertyBag bag;

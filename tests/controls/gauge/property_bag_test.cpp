@@ -89,6 +89,14 @@ TEST(PropertyBag, EveryKindOfValueSurvivesAFile) {
     EXPECT_EQ(pictureBack.pixel(1, 1), qRgb(1, 2, 3));
 }
 
+TEST(PropertyBag, FontSizedInPixelsKeepsItsSize) {
+    QFont font("Liberation Sans");
+    font.setPixelSize(40);
+    PropertyBag bag;
+    bag.writeFont("Font", font, QFont());
+    EXPECT_EQ(bag.readFont("Font", QFont()).pixelSize(), 40);
+}
+
 TEST(PropertyBag, FailedLoadKeepsTheBag) {
     QTemporaryDir dir;
     const QString path = dir.filePath("broken.json");
