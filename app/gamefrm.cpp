@@ -385,10 +385,14 @@ void GameFrm::cmdAnswer_Click() {
 void GameFrm::SearchAnswers(std::int32_t target) {
     if (m_closing)
         return;
+    // The solver is not re-entrant: the manual set-up, which starts a search of its own,
+    // waits until this one has returned.
+    const bool setupEnabled = mnuSetup->isEnabled();
+    mnuSetup->setEnabled(false);
     m_searching = true;
-    mnuSetup->setEnabled(false); // the solver is not re-entrant
     m_solver->SearchAnswers(m_deal.RoundNumbers, target);
     m_searching = false;
+    mnuSetup->setEnabled(setupEnabled);
 }
 
 void GameFrm::cmdVarify_Click() {

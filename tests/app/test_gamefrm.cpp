@@ -306,6 +306,17 @@ TEST_F(GameFrmTest, ClosingDuringASearchStopsItAndEndsCleanly) {
     EXPECT_EQ(sound.stops, 2); // STOP, then closing
 }
 
+TEST_F(GameFrmTest, ManualSetupWaitsWhileASearchRuns) {
+    roundOver(952);
+    window->mnuSetup->setEnabled(true);
+    bool enabledDuringSearch = true;
+    whileSearching(
+        [this, &enabledDuringSearch] { enabledDuringSearch = window->mnuSetup->isEnabled(); });
+    QTest::mouseClick(window->cmdAnswer, Qt::LeftButton);
+    EXPECT_FALSE(enabledDuringSearch);
+    EXPECT_TRUE(window->mnuSetup->isEnabled());
+}
+
 TEST_F(GameFrmTest, ANormalWindowIsKeptAtLeast800By600) {
     open();
     window->resize(500, 400);
