@@ -1,4 +1,5 @@
 #include "answer_list.h"
+#include "round.h"
 #include "solver.h"
 #include "solver_host.h"
 
@@ -6,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <random>
 #include <vector>
 
@@ -27,24 +27,20 @@ struct Round {
     int target;
 };
 
-// Dealt as the game deals: two rows of 1..10 and a row 25, 50, 75, 100 shuffled, six picked,
-// largest first, and a target of 101..999.
+// Dealt by the game's own deal: six random pick buttons of a seeded deal, sorted as the
+// window sorts them, and a target rolled from the default range 101..999.
 std::vector<Round> DealRounds(int count) {
-    std::mt19937 rng(1977);
-    std::uniform_int_distribution<int> target(101, 999);
     std::vector<Round> rounds;
+    std::mt19937 picks(1977);
     for (int i = 0; i < count; ++i) {
-        std::vector<int> piles;
-        for (int row = 0; row < 2; ++row) {
-            for (int n = 1; n <= 10; ++n)
-                piles.push_back(n);
-        }
-        piles.insert(piles.end(), {25, 50, 75, 100});
-        std::shuffle(piles.begin(), piles.end(), rng);
+        SeededRandom random(static_cast<std::uint32_t>(1000 + i));
+        RoundDeal deal;
+        deal.deal(random);
+        while (!deal.complete())
+            deal.pick(static_cast<int>(picks() % kPickCount));
         Round round{};
-        std::copy_n(piles.begin(), 6, round.numbers.begin());
-        std::sort(round.numbers.begin(), round.numbers.end(), std::greater<>());
-        round.target = target(rng);
+        std::copy_n(deal.RoundNumbers.begin(), 6, round.numbers.begin());
+        round.target = DrawTarget(999, 101, random, {});
         rounds.push_back(round);
     }
     return rounds;
