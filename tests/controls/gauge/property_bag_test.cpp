@@ -41,7 +41,7 @@ TEST(PropertyBag, UnusableStoredValuesReadAsTheDefault) {
     EXPECT_EQ(bag.readInt32("Text", 5), 5);
     EXPECT_EQ(bag.readInt32("Huge", 5), 5);
     EXPECT_EQ(bag.readFloat("Huge", 1.0f), 1e12f);
-    EXPECT_TRUE(bag.readBool("Flag", true));
+    EXPECT_FALSE(bag.readBool("Flag", false));
     EXPECT_EQ(bag.readInt16("Huge", 1), 32767);
     EXPECT_EQ(bag.readFont("Font", QFont("Serif", 9)).pointSize(), 9);
     EXPECT_TRUE(bag.readPicture("Picture").isNull());
