@@ -19,6 +19,7 @@
 #include <QStyle>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -197,21 +198,21 @@ void GameFrm::PositionControls() {
     m_layingOut = true;
     const double perX = twips::perPixelX();
     const double perY = twips::perPixelY();
+    // The outer size includes what the window manager adds (caption, borders); the client
+    // area starts below the menu bar. Before the window has a frame both are the same.
     const QSize frame = frameGeometry().size();
-    // Caption and border allowance: what the frame adds, or the style's caption height while
-    // the window has no frame yet.
-    int captionPixels = frame.height() - geometry().height();
-    if (captionPixels <= 0)
-        captionPixels = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int decorationPixels = std::max(0, frame.height() - geometry().height());
     const int menuPixels =
         menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
 
     gamelayout::LayoutInput input;
     input.winWidth = gamelayout::LayoutTwips(frame.width(), perX);
-    input.winHeight = gamelayout::LayoutTwips(
-        frame.height() + (isWindow() && frame == size() ? captionPixels + menuPixels : 0), perY);
-    input.capB = gamelayout::LayoutTwips(captionPixels, perY);
+    input.winHeight = gamelayout::LayoutTwips(frame.height(), perY);
+    input.capB = gamelayout::LayoutTwips(decorationPixels, perY);
     input.menuH = gamelayout::LayoutTwips(menuPixels, perY);
+    // The instructions keep their designed font; their label is as tall as the wrapped text.
+    const int instructionWidth = static_cast<int>(input.winWidth * 0.67 / perX);
+    input.design.lbinstHeight = lbinst->heightForWidth(instructionWidth) * perY;
     input.twipsPerPixelX = perX;
     input.twipsPerPixelY = perY;
     input.targetFontSize = m_targetFontSize;
