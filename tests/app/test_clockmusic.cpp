@@ -1,6 +1,7 @@
 #include "clocksound.h"
 #include "resources.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 #include <cmath>
@@ -71,6 +72,18 @@ TEST(ClockSound, LoadsTheImageAndIgnoresMissingResources) {
     EXPECT_TRUE(sound.image().isEmpty());
     sound.play(); // nothing loaded: silent, no audio device touched
     sound.stop();
+}
+
+TEST(ClockSound, PlaysAndStopsSilentlyWithoutAnAudioDevice) {
+    resources::init();
+    ClockSound sound;
+    sound.load(resources::ClockMusicPath);
+    sound.play();
+    QCoreApplication::processEvents();
+    sound.play(); // again from the start
+    sound.stop();
+    sound.stop();
+    EXPECT_TRUE(sound.image().startsWith("RIFF"));
 }
 
 } // namespace
