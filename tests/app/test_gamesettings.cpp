@@ -109,6 +109,14 @@ TEST(LoadGameSettings, FirstRunCreatesAnEmptyKeyAndTheSecondRunUsesItsDefaults) 
     EXPECT_EQ(LoadGameSettings(store).TimerInterval, 950);
 }
 
+TEST(LoadGameSettings, AnUnreadableStoreGivesTheFirstRunDefaults) {
+    QTemporaryDir dir;
+    const SettingsStore store(dir.path());
+    QDir().mkpath(store.fileForKey(SettingsKeyPath)); // a folder where the file should be
+    EXPECT_EQ(LoadGameSettings(store), make(30, false, 101, 999, 1000));
+    EXPECT_FALSE(ShowSecondsSetting(store));
+}
+
 TEST(ShowSecondsSetting, NonZeroNumberShowsTheSeconds) {
     EXPECT_FALSE(loadFrom(nullptr).showSeconds);
     EXPECT_FALSE(loadFrom("").showSeconds);
