@@ -96,7 +96,7 @@ int runEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
         if (arg == "--json") {
             json = true;
         } else if (arg.starts_with("--")) {
-            err << "evaluate: unknown option '" << arg << "'\n";
+            err << "tallyrun-cli evaluate: unknown option '" << arg << "'\n";
             return 2;
         } else {
             // "6 × 75 - 1" may arrive as several words.
@@ -109,12 +109,12 @@ int runEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
     std::string line;
     std::string bad;
     if (!normaliseLine(text, line, bad)) {
-        err << "evaluate: '" << printable(bad)
+        err << "tallyrun-cli evaluate: '" << printable(bad)
             << "' is not allowed; use digits, brackets and + - * / (or × ÷)\n";
         return 2;
     }
     if (line.empty()) {
-        err << "evaluate: missing LINE, for example: tallyrun-cli evaluate '6*75-1'\n";
+        err << "tallyrun-cli evaluate: missing LINE, for example: tallyrun-cli evaluate '6*75-1'\n";
         return 2;
     }
     const std::string result = checker::Evaluate(line);

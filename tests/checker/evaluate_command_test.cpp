@@ -71,13 +71,14 @@ TEST_P(EvaluateCommandBadInputTest, FailsWithOneLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Input, EvaluateCommandBadInputTest,
-    testing::Values(BadRow{"Letter", {"6x75"}, "evaluate: 'x' is not allowed"},
-                    BadRow{"EqualsSign", {"6*75=450"}, "evaluate: '=' is not allowed"},
-                    BadRow{"OtherMinusSign", {"3−5"}, "evaluate: '−' is not allowed"},
-                    BadRow{"LineFeed", {"1+2\n3"}, "evaluate: '\\n' is not allowed"},
-                    BadRow{"Missing", {}, "evaluate: missing LINE"},
-                    BadRow{"OnlyBlanks", {"  ", "--json"}, "evaluate: missing LINE"},
-                    BadRow{"UnknownOption", {"--xml", "1+1"}, "evaluate: unknown option"}),
+    testing::Values(
+        BadRow{"Letter", {"6x75"}, "tallyrun-cli evaluate: 'x' is not allowed"},
+        BadRow{"EqualsSign", {"6*75=450"}, "tallyrun-cli evaluate: '=' is not allowed"},
+        BadRow{"OtherMinusSign", {"3−5"}, "tallyrun-cli evaluate: '−' is not allowed"},
+        BadRow{"LineFeed", {"1+2\n3"}, "tallyrun-cli evaluate: '\\n' is not allowed"},
+        BadRow{"Missing", {}, "tallyrun-cli evaluate: missing LINE"},
+        BadRow{"OnlyBlanks", {"  ", "--json"}, "tallyrun-cli evaluate: missing LINE"},
+        BadRow{"UnknownOption", {"--xml", "1+1"}, "tallyrun-cli evaluate: unknown option"}),
     [](const testing::TestParamInfo<BadRow>& info) { return std::string(info.param.name); });
 
 } // namespace
