@@ -21,6 +21,14 @@ std::string ListBoxAnswers::entry(int index) const {
     return m_list->item(index)->text().toStdString();
 }
 
+bool ListBoxAnswers::contains(std::string_view text) const {
+    const QString wanted = toQString(text);
+    for (int i = 0; i < m_list->count(); ++i)
+        if (m_list->item(i)->text() == wanted)
+            return true;
+    return false;
+}
+
 void ListBoxAnswers::append(const std::string& text) {
     m_list->addItem(QString::fromStdString(text));
     m_list->repaint();

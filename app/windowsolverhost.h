@@ -15,6 +15,8 @@ public:
     int count() const override;
     std::string entry(int index) const override;
     void append(const std::string& text) override;
+    // A scan of the list from the first entry to the last.
+    bool contains(std::string_view text) const override;
 
 private:
     QListWidget* m_list;
