@@ -161,9 +161,7 @@ void GameFrm::createControls() {
     List1->hide();
 
     cp1 = new bkCProg(m_client);
-    cp1->ReadProperties(roundClockDesign());
-    cp1->setMax(60);
-    cp1->setValue(0);
+    cp1->ReadProperties(roundClockDesign()); // a one-minute face at 0
 
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &GameFrm::Timer1_Timer);
