@@ -1,5 +1,7 @@
 #include "roundclockdesign.h"
 
+#include "fonts.h"
+
 #include <QFont>
 
 PropertyBag roundClockDesign() {
@@ -34,11 +36,6 @@ PropertyBag roundClockDesign() {
     bag.writeFloat("TextShadowXOffset", 45, 15);
     bag.writeFloat("TextShadowYOffset", 45, 15);
 
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(72);
-    font.setBold(true);
-    bag.writeFont("Font", font, QFont());
+    bag.writeFont("Font", ArialFont(72, true), QFont());
     return bag;
 }
