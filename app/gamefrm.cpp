@@ -16,7 +16,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStyle>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>

@@ -34,12 +34,6 @@ double perPixelY() {
     return perPixel(false);
 }
 
-int fromPixelsX(double pixels) {
-    return roundToInt(pixels * perPixelX());
-}
-int fromPixelsY(double pixels) {
-    return roundToInt(pixels * perPixelY());
-}
 int toPixelsX(double t) {
     return roundToInt(t / perPixelX());
 }

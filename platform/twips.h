@@ -8,10 +8,6 @@ namespace twips {
 double perPixelX();
 double perPixelY();
 
-// Pixels -> twips, rounded to the nearest whole twip.
-int fromPixelsX(double pixels);
-int fromPixelsY(double pixels);
-
 // Twips -> pixels, rounded to the nearest whole pixel.
 int toPixelsX(double twips);
 int toPixelsY(double twips);
