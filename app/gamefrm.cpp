@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "gamelayout.h"
 #include "gradientwidget.h"
+#include "manualfrm.h"
 #include "resources.h"
 #include "roundclockdesign.h"
 #include "twips.h"
@@ -72,9 +73,9 @@ void GameFrm::createMenus() {
     mnuSetup = bar->addAction(QStringLiteral("&Manual setup"));
     mnuAbout = bar->addAction(QStringLiteral("&About"));
     connect(mnuExit, &QAction::triggered, this, &GameFrm::mnuExit_Click);
-    // Their windows are not part of the game yet.
+    connect(mnuSetup, &QAction::triggered, this, &GameFrm::mnuSetup_Click);
+    // Its window is not part of the game yet.
     mnuSettings->setEnabled(false);
-    mnuSetup->setEnabled(false);
     mnuAbout->setEnabled(false);
 }
 
@@ -293,6 +294,9 @@ void GameFrm::Command1_Click() {
         // The round button waits while the target rolls, so that a click cannot stop or
         // restart the round half-way through the draw.
         Command1->setEnabled(false);
+        // Nor can a manual round start while the target rolls.
+        const bool setupEnabled = mnuSetup->isEnabled();
+        mnuSetup->setEnabled(false);
         List1->clear();
         const std::int16_t target =
             DrawTarget(m_services.settings->HighestTarget, m_services.settings->LowestTarget,
@@ -305,6 +309,7 @@ void GameFrm::Command1_Click() {
                        });
         lbTarget->setText(QString::number(target));
         Command1->setEnabled(true);
+        mnuSetup->setEnabled(setupEnabled);
         if (!m_closing)
             Timer1->start();
     } else if (caption == kStop) {
@@ -399,6 +404,45 @@ void GameFrm::cmdVarify_Click() {
         checker.setNumberCaption(i, at(Label2, i)->text());
     checker.appendTargetText(lbTarget->text());
     checker.exec();
+}
+
+void GameFrm::mnuSetup_Click() {
+    if (m_searching || m_closing)
+        return;
+    std::optional<ManualRound> round;
+    {
+        ManualFrm setup(this);
+        setup.exec();
+        round = setup.handedOver();
+    }
+    if (!round || m_searching || m_closing)
+        return;
+    const int serial = m_roundSerial;
+    m_deal.setNumbers(round->numbers);
+    for (int i = 0; i < kSlotCount; ++i)
+        at(Label2, i)->setText(QString::number(m_deal.RoundNumbers[static_cast<std::size_t>(i)]));
+    lbTarget->setText(QString::number(round->target));
+    m_solver->CombinationCount = 0;
+    lbinst->hide();
+    for (QPushButton* button : btnPick)
+        button->hide();
+    cmdAnswer->setEnabled(true);
+    cmdAnswer->setText(kStopSearch);
+    cmdAnswer->show();
+    LBa->setText(QStringLiteral("Searching..."));
+    LBa->show();
+    List1->clear();
+    List1->show();
+    Command1->setEnabled(false);
+    Command1->setText(kPlayAgain);
+    QCoreApplication::processEvents();
+    SearchAnswers(round->target);
+    // A round that was started afresh while the search unwound keeps its own state.
+    if (m_closing || serial != m_roundSerial)
+        return;
+    Command1->setEnabled(true);
+    cmdAnswer->setEnabled(false);
+    cmdVarify->setEnabled(false);
 }
 
 void GameFrm::mnuExit_Click() {

@@ -50,6 +50,9 @@ public:
     void Timer1_Timer();
     void cmdAnswer_Click();
     void cmdVarify_Click();
+    // Opens the manual set-up; a round handed over is sorted, shown and searched at once.
+    // Does nothing while a search runs.
+    void mnuSetup_Click();
     void mnuExit_Click();
 
     // Clock ticks so far in the current round; 0 between rounds.

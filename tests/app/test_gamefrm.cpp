@@ -1,10 +1,14 @@
 #include "bkcprog.h"
+#include "commands.h"
 #include "gamefrm.h"
 #include "scripted_random.h"
 #include "test_support.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -12,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -45,7 +50,10 @@ protected:
         services.settings = &settings;
         services.store = &store;
         services.random = std::move(random);
-        services.rollPause = [this] { ++pauses; };
+        services.rollPause = [this] {
+            ++pauses;
+            setupEnabledDuringRoll |= window->mnuSetup->isEnabled();
+        };
         services.sound = std::make_unique<FakeSound>(sound);
         window = std::make_unique<GameFrm>(std::move(services));
         sound.window = window.get();
@@ -99,6 +107,7 @@ protected:
     GameSettings settings;
     SoundLog sound;
     int pauses = 0;
+    bool setupEnabledDuringRoll = false;
     std::unique_ptr<GameFrm> window;
 };
 
@@ -156,6 +165,8 @@ TEST_F(GameFrmTest, AWholeRoundToTimeUp) {
     pickSix();
     clickRound();
     EXPECT_EQ(pauses, 50);
+    EXPECT_FALSE(setupEnabledDuringRoll);
+    EXPECT_TRUE(window->mnuSetup->isEnabled());
     EXPECT_EQ(window->Command1->text(), QStringLiteral("STOP"));
     EXPECT_TRUE(window->Command1->isEnabled());
     EXPECT_TRUE(window->Timer1->isActive());
@@ -315,6 +326,44 @@ TEST_F(GameFrmTest, ManualSetupWaitsWhileASearchRuns) {
     QTest::mouseClick(window->cmdAnswer, Qt::LeftButton);
     EXPECT_FALSE(enabledDuringSearch);
     EXPECT_TRUE(window->mnuSetup->isEnabled());
+}
+
+TEST_F(GameFrmTest, AManualRoundIsSortedShownAndSearchedLikeTheTerminalSolver) {
+    open();
+    QTimer::singleShot(0, window.get(), [] {
+        QWidget* setup = QApplication::activeModalWidget();
+        ASSERT_NE(setup, nullptr);
+        for (int i : {0, 10, 20, 21, 22, 23})
+            QTest::mouseClick(setup->findChild<QAbstractButton*>(QStringLiteral("l1_%1").arg(i)),
+                              Qt::LeftButton);
+        setup->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("626"));
+        QTest::mouseClick(setup->findChild<QAbstractButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+    });
+    window->mnuSetup->trigger();
+
+    EXPECT_EQ(window->deal().RoundNumbers, (std::vector<std::int32_t>{100, 75, 50, 25, 1, 1, 0}));
+    QStringList slotTexts;
+    for (QLabel* slot : window->Label2)
+        slotTexts << slot->text();
+    EXPECT_EQ(slotTexts, (QStringList{"100", "75", "50", "25", "1", "1"}));
+    EXPECT_EQ(window->lbTarget->text(), QStringLiteral("626"));
+    for (QPushButton* button : window->btnPick)
+        EXPECT_TRUE(button->isHidden());
+
+    std::ostringstream out, err;
+    ASSERT_EQ(runSolve({"1", "1", "25", "50", "75", "100", "626"}, out, err), 0);
+    QStringList expected = QString::fromStdString(out.str()).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(expected.size(), 21); // 19 answers, then the two lines of the report
+    const QString report = expected[19] + u'\n' + expected[20];
+    expected.resize(19);
+    EXPECT_EQ(answers(), expected);
+    EXPECT_EQ(window->LBa->text(), report);
+    EXPECT_FALSE(window->cmdAnswer->isEnabled());
+    EXPECT_EQ(window->cmdAnswer->text(), QStringLiteral("Search Finished"));
+    EXPECT_TRUE(window->Command1->isEnabled());
+    EXPECT_EQ(window->Command1->text(), QStringLiteral("PLAY AGAIN"));
+    EXPECT_TRUE(window->cmdVarify->isHidden());
 }
 
 TEST_F(GameFrmTest, ANormalWindowIsKeptAtLeast800By600) {
