@@ -81,14 +81,8 @@ ManualFrm::ManualFrm(QWidget* parent) : QDialog(parent) {
     setTabOrder(m_l1.back(), m_text1);
     setTabOrder(m_text1, m_command1);
     m_l1.front()->setFocus();
-}
-
-void ManualFrm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        CentreForm(this);
-    }
+    adjustSize();
+    CentreForm(this);
 }
 
 void ManualFrm::l1_Click(int index) {

@@ -31,7 +31,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void l1_Click(int index);
@@ -47,5 +46,4 @@ private:
     QLineEdit* m_text1 = nullptr;
     QPushButton* m_command1 = nullptr;
     std::optional<ManualRound> m_round;
-    bool m_centred = false;
 };
