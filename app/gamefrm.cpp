@@ -1,5 +1,6 @@
 #include "gamefrm.h"
 
+#include "aboutfrm.h"
 #include "bkcprog.h"
 #include "fonts.h"
 #include "gamelayout.h"
@@ -74,9 +75,9 @@ void GameFrm::createMenus() {
     mnuAbout = bar->addAction(QStringLiteral("&About"));
     connect(mnuExit, &QAction::triggered, this, &GameFrm::mnuExit_Click);
     connect(mnuSetup, &QAction::triggered, this, &GameFrm::mnuSetup_Click);
+    connect(mnuAbout, &QAction::triggered, this, &GameFrm::mnuAbout_Click);
     // Its window is not part of the game yet.
     mnuSettings->setEnabled(false);
-    mnuAbout->setEnabled(false);
 }
 
 QLabel* GameFrm::createSlot() {
@@ -443,6 +444,11 @@ void GameFrm::mnuSetup_Click() {
     Command1->setEnabled(true);
     cmdAnswer->setEnabled(false);
     cmdVarify->setEnabled(false);
+}
+
+void GameFrm::mnuAbout_Click() {
+    AboutFrm about(this);
+    about.exec();
 }
 
 void GameFrm::mnuExit_Click() {

@@ -53,6 +53,7 @@ public:
     // Opens the manual set-up; a round handed over is sorted, shown and searched at once.
     // Does nothing while a search runs.
     void mnuSetup_Click();
+    void mnuAbout_Click();
     void mnuExit_Click();
 
     // Clock ticks so far in the current round; 0 between rounds.

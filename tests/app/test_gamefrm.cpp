@@ -366,6 +366,20 @@ TEST_F(GameFrmTest, AManualRoundIsSortedShownAndSearchedLikeTheTerminalSolver) {
     EXPECT_TRUE(window->cmdVarify->isHidden());
 }
 
+TEST_F(GameFrmTest, TheAboutWindowOpensFromTheMenuAndCloses) {
+    open();
+    QString title;
+    QTimer::singleShot(0, window.get(), [&title] {
+        QWidget* about = QApplication::activeModalWidget();
+        ASSERT_NE(about, nullptr);
+        title = about->windowTitle();
+        QTest::mouseClick(about->findChild<QWidget*>(QStringLiteral("ButtonEx1")), Qt::LeftButton);
+    });
+    window->mnuAbout->trigger();
+    EXPECT_EQ(title, QStringLiteral("About"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
 TEST_F(GameFrmTest, ANormalWindowIsKeptAtLeast800By600) {
     open();
     window->resize(500, 400);
