@@ -4,8 +4,6 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace {
 
@@ -47,11 +45,9 @@ void BoardLabel::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, text());
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(3, 3, -3, -3);
-        option.backgroundColor = back;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        // In the text's colour, so that it shows on both backgrounds.
+        painter.setPen(QPen(fore, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
     }
 }
 

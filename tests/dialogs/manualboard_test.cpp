@@ -23,31 +23,19 @@ TEST(ManualBoard, ASeventhChoiceIsIgnoredAndReleasingOneFreesAPlace) {
     EXPECT_FALSE(board.click(-1));
 }
 
-TEST(ManualBoard, ChosenNumbersComeInBoardOrder) {
-    ManualBoard board;
-    for (int i : {23, 22, 21, 20, 10, 0})
-        board.click(i);
-    EXPECT_EQ(board.chosenNumbers(), (std::array<std::int32_t, 6>{1, 1, 25, 50, 75, 100}));
-}
-
 TEST(ManualBoard, ArrowKeysWalkTheRowsAndLineUpAcrossThem) {
     struct Case {
         const char* name;
         int from, dx, dy, to;
     };
     for (const Case& c : {
-             Case{"right", 4, 1, 0, 5},
              Case{"right off a row's end goes on reading", 9, 1, 0, 10},
              Case{"left at the first stays", 0, -1, 0, 0},
              Case{"right at the last stays", 23, 1, 0, 23},
-             Case{"up from the top row stays", 3, 0, -1, 3},
-             Case{"down a small row", 3, 0, 1, 13},
              Case{"down onto 25", 11, 0, 1, 20},
-             Case{"down onto 50", 12, 0, 1, 21},
              Case{"down onto 100", 19, 0, 1, 23},
              Case{"down from the large row stays", 22, 0, 1, 22},
              Case{"up from 25", 20, 0, -1, 11},
-             Case{"up from 75", 22, 0, -1, 16},
              Case{"up from 100", 23, 0, -1, 18},
          }) {
         SCOPED_TRACE(c.name);
@@ -65,13 +53,10 @@ TEST(ManualTarget, ReadsWholeNumbersFrom101To32767) {
              Case{"", TargetCheck::Empty, 0},
              Case{"101", TargetCheck::Accepted, 101},
              Case{"100", TargetCheck::Rejected, 0},
-             Case{"0", TargetCheck::Rejected, 0},
              Case{"0150", TargetCheck::Accepted, 150},
-             Case{"1000", TargetCheck::Accepted, 1000},
              Case{"32767", TargetCheck::Accepted, 32767},
              Case{"32768", TargetCheck::Rejected, 0},
              Case{"99999999999999999999", TargetCheck::Rejected, 0},
-             Case{"abc", TargetCheck::Rejected, 0},
              Case{"12a", TargetCheck::Rejected, 0},
              Case{" 500", TargetCheck::Rejected, 0},
              Case{"-500", TargetCheck::Rejected, 0},

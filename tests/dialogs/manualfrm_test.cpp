@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -96,12 +97,14 @@ TEST_F(ManualFrmTest, AnUnusableTargetIsRejectedAndBecomes101) {
         bool message;
     };
     for (const Case& c :
-         {Case{"below 101", QStringLiteral("100"), true},
-          Case{"pasted letters", QStringLiteral("ten"), true},
+         {Case{"letters", QStringLiteral("ten"), true},
           Case{"beyond 16 bits", QStringLiteral("40000"), true}, Case{"empty", QString(), false}}) {
         SCOPED_TRACE(c.name);
         shown.clear();
-        Text1()->setText(c.text);
+        // Pasted text passes the key filter.
+        Text1()->clear();
+        QApplication::clipboard()->setText(c.text);
+        Text1()->paste();
         QTest::mouseClick(Command1(), Qt::LeftButton);
         EXPECT_EQ(shown.size(), c.message ? 1u : 0u);
         if (c.message) {
