@@ -135,7 +135,9 @@ Property<C> member(const char* name, typename Codec<K>::Value def, M C::*field,
                    bool initialised = true) {
     using V = typename Codec<K>::Value;
     const QString key = QString::fromLatin1(name);
-    return {key, K, QVariant::fromValue(def),
+    return {key,
+            K,
+            QVariant::fromValue(def),
             [=](C& c, const Context&) {
                 if (initialised)
                     c.*field = M(def);
@@ -154,7 +156,9 @@ template <Kind K, typename C, typename Get, typename Set>
 Property<C> setter(const char* name, typename Codec<K>::Value def, Get get, Set set) {
     using V = typename Codec<K>::Value;
     const QString key = QString::fromLatin1(name);
-    return {key, K, QVariant::fromValue(def),
+    return {key,
+            K,
+            QVariant::fromValue(def),
             [=](C& c, const Context&) { std::invoke(set, c, def); },
             [=](C& c, const PropertyBag& bag, const Context& ctx) {
                 std::invoke(set, c, Codec<K>::read(bag, key, def, ctx));
