@@ -1,5 +1,6 @@
 #include "aboutfrm.h"
 
+#include "buttonex.h"
 #include "fonts.h"
 #include "linkopener.h"
 #include "placement.h"
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
 #include <numbers>
@@ -120,11 +120,12 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
     Image1->setPixmap(clockPicture(devicePixelRatioF()));
     Image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    auto* ButtonEx1 = new QPushButton(QStringLiteral("OK"), this);
+    auto* ButtonEx1 = new ButtonEx(this);
     ButtonEx1->setObjectName(QStringLiteral("ButtonEx1"));
+    ButtonEx1->setCaption(QStringLiteral("OK"));
+    ButtonEx1->setHighlightColor(0xFF0000);
     ButtonEx1->setDefault(true);
-    ButtonEx1->setMinimumWidth(80);
-    connect(ButtonEx1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ButtonEx1, &ButtonEx::clicked, this, &QDialog::accept);
 
     auto* text = new QVBoxLayout;
     text->setSpacing(4);
@@ -203,10 +204,14 @@ bool AboutFrm::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         break;
+    case QEvent::ShortcutOverride:
     case QEvent::KeyPress: {
+        // Enter on a focused link opens it rather than pressing the default button.
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            link == m_label4 ? Label4_Click() : Label6_Click();
+            if (event->type() == QEvent::KeyPress)
+                link == m_label4 ? Label4_Click() : Label6_Click();
+            event->accept();
             return true;
         }
         break;

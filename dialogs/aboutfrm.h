@@ -4,7 +4,6 @@
 #include <cstdint>
 
 class QLabel;
-class QPushButton;
 
 // The modal about window: title, version line, credit, a picture of the game's clock, and
 // the mail and web links, which go to the link-opening service; failures to open are

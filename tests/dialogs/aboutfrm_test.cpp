@@ -59,6 +59,11 @@ TEST(AboutFrm, LinksReachTheLinkServiceSilentlyAndOkCloses) {
     EXPECT_EQ(colour("Label6"), QColor(0, 0, 0xC0));
     testsupport::saveScreenshot(&about, QStringLiteral("about"));
 
+    // Enter on a focused link opens it; elsewhere it presses OK.
+    label("Label6")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(label("Label6"), Qt::Key_Return);
+    EXPECT_EQ(opened.size(), 3);
+    EXPECT_TRUE(about.isVisible());
     QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("ButtonEx1")), Qt::LeftButton);
     EXPECT_FALSE(about.isVisible());
 }
