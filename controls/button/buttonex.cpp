@@ -140,6 +140,11 @@ QImage withoutColor(const QImage& image, QRgb key) {
     return out;
 }
 
+// A new button is 1200 x 360 twips (80 x 24 pixels at 96 DPI).
+QSize newInstanceSize() {
+    return QSize(twips::toPixelsX(1200), twips::toPixelsY(360));
+}
+
 class ButtonExAccessible : public QAccessibleWidget {
 public:
     explicit ButtonExAccessible(ButtonEx* button)
@@ -196,7 +201,7 @@ ButtonEx::ButtonEx(QWidget* parent) : QWidget(parent) {
     Q_UNUSED(factoryInstalled);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    resize(twips::toPixelsX(1200), twips::toPixelsY(360));
+    resize(newInstanceSize());
     // Buttons on the game's windows are loaded from their designs: an empty bag here.
     ReadProperties(PropertyBag());
 }
@@ -798,8 +803,7 @@ QSize ButtonEx::sizeHint() const {
         return size();
     const QFontMetrics metrics(font());
     const int textWidth = metrics.horizontalAdvance(buttonex::measuredCaption(m_caption));
-    return QSize(std::max(twips::toPixelsX(1200), textWidth + 16),
-                 std::max(twips::toPixelsY(360), metrics.height() + 8));
+    return newInstanceSize().expandedTo(QSize(textWidth + 16, metrics.height() + 8));
 }
 
 QSize ButtonEx::minimumSizeHint() const {
