@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QPointer>
 #include <QShortcut>
 #include <algorithm>
 
@@ -183,6 +184,23 @@ public:
         else
             QAccessibleWidget::doAction(action);
     }
+};
+
+// Drag data whose formats may be declared empty at the start of a drag and filled when a drop
+// target asks for them.
+class DragData : public QMimeData {
+public:
+    explicit DragData(ButtonEx* source) : m_source(source) {}
+
+protected:
+    QVariant retrieveData(const QString& format, QMetaType type) const override {
+        if (m_source && hasFormat(format) && data(format).isEmpty())
+            emit m_source->oleSetData(const_cast<DragData*>(this), format);
+        return QMimeData::retrieveData(format, type);
+    }
+
+private:
+    QPointer<ButtonEx> m_source;
 };
 
 QAccessibleInterface* accessibleFactory(const QString& key, QObject* object) {
@@ -461,7 +479,7 @@ void ButtonEx::click() {
 }
 
 void ButtonEx::OLEDrag() {
-    auto* data = new QMimeData;
+    auto* data = new DragData(this);
     emit oleStartDrag(data, int(Qt::CopyAction | Qt::MoveAction));
     auto* drag = new QDrag(this);
     drag->setMimeData(data);
@@ -722,6 +740,8 @@ void ButtonEx::DrawPicture(int state) {
         use(PictureOver);
     else if (state == Disabled)
         use(PictureDisabled);
+    else if (state == Up && m_showFocus)
+        use(PictureFocus); // as the skinned look shows SkinFocus
     if (m_pictureImage.isNull()) {
         m_pictureRect = QRect();
         return;
