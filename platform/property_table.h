@@ -47,25 +47,33 @@ enum class Kind {
 
 template <Kind K> struct Codec;
 
-#define PROPS_CODEC(KIND, TYPE, READ, WRITE)                                                       \
-    template <> struct Codec<Kind::KIND> {                                                         \
-        using Value = TYPE;                                                                        \
-        static Value read(const PropertyBag& bag, const QString& name, const Value& def,           \
-                          const Context&) {                                                        \
-            return bag.READ(name, def);                                                            \
-        }                                                                                          \
-        static void write(PropertyBag& bag, const QString& name, const Value& v, const Value& def, \
-                          const Context&) {                                                        \
-            bag.WRITE(name, v, def);                                                               \
-        }                                                                                          \
-    };
-PROPS_CODEC(Bool, bool, readBool, writeBool)
-PROPS_CODEC(Int16, int, readInt16, writeInt16)
-PROPS_CODEC(Int32, int, readInt32, writeInt32)
-PROPS_CODEC(Float, float, readFloat, writeFloat)
-PROPS_CODEC(Color, std::uint32_t, readColor, writeColor)
-PROPS_CODEC(String, QString, readString, writeString)
-#undef PROPS_CODEC
+// A kind that the bag stores as it is, through one of its read/write pairs.
+template <typename V, auto Read, auto Write> struct BagCodec {
+    using Value = V;
+    static Value read(const PropertyBag& bag, const QString& name, const Value& def,
+                      const Context&) {
+        return (bag.*Read)(name, def);
+    }
+    static void write(PropertyBag& bag, const QString& name, const Value& v, const Value& def,
+                      const Context&) {
+        (bag.*Write)(name, v, def);
+    }
+};
+template <>
+struct Codec<Kind::Bool> : BagCodec<bool, &PropertyBag::readBool, &PropertyBag::writeBool> {};
+template <>
+struct Codec<Kind::Int16> : BagCodec<int, &PropertyBag::readInt16, &PropertyBag::writeInt16> {};
+template <>
+struct Codec<Kind::Int32>
+    : BagCodec<std::int32_t, &PropertyBag::readInt32, &PropertyBag::writeInt32> {};
+template <>
+struct Codec<Kind::Float> : BagCodec<float, &PropertyBag::readFloat, &PropertyBag::writeFloat> {};
+template <>
+struct Codec<Kind::Color>
+    : BagCodec<std::uint32_t, &PropertyBag::readColor, &PropertyBag::writeColor> {};
+template <>
+struct Codec<Kind::String>
+    : BagCodec<QString, &PropertyBag::readString, &PropertyBag::writeString> {};
 
 template <> struct Codec<Kind::Font> {
     using Value = QFont;

@@ -691,11 +691,12 @@ void ButtonEx::DrawFrame(int state, bool focusShown) {
 }
 
 void ButtonEx::DrawSkin(int state, bool focusShown) {
-    m_currentState = state;
     if (!isEnabled())
-        state = m_currentState = Disabled;
-    else if (focusShown && state == Up)
-        state = Focused;
+        state = Disabled;
+    const int drawn = state;
+    m_currentState = drawn;
+    if (focusShown && state == Up)
+        state = Focused; // for the choice of the skin only
     const std::array<Skin, 5> byState{SkinDown, SkinUp, SkinOver, SkinDisabled, SkinFocus};
     QImage skin = *m_skins[SkinUp];
     if (state >= 0 && state < int(byState.size()) && m_skins[byState[state]] &&
@@ -713,7 +714,7 @@ void ButtonEx::DrawSkin(int state, bool focusShown) {
         if (m_surface.size() != size())
             m_surface = QImage(size(), QImage::Format_ARGB32_Premultiplied);
         m_surface.fill(Qt::transparent);
-        m_currentState = state;
+        m_currentState = drawn;
     }
     QRgb key = color(m_transparentColor).rgb();
     if (m_transparentColor == kPixelAtOneOne)
