@@ -1,5 +1,6 @@
 #include "buttonex.h"
 
+#include "buttonexaccessible.h"
 #include "buttonrules.h"
 #include "edges.h"
 #include "property_table.h"
@@ -7,7 +8,6 @@
 #include "twips.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QBitmap>
 #include <QDrag>
@@ -35,100 +35,6 @@ int shiftBits(Qt::KeyboardModifiers modifiers) {
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-// The key code a key event reports: letters and digits as their upper-case character.
-int keyCode(int key) {
-    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
-        return key;
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return 0x70 + (key - Qt::Key_F1);
-    switch (key) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-        return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Shift:
-        return 16;
-    case Qt::Key_Control:
-        return 17;
-    case Qt::Key_Alt:
-        return 18;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_PageUp:
-        return 33;
-    case Qt::Key_PageDown:
-        return 34;
-    case Qt::Key_End:
-        return 35;
-    case Qt::Key_Home:
-        return 36;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Insert:
-        return 45;
-    case Qt::Key_Delete:
-        return 46;
-    default:
-        return 0;
-    }
-}
-
-Qt::CursorShape cursorShape(int pointer) {
-    switch (pointer) {
-    case 2:
-        return Qt::CrossCursor;
-    case 3:
-        return Qt::IBeamCursor;
-    case 5:
-    case 15:
-        return Qt::SizeAllCursor;
-    case 6:
-        return Qt::SizeBDiagCursor;
-    case 7:
-        return Qt::SizeVerCursor;
-    case 8:
-        return Qt::SizeFDiagCursor;
-    case 9:
-        return Qt::SizeHorCursor;
-    case 10:
-        return Qt::UpArrowCursor;
-    case 11:
-        return Qt::WaitCursor;
-    case 12:
-        return Qt::ForbiddenCursor;
-    case 13:
-        return Qt::BusyCursor;
-    case 14:
-        return Qt::WhatsThisCursor;
-    default:
-        return Qt::ArrowCursor;
-    }
-}
-
-// The caption as a screen reader says it: "&&" is "&", a single "&" is dropped.
-QString spokenCaption(const QString& caption) {
-    QString out;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
-        else if (caption[i] == u'&')
-            continue;
-        out += caption[i];
-    }
-    return out;
-}
-
 // `image` with the pixels of `key` made transparent.
 QImage withoutColor(const QImage& image, QRgb key) {
     QImage out = image.convertToFormat(QImage::Format_ARGB32);
@@ -145,46 +51,6 @@ QImage withoutColor(const QImage& image, QRgb key) {
 QSize newInstanceSize() {
     return QSize(twips::toPixelsX(1200), twips::toPixelsY(360));
 }
-
-class ButtonExAccessible : public QAccessibleWidget {
-public:
-    explicit ButtonExAccessible(ButtonEx* button)
-        : QAccessibleWidget(button, QAccessible::Button) {}
-
-    ButtonEx* button() const { return static_cast<ButtonEx*>(widget()); }
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) {
-            const QString name = widget()->accessibleName();
-            return name.isEmpty() ? spokenCaption(button()->caption()) : name;
-        }
-        if (t == QAccessible::Accelerator && !button()->accessKey().isNull())
-            return QKeySequence::mnemonic(QStringLiteral("&") + button()->accessKey())
-                .toString(QKeySequence::NativeText);
-        return QAccessibleWidget::text(t);
-    }
-
-    QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.pressed = button()->currentState() == ButtonEx::Down;
-        if (button()->style() == 1) {
-            s.checkable = true;
-            s.checked = button()->value() == 0;
-        }
-        return s;
-    }
-
-    QStringList actionNames() const override {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
-
-    void doAction(const QString& action) override {
-        if (action == pressAction())
-            button()->click();
-        else
-            QAccessibleWidget::doAction(action);
-    }
-};
 
 // Drag data whose formats may be declared empty at the start of a drag and filled when a drop
 // target asks for them.
@@ -203,20 +69,10 @@ private:
     QPointer<ButtonEx> m_source;
 };
 
-QAccessibleInterface* accessibleFactory(const QString& key, QObject* object) {
-    if (key == QLatin1String("ButtonEx") && object && object->isWidgetType())
-        return new ButtonExAccessible(static_cast<ButtonEx*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 ButtonEx::ButtonEx(QWidget* parent) : QWidget(parent) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(accessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    installButtonExAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     resize(newInstanceSize());
@@ -336,7 +192,7 @@ void ButtonEx::updateCursor() {
     else if (m_mousePointer == 0)
         unsetCursor();
     else
-        setCursor(cursorShape(m_mousePointer));
+        setCursor(buttonex::cursorShape(m_mousePointer));
 }
 
 void ButtonEx::setOleDropMode(int mode) {
@@ -899,7 +755,7 @@ void ButtonEx::pointerLeft() {
 
 void ButtonEx::keyPressEvent(QKeyEvent* event) {
     RaiseEventByName(QStringLiteral("KeyDown"),
-                     {keyCode(event->key()), shiftBits(event->modifiers())});
+                     {buttonex::keyCode(event->key()), shiftBits(event->modifiers())});
     const QString text = event->text();
     if (!text.isEmpty() && text[0].unicode() < 256)
         RaiseEventByName(QStringLiteral("KeyPress"), {int(text[0].unicode())});
@@ -915,7 +771,7 @@ void ButtonEx::keyPressEvent(QKeyEvent* event) {
 
 void ButtonEx::keyReleaseEvent(QKeyEvent* event) {
     RaiseEventByName(QStringLiteral("KeyUp"),
-                     {keyCode(event->key()), shiftBits(event->modifiers())});
+                     {buttonex::keyCode(event->key()), shiftBits(event->modifiers())});
     QWidget::keyReleaseEvent(event);
 }
 
