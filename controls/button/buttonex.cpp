@@ -272,7 +272,6 @@ void ButtonEx::setValue(int value) {
 
 void ButtonEx::setWhatsThisHelpID(int id) {
     m_whatsThisHelpID = id;
-    setWhatsThis(id ? QString::number(id) : QString());
     notify("WhatsThisHelpID");
 }
 

@@ -96,6 +96,7 @@ public:
     // 0 down (latched for a two-state button), 1 up.
     int value() const { return m_value; }
     void setValue(int value);
+    // A help topic number; held and stored (the game has no help file).
     int whatsThisHelpID() const { return m_whatsThisHelpID; }
     void setWhatsThisHelpID(int id);
 
