@@ -229,7 +229,6 @@ void ButtonEx::setPictureOffsetY(int pixels) {
 
 void ButtonEx::setRightToLeft(bool on) {
     m_rightToLeft = on;
-    setLayoutDirection(on ? Qt::RightToLeft : Qt::LeftToRight);
     Redraw(m_currentState);
     notify("RightToLeft");
 }
