@@ -1,7 +1,7 @@
 #include "bkcprog.h"
 
-#include "property_bag.h"
-#include "system_colors.h"
+#include "propertybag.h"
+#include "systemcolors.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -42,7 +42,7 @@ constexpr int kDefaultXCenter = 50;
 constexpr int kDefaultYCenter = 50;
 constexpr int kDefaultTextShadowOffset = 1;
 
-int toInt16(int v) {
+int clampToInt16(int v) {
     return std::clamp(v, -32768, 32767);
 }
 
@@ -246,7 +246,7 @@ void bkCProg::setBorderColor(ColorValue color) {
 void bkCProg::setBorderWidth(int width) {
     // Below the radius, but never below 1: an unsized gauge (radius 0 or 1) keeps a 1-pixel pen.
     int w = width >= m_radius ? m_radius - 1 : width;
-    m_borderWidth = toInt16(std::max(w, 1));
+    m_borderWidth = clampToInt16(std::max(w, 1));
     if (m_autoSize)
         ComputeAutoSize();
     if (m_showBorder)
@@ -459,14 +459,14 @@ void bkCProg::setTextShadowColor(ColorValue color) {
 }
 
 void bkCProg::setTextShadowXOffset(int pixels) {
-    m_textShadowXOffset = toInt16(pixels);
+    m_textShadowXOffset = clampToInt16(pixels);
     if (m_showValue && m_textShadow)
         Repaint();
     notify("TextShadowXOffset");
 }
 
 void bkCProg::setTextShadowYOffset(int pixels) {
-    m_textShadowYOffset = toInt16(pixels);
+    m_textShadowYOffset = clampToInt16(pixels);
     if (m_showValue && m_textShadow)
         Repaint();
     notify("TextShadowYOffset");
@@ -496,7 +496,7 @@ void bkCProg::setTickPosition(int position) {
 }
 
 void bkCProg::setTickSize(int pixels) {
-    m_tickSize = toInt16(pixels);
+    m_tickSize = clampToInt16(pixels);
     if (m_autoSize)
         ComputeAutoSize();
     if (m_tickStyle != 0)
@@ -513,7 +513,7 @@ void bkCProg::setTickStyle(int style) {
 }
 
 void bkCProg::setTickWidth(int pixels) {
-    m_tickWidth = toInt16(std::max(pixels, 1));
+    m_tickWidth = clampToInt16(std::max(pixels, 1));
     if (m_tickStyle != 0)
         Repaint();
     notify("TickWidth");
@@ -638,9 +638,9 @@ void bkCProg::ReadProperties(const PropertyBag& bag) {
     m_radius = pixelsX("Radius", kDefaultRadius);
     m_textOffsetX = pixelsX("TextOffsetX", 0);
     m_textOffsetY = pixelsY("TextOffsetY", 0);
-    m_textShadowXOffset = toInt16(gauge::twipsToPixels(
+    m_textShadowXOffset = clampToInt16(gauge::twipsToPixels(
         bag.readFloat("TextShadowXOffset", float(kDefaultTextShadowOffset * tppX)), tppX));
-    m_textShadowYOffset = toInt16(gauge::twipsToPixels(
+    m_textShadowYOffset = clampToInt16(gauge::twipsToPixels(
         bag.readFloat("TextShadowYOffset", float(kDefaultTextShadowOffset * tppY)), tppY));
     m_tickStyle = bag.readInt32("TickStyle", 0);
     m_tickPosition = bag.readInt32("TickPosition", 0);

@@ -19,7 +19,7 @@ class bkCProg : public QWidget {
     Q_OBJECT
 
 public:
-    using ColorValue = std::uint32_t;
+    using ColorValue = ::ColorValue;
 
     enum TickStyleValue { NoTicks, Lines, FilledDots, HollowDots, FilledSquares, HollowSquares };
     enum TickPositionValue { Inside, Outside, Centred };

@@ -1,4 +1,4 @@
-#include "answer_list.h"
+#include "answerlist.h"
 #include "combine.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,5 @@
 #include "bkcprog.h"
-#include "property_bag.h"
-#include "roundclockdesign.h"
+#include "propertybag.h"
 #include "twips.h"
 
 #include <QSignalSpy>
@@ -107,48 +106,6 @@ INSTANTIATE_TEST_SUITE_P(
             &bkCProg::showValue, true)),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct NoticeCase {
-    const char* name;
-    std::function<void(bkCProg&)> act;
-    QStringList expected;
-};
-
-void PrintTo(const NoticeCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class ChangeNoticeTest : public testing::TestWithParam<NoticeCase> {};
-
-TEST_P(ChangeNoticeTest, NotifiesUnderThePersistenceName) {
-    auto g = sizedGauge();
-    QSignalSpy spy(g.get(), &bkCProg::propertyChanged);
-    GetParam().act(*g);
-    QStringList names;
-    for (const QList<QVariant>& args : spy)
-        names << args.at(0).toString();
-    EXPECT_EQ(names, GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Gauge, ChangeNoticeTest,
-    testing::Values(
-        NoticeCase{"ShowBorderIsBorder", [](bkCProg& g) { g.setShowBorder(false); }, {"Border"}},
-        NoticeCase{"Value", [](bkCProg& g) { g.setValue(10); }, {"Value"}},
-        NoticeCase{"ArcOffAlsoNotifiesNeedle",
-                   [](bkCProg& g) { g.setShowArc(false); },
-                   {"ShowNeedle", "ShowArc"}},
-        NoticeCase{"PercentSetsValueSilently",
-                   [](bkCProg& g) { g.setShowValueAsPercent(true); },
-                   {"ShowValueAsPercent"}},
-        NoticeCase{"Font", [](bkCProg& g) { g.setFont(QFont("Liberation Sans", 30)); }, {"Font"}},
-        NoticeCase{"TextShadowXOffset",
-                   [](bkCProg& g) { g.setTextShadowXOffset(4); },
-                   {"TextShadowXOffset"}},
-        NoticeCase{"ReadPropertiesEndsWithAutoMask",
-                   [](bkCProg& g) { g.ReadProperties(roundClockDesign()); },
-                   {"AutoMask"}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST(GaugePersistence, SizedInstanceSurvivesAFile) {
     auto g = sizedGauge(300, 200);
     g->setMax(60);
@@ -185,79 +142,21 @@ TEST(GaugePersistence, SizedInstanceSurvivesAFile) {
     EXPECT_TRUE(copy.useMask());
 }
 
-TEST(GaugePersistence, DefaultsStoreNoNames) {
-    bkCProg g;
-    g.ReadProperties(PropertyBag());
-    PropertyBag bag;
-    g.WriteProperties(bag);
-    EXPECT_EQ(bag.names(), QStringList());
-    EXPECT_EQ(g.radius(), 25);
-    EXPECT_EQ(g.xCenter(), 50);
-    EXPECT_EQ(g.backColor(), 0x8000000Fu);
-    EXPECT_EQ(g.tickFrequency(), 10.0f);
-    EXPECT_TRUE(g.showBorder());
-}
-
 TEST(GaugePersistence, StoredTwipsReadBackAsPixels) {
     ASSERT_EQ(twips::perPixelX(), 15.0);
+    PropertyBag design;
+    design.writeDouble("XCenter", 2130, 750);
+    design.writeDouble("TextOffsetX", -600, 0);
+    design.writeFloat("TextShadowXOffset", 45, 15);
     bkCProg g;
-    g.ReadProperties(roundClockDesign());
+    g.ReadProperties(design);
     EXPECT_EQ(g.xCenter(), 142);
-    EXPECT_EQ(g.yCenter(), 140);
-    EXPECT_EQ(g.radius(), 128);
     EXPECT_EQ(g.textOffsetX(), -40);
-    EXPECT_EQ(g.textOffsetY(), -20);
     EXPECT_EQ(g.textShadowXOffset(), 3);
     PropertyBag bag;
     g.setXCenter(142);
     g.WriteProperties(bag);
     EXPECT_EQ(bag.readDouble("XCenter", 0), 2130.0);
-}
-
-TEST(GaugePersistence, StoredValuesAreTakenAsTheyAre) {
-    PropertyBag bag;
-    bag.writeInt32("Span", 20, 360);
-    bag.writeInt32("Value", 500, 50);
-    bag.writeInt32("OffsetAngle", -90, 0);
-    bkCProg g;
-    g.ReadProperties(bag);
-    EXPECT_EQ(g.span(), 20);
-    EXPECT_EQ(g.value(), 500);
-    EXPECT_EQ(g.offsetAngle(), -90);
-}
-
-TEST(GaugeDesign, RoundClockHoldsTheLayoutTable) {
-    const PropertyBag bag = roundClockDesign();
-    bkCProg g;
-    g.ReadProperties(bag);
-    EXPECT_EQ(g.max(), 60);
-    EXPECT_EQ(g.value(), 0);
-    EXPECT_EQ(g.backColor(), 0xFFC0C0u);
-    EXPECT_EQ(g.startColor(), 0x00FFFFu);
-    EXPECT_EQ(g.endColor(), 0x008080u);
-    EXPECT_EQ(g.textShadowColor(), 0x0040C0u);
-    EXPECT_EQ(g.maskColor(), 0u);
-    EXPECT_FALSE(g.tricolor());
-    EXPECT_FALSE(g.autoSize());
-    EXPECT_TRUE(g.showNeedle());
-    EXPECT_TRUE(g.textShadow());
-    EXPECT_EQ(g.tickStyle(), bkCProg::Lines);
-    EXPECT_EQ(g.tickSize(), 50);
-    EXPECT_EQ(g.tickFrequency(), 5.0f);
-    EXPECT_TRUE(g.font().bold());
-    EXPECT_EQ(g.font().pointSize(), 72);
-    EXPECT_EQ(bag.names().size(), 30);
-}
-
-TEST(GaugeAutoSize, ResizeOfAHiddenGaugeCountsBeforeAutoSizeTurnsOff) {
-    bkCProg g;
-    g.setAutoSize(true);
-    g.resize(300, 200);
-    g.setAutoSize(false);
-    g.setRadius(90);
-    EXPECT_EQ(g.xCenter(), 150);
-    EXPECT_EQ(g.yCenter(), 100);
-    EXPECT_EQ(g.radius(), 90);
 }
 
 TEST(GaugeAutoSize, AutoSizeToPictureTakesThePictureSize) {

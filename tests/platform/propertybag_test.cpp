@@ -1,4 +1,4 @@
-#include "property_bag.h"
+#include "propertybag.h"
 
 #include <QFile>
 #include <QJsonDocument>

@@ -65,21 +65,6 @@ TEST(PositionControls, EightHundredBySixHundredWindow) {
     EXPECT_NEAR(l.Label2[5].right(), 11710, 0.01);
 }
 
-TEST(PositionControls, PickButtonsFormTenColumnsWithTheThirdRowUnderTheFirstFour) {
-    const GameLayout l = PositionControls(windowOf(800, 600), lineHeight);
-    for (int i = 0; i < 24; ++i) {
-        const int row = i / 10;
-        const int column = i % 10;
-        expectNear(l.btnPick[i], QRectF(90 + column * 837, 4275 + row * 1375, 807, 1345),
-                   ("btnPick_" + std::to_string(i)).c_str());
-    }
-    EXPECT_DOUBLE_EQ(l.Command1.left(), l.btnPick[23].right() + 30);
-    EXPECT_DOUBLE_EQ(l.Command1.right(), l.btnPick[19].right());
-    EXPECT_DOUBLE_EQ(l.Command1.bottom(), l.btnPick[23].bottom());
-    EXPECT_DOUBLE_EQ(l.cp1.left(), l.btnPick[19].right());
-    EXPECT_DOUBLE_EQ(l.cp1.right(), l.Picture4.right());
-}
-
 TEST(PositionControls, ClockRadiusFollowsTheSmallerSide) {
     struct Row {
         const char* name;
@@ -118,25 +103,6 @@ TEST(PositionControls, FontsOnlyShrinkAcrossResizes) {
         windowOf(800, 600, grown.targetFontSize, grown.numberFontSize), lineHeight);
     EXPECT_EQ(shrunk.numberFontSize, 45);
     EXPECT_EQ(shrunk.targetFontSize, 93);
-}
-
-TEST(PositionControls, FontFitsStopAtOnePoint) {
-    // A maximised window on a tiny screen leaves no room for text at all.
-    const GameLayout l = PositionControls(windowOf(20, 20), lineHeight);
-    EXPECT_EQ(l.numberFontSize, kSmallestFontSize);
-    EXPECT_EQ(l.targetFontSize, kSmallestFontSize);
-    EXPECT_GE(l.List1.height(), 0.0);
-    EXPECT_GE(l.btnPick[0].height(), 0.0);
-}
-
-TEST(PositionControls, FitsTheTextAsMeasured) {
-    const auto measurer = [](int pointSize, const QString& text) {
-        // The target measures "999", the slots "100"; each grows 10 twips per point.
-        return text == QStringLiteral("999") ? pointSize * 10.0 + 2000 : pointSize * 10.0;
-    };
-    const GameLayout l = PositionControls(windowOf(800, 600), measurer);
-    EXPECT_EQ(l.targetFontSize, 16); // 2160 - 2000 = 160 twips
-    EXPECT_EQ(l.numberFontSize, 72); // 720 <= 1050
 }
 
 TEST(GuardResize, KeepsANormalWindowAtLeast800By600) {
@@ -182,12 +148,6 @@ TEST(TwipsToPixels, RoundsEdgesSoNeighboursKeepTheirGaps) {
     };
     for (const Row& row : rows)
         EXPECT_EQ(TwipsToPixels(row.twips, 15, 15), row.pixels) << row.name;
-}
-
-TEST(LayoutTwips, RoundsTiesToEven) {
-    EXPECT_EQ(LayoutTwips(800, 15), 12000);
-    EXPECT_EQ(LayoutTwips(1, 12.5), 12);
-    EXPECT_EQ(LayoutTwips(3, 12.5), 38);
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "gaugegeometry.h"
-#include "system_colors.h"
 
-#include <QPalette>
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,7 +53,7 @@ TEST(GaugeColors, BlendRoundsEachChannelToEven) {
     EXPECT_EQ(gauge::blendColor(0.25f, 0x000000FF, 0x00000000), 0x00000040u);
 }
 
-TEST(GaugeColors, TricolourRunsStartMidEnd) {
+TEST(GaugeColors, TricolorRunsStartMidEnd) {
     const gauge::Colors tri{0x000000C0, 0x0000FFFF, 0x0000C000, true};
     EXPECT_EQ(gauge::colorAtFraction(0.0f, tri), 0x000000C0u);
     EXPECT_EQ(gauge::colorAtFraction(0.25f, tri), 0x000080E0u);
@@ -67,15 +65,6 @@ TEST(GaugeColors, TricolourRunsStartMidEnd) {
     EXPECT_EQ(gauge::colorAtFraction(0.0f, two), 0x000000C0u);
     EXPECT_EQ(gauge::colorAtFraction(0.5f, two), 0x00006060u);
     EXPECT_EQ(gauge::colorAtFraction(1.0f, two), 0x0000C000u);
-}
-
-TEST(GaugeGeometry, SpokeWidthAndInnerRadius) {
-    EXPECT_EQ(gauge::spokeWidth(16), 1);
-    EXPECT_EQ(gauge::spokeWidth(17), 2);
-    EXPECT_EQ(gauge::spokeWidth(128), 4);
-    EXPECT_EQ(gauge::innerRadius(128, true, 3), 126);
-    EXPECT_EQ(gauge::innerRadius(128, true, 4), 126);
-    EXPECT_EQ(gauge::innerRadius(128, false, 4), 128);
 }
 
 struct AutoSizeCase {
@@ -130,24 +119,6 @@ TEST(GaugeTicks, UnusableStepsNeverHang) {
     EXPECT_EQ(gauge::tickAngles(0.1f, 0, 60, 360).size(), 360u);
 }
 
-TEST(GaugeText, ValueOrPercentage) {
-    EXPECT_EQ(gauge::valueText(15, 0, 60, true), "25%");
-    EXPECT_EQ(gauge::valueText(1, 0, 8, true), "13%");
-    EXPECT_EQ(gauge::valueText(-7, -10, 10, false), "-7");
-    EXPECT_EQ(gauge::valueText(42, 0, 60, false), "42");
-    EXPECT_EQ(gauge::valueText(5, 5, 5, true), "0%");
-}
-
-TEST(GaugeGeometry, FractionAndNormalisedRanges) {
-    EXPECT_FLOAT_EQ(gauge::filledFraction(30, 0, 60, 360), 0.5f);
-    EXPECT_FLOAT_EQ(gauge::filledFraction(60, 0, 60, 270), 0.75f);
-    EXPECT_FLOAT_EQ(gauge::filledFraction(7, 7, 7, 360), 0.0f);
-    EXPECT_EQ(gauge::normalizedSpan(0), 45);
-    EXPECT_EQ(gauge::normalizedSpan(-360), 45);
-    EXPECT_EQ(gauge::normalizedSpan(1080), 360);
-    EXPECT_EQ(gauge::normalizedOffsetAngle(-725), 355);
-}
-
 TEST(GaugeTwips, StoredTwipsReadAsPixels) {
     EXPECT_EQ(gauge::twipsToPixels(2130.0, 15.0), 142);
     EXPECT_EQ(gauge::twipsToPixels(-600.0, 15.0), -40);
@@ -156,19 +127,6 @@ TEST(GaugeTwips, StoredTwipsReadAsPixels) {
     EXPECT_EQ(gauge::twipsToPixels(44.6, 15.0), 3) << "stored value rounded first";
     EXPECT_EQ(gauge::twipsToPixels(142 * 7.5, 7.5), 142) << "fractional scale round-trips";
     EXPECT_EQ(gauge::twipsToPixels(141 * 14.4, 14.4), 141);
-}
-
-TEST(SystemColors, HighBitLooksUpThePalette) {
-    QPalette palette;
-    palette.setColor(QPalette::Button, QColor(10, 20, 30));
-    palette.setColor(QPalette::ButtonText, QColor(1, 2, 3));
-    palette.setColor(QPalette::Text, QColor(4, 5, 6));
-    EXPECT_EQ(systemcolors::resolve(systemcolors::kButtonFace, palette), 0x001E140Au);
-    EXPECT_EQ(systemcolors::resolve(systemcolors::kButtonText, palette), 0x00030201u);
-    EXPECT_EQ(systemcolors::resolve(systemcolors::kWindowText, palette), 0x00060504u);
-    EXPECT_EQ(systemcolors::resolve(0x800000FFu, palette), 0u);
-    EXPECT_EQ(systemcolors::resolve(0x00C0E0FFu, palette), 0x00C0E0FFu);
-    EXPECT_EQ(systemcolors::toQColor(0x00C0E0FFu), QColor(0xFF, 0xE0, 0xC0));
 }
 
 } // namespace
