@@ -228,15 +228,4 @@ TEST_F(GameFrmTest, ClosingDuringASearchStopsIt) {
     EXPECT_EQ(sound.stops, 2); // STOP, then closing
 }
 
-TEST_F(GameFrmTest, ANormalWindowIsKeptAtLeast800By600) {
-    open();
-    window->resize(500, 400);
-    QCoreApplication::processEvents();
-    EXPECT_GE(window->frameGeometry().width(), 800);
-    EXPECT_GE(window->frameGeometry().height(), 600);
-    const QRect client = window->centralWidget()->rect();
-    for (int i = 0; i < 24; ++i)
-        EXPECT_TRUE(client.contains(pickButton(i)->geometry())) << i;
-}
-
 } // namespace

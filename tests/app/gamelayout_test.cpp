@@ -65,25 +65,6 @@ TEST(PositionControls, EightHundredBySixHundredWindow) {
     EXPECT_NEAR(l.Label2[5].right(), 11710, 0.01);
 }
 
-TEST(PositionControls, ClockRadiusFollowsTheSmallerSide) {
-    struct Row {
-        const char* name;
-        int widthPx;
-        int heightPx;
-        int radius;
-    };
-    const Row rows[] = {
-        {"widthSmaller", 800, 600, 104},          // 228 x 310 px
-        {"heightSmaller", 1600, 600, 21},         // 476 x 62 px
-        {"gridSqueezedToNothing", 1600, 560, 10}, // buttons 0 high: 41 px left for the clock
-        {"noRoomForAClock", 20, 20, 0},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(PositionControls(windowOf(row.widthPx, row.heightPx), lineHeight).cp1Radius,
-                  row.radius)
-            << row.name;
-}
-
 TEST(PositionControls, FontsOnlyShrinkAcrossResizes) {
     // Designed fonts in an 800 x 600 window: 1050 and 2160 twips fit 45 and 93 points.
     const GameLayout first = PositionControls(windowOf(800, 600), lineHeight);
@@ -116,7 +97,6 @@ TEST(GuardResize, KeepsANormalWindowAtLeast800By600) {
     };
     const Row rows[] = {
         {"narrowNormal", WindowShowState::Normal, QSize(500, 700), true, QSize(800, 700), true},
-        {"lowNormal", WindowShowState::Normal, QSize(1000, 450), true, QSize(1000, 600), true},
         {"smallNormal", WindowShowState::Normal, QSize(300, 200), true, QSize(800, 600), true},
         {"exactlyMinimum", WindowShowState::Normal, QSize(800, 600), false, QSize(800, 600), true},
         {"maximisedAsIs", WindowShowState::Maximised, QSize(500, 400), false, QSize(), true},
@@ -130,24 +110,6 @@ TEST(GuardResize, KeepsANormalWindowAtLeast800By600) {
             EXPECT_EQ(guard.outerPixels, row.target) << row.name;
         }
     }
-}
-
-TEST(TwipsToPixels, RoundsEdgesSoNeighboursKeepTheirGaps) {
-    const GameLayout l = PositionControls(windowOf(800, 600), lineHeight);
-    struct Row {
-        const char* name;
-        QRectF twips;
-        QRect pixels;
-    };
-    const Row rows[] = {
-        {"Picture4", l.Picture4, QRect(6, 8, 784, 240)},
-        {"Label2_0", l.Label2[0], QRect(2, 166, 128, 70)},
-        {"Label2_1", l.Label2[1], QRect(132, 166, 128, 70)},
-        {"Label2_5", l.Label2[5], QRect(653, 166, 128, 70)},
-        {"btnPick_1", l.btnPick[1], QRect(62, 285, 54, 90)},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(TwipsToPixels(row.twips, 15, 15), row.pixels) << row.name;
 }
 
 } // namespace

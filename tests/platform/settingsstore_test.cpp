@@ -21,12 +21,6 @@ protected:
     }
 };
 
-TEST_F(SettingsStoreTest, KeyPathMapsToAnIniFileUnderTheBaseFolder) {
-    EXPECT_EQ(file(), dir.path() + QStringLiteral("/K.V.R./Figurello.conf"));
-    EXPECT_EQ(store.fileForKey(QStringLiteral("Software\\..\\x\\")), QString());
-    EXPECT_EQ(store.fileForKey(QStringLiteral("Software\\")), QString());
-}
-
 TEST_F(SettingsStoreTest, ProbeOfAMissingKeyIsMinusOneAndCreatingLeavesItEmpty) {
     EXPECT_EQ(store.GetSettingValue(SettingsKeyPath, QString()).status, -1);
     store.CreateSettingsKey(SettingsKeyPath);

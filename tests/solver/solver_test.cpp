@@ -135,12 +135,4 @@ TEST(SolverStop, SearchStartedInsideARunningOneIsRefused) {
     EXPECT_FALSE(search.isSearching());
 }
 
-TEST(SolverReport, EarlierEntriesCount) {
-    RecordingHost host;
-    host.list.append("earlier answer");
-    solver::Solver search(host);
-    search.SearchAnswers(Numbers{1, 1, 1, 1, 1, 1}, 999);
-    EXPECT_EQ(host.progress, "Searched 20160 combinations: \n1 answers found.");
-}
-
 } // namespace
