@@ -1,7 +1,9 @@
 // Makes the README's pictures: a round in play, the solver's answers, the checker and the clock.
-// Usage: tallyrun_screenshots OUT_DIR (run it on a display, e.g. under xvfb-run).
+// Usage: tallyrun_screenshots [OUT_DIR] (default docs/screenshots); it needs a display, or
+// QT_QPA_PLATFORM=offscreen.
 #include "bkcprog.h"
 #include "gamefrm.h"
+#include "roundclockdesign.h"
 #include "varifyfrm.h"
 
 #include <QApplication>
@@ -11,6 +13,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <initializer_list>
+#include <tuple>
 
 namespace {
 
@@ -88,32 +91,17 @@ int main(int argc, char** argv) {
         for (int i = 0; i < 15; ++i)
             window->Timer1_Timer();
         save(window.get(), "round");
-        save(window->findChild<bkCProg*>(QStringLiteral("cp1")), "clock-15-seconds");
-
-        // The checker, opened from the round with a calculation under way.
-        click(*window, QStringLiteral("Command1")); // STOP
-        QTimer::singleShot(0, [] {
-            auto* checker = qobject_cast<VarifyFrm*>(QApplication::activeModalWidget());
-            if (!checker)
-                return;
-            for (int key : {0, 8, 1, 12})
-                checker->btn1()[static_cast<std::size_t>(key)]->click();
-            save(checker, "checker");
-            checker->close();
-        });
-        click(*window, QStringLiteral("cmdVarify"));
     }
 
-    // A one-minute round at time up.
-    {
-        settings.RoundSeconds = 60;
-        auto window = openWindow(settings, store, std::make_unique<SeededRandom>(7));
-        pick(*window, {20, 21, 0, 1, 10, 2});
-        click(*window, QStringLiteral("Command1"));
-        for (int i = 0; i < 60; ++i)
-            window->Timer1_Timer();
-        save(window->findChild<bkCProg*>(QStringLiteral("cp1")), "clock-60");
-        settings.RoundSeconds = 30;
+    // The round clock alone, at 15 with its seconds shown and at a full minute without.
+    for (const auto& [value, showSeconds, name] :
+         {std::tuple{15, true, "clock-15-seconds"}, std::tuple{60, false, "clock-60"}}) {
+        bkCProg clock;
+        clock.ReadProperties(roundClockDesign());
+        clock.resize(284, 280);
+        clock.setShowValue(showSeconds);
+        clock.setValue(value);
+        save(&clock, name);
     }
 
     // The solver's answers for 100 75 50 25 6 3 and the target 952.
@@ -124,6 +112,18 @@ int main(int argc, char** argv) {
         pick(*window, {23, 22, 21, 20, 5, 2});
         click(*window, QStringLiteral("Command1"));
         click(*window, QStringLiteral("Command1")); // STOP
+
+        // The checker, opened from the round: (75 x 3) x (100 + 6) - 50, divided by 25.
+        QTimer::singleShot(0, [] {
+            auto* checker = qobject_cast<VarifyFrm*>(QApplication::activeModalWidget());
+            if (!checker)
+                return;
+            for (int key : {1, 10, 5, 12, 10, 6, 0, 8, 4, 7, 12, 9, 2, 12, 11, 3, 12})
+                checker->btn1()[static_cast<std::size_t>(key)]->click();
+            save(checker, "checker");
+            checker->close();
+        });
+        click(*window, QStringLiteral("cmdVarify"));
         click(*window, QStringLiteral("cmdAnswer"));
         save(window.get(), "answers");
     }
