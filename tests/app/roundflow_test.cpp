@@ -45,19 +45,15 @@ TEST_P(RoundMusic, StartsWhenThirtyTicksRemain) {
     round.start();
     round.rollDone();
     std::vector<int> musicAt;
-    int ticks = 0;
-    int shown = 0;
-    while (round.phase() == Phase::Running) {
-        const int before = round.clockCount();
-        const RoundFlow::Tick t = round.tick();
+    RoundFlow::Tick t;
+    for (int tick = 1; round.phase() == Phase::Running; ++tick) {
+        t = round.tick();
         if (t.startMusic)
-            musicAt.push_back(before);
-        shown = t.shown;
-        ++ticks;
+            musicAt.push_back(tick - 1);
+        EXPECT_EQ(t.timeUp, tick == GetParam().seconds);
     }
     EXPECT_EQ(musicAt, GetParam().musicAt);
-    EXPECT_EQ(ticks, GetParam().seconds);
-    EXPECT_EQ(shown, GetParam().seconds) << "the clock keeps the full count";
+    EXPECT_EQ(t.shown, GetParam().seconds) << "the clock keeps the full count";
     EXPECT_EQ(round.clockCount(), 0);
 }
 
