@@ -110,16 +110,6 @@ TEST(SolverStop, StopKeepsTheListAndASecondSearchCountsFromZero) {
     EXPECT_EQ(host.progress, "Searched 610200 combinations: \n8 answers found.");
 }
 
-// A stop at the very first pump ends the search before any combination is tried.
-TEST(SolverStop, StopAtTheFirstPumpEndsSoon) {
-    RecordingHost host;
-    solver::Solver search(host);
-    host.onPump = [&](int) { search.requestStop(); };
-    EXPECT_EQ(search.SearchAnswers(Numbers{100, 75, 50, 25, 6, 3}, 952), Outcome::Stopped);
-    EXPECT_EQ(host.pumps, 1);
-    EXPECT_EQ(search.combinationCount(), 0);
-}
-
 // A second search started from a nested click would share the running search's state.
 TEST(SolverStop, SearchStartedInsideARunningOneIsRefused) {
     RecordingHost host;

@@ -1,6 +1,5 @@
 #include "bkcprog.h"
 #include "propertybag.h"
-#include "twips.h"
 
 #include <QTemporaryDir>
 #include <functional>
@@ -130,23 +129,6 @@ TEST(GaugePersistence, SizedInstanceSurvivesAFile) {
     EXPECT_EQ(copy.xCenter(), 150);
     EXPECT_EQ(copy.value(), 42);
     EXPECT_EQ(copy.font().pointSize(), 18);
-}
-
-TEST(GaugePersistence, StoredTwipsReadBackAsPixels) {
-    ASSERT_EQ(twips::perPixelX(), 15.0);
-    PropertyBag design;
-    design.writeDouble("XCenter", 2130, 750);
-    design.writeDouble("TextOffsetX", -600, 0);
-    design.writeFloat("TextShadowXOffset", 45, 15);
-    bkCProg g;
-    g.ReadProperties(design);
-    EXPECT_EQ(g.xCenter(), 142);
-    EXPECT_EQ(g.textOffsetX(), -40);
-    EXPECT_EQ(g.textShadowXOffset(), 3);
-    PropertyBag bag;
-    g.setXCenter(142);
-    g.WriteProperties(bag);
-    EXPECT_EQ(bag.readDouble("XCenter", 0), 2130.0);
 }
 
 } // namespace

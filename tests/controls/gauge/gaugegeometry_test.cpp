@@ -43,16 +43,6 @@ INSTANTIATE_TEST_SUITE_P(
                               {108, 105}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(GaugeColors, BlendRoundsEachChannelToEven) {
-    EXPECT_EQ(gauge::blendColor(0.0f, 0x00FFFFFF, 0x00123456), 0x00123456u);
-    EXPECT_EQ(gauge::blendColor(1.0f, 0x00FFFFFF, 0x00123456), 0x00FFFFFFu);
-    EXPECT_EQ(gauge::blendColor(-2.0f, 0x00FFFFFF, 0x00123456), 0x00123456u);
-    EXPECT_EQ(gauge::blendColor(7.0f, 0x00FFFFFF, 0x00123456), 0x00FFFFFFu);
-    // red 0.5 -> 0, green 127.5 -> 128, blue 1.5 -> 2
-    EXPECT_EQ(gauge::blendColor(0.5f, 0x0003FF01, 0x00000000), 0x00028000u);
-    EXPECT_EQ(gauge::blendColor(0.25f, 0x000000FF, 0x00000000), 0x00000040u);
-}
-
 TEST(GaugeColors, TricolorRunsStartMidEnd) {
     const gauge::Colors tri{0x000000C0, 0x0000FFFF, 0x0000C000, true};
     EXPECT_EQ(gauge::colorAtFraction(0.0f, tri), 0x000000C0u);
