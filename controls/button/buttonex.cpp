@@ -3,8 +3,8 @@
 #include "buttonexaccessible.h"
 #include "buttonrules.h"
 #include "edges.h"
-#include "property_table.h"
-#include "system_colors.h"
+#include "propertytable.h"
+#include "systemcolors.h"
 #include "twips.h"
 
 #include <QAccessible>
