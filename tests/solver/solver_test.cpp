@@ -115,12 +115,23 @@ TEST(SolverSearch, FirstChainLevelAnswerListedOnce) {
 }
 
 TEST(SolverSearch, NoAnswerReportsZeroAndFinishes) {
-    const SearchResult r = Search({1, 1, 1, 1, 1, 1}, 999);
-    EXPECT_TRUE(r.answers.empty());
-    EXPECT_EQ(r.report,
-              "Searched " + std::to_string(r.combinations) + " combinations: \n0 answers found.");
-    EXPECT_GT(r.combinations, 0);
-    EXPECT_EQ(r.captions.back(), "Search Finished");
+    struct Row {
+        const char* name;
+        Numbers numbers;
+        int target;
+    };
+    const Row rows[] = {{"Unreachable", {1, 1, 1, 1, 1, 1}, 999},
+                        {"TargetBelowOne", {10, 9, 8, 7, 6, 5}, -1},
+                        {"TargetZero", {10, 9, 8, 7, 6, 5}, 0}};
+    for (const Row& row : rows) {
+        const SearchResult r = Search(row.numbers, row.target);
+        EXPECT_EQ(r.answers, std::vector<std::string>()) << row.name;
+        EXPECT_EQ(r.report, "Searched " + std::to_string(r.combinations) +
+                                " combinations: \n0 answers found.")
+            << row.name;
+        EXPECT_GT(r.combinations, 0) << row.name;
+        EXPECT_EQ(r.captions.back(), "Search Finished") << row.name;
+    }
 }
 
 // 511 x 365 x 305 x 151 wraps to 13733 in 32 bits, the only way to that target with these.
