@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -88,6 +89,15 @@ TEST_F(SettingsStoreTest, AFolderInPlaceOfTheFileCountsAsNoKey) {
     store.PutSettingValue(SettingsKeyPath, QStringLiteral("X"), std::int32_t{1},
                           SettingsStore::DWord);
     EXPECT_EQ(store.GetSettingValue(SettingsKeyPath, QStringLiteral("X")).status, -1);
+}
+
+TEST_F(SettingsStoreTest, CreatingNeverMakesTheTargetOfADanglingLink) {
+    QDir().mkpath(QFileInfo(file()).absolutePath());
+    const QString target = dir.path() + QStringLiteral("/elsewhere.conf");
+    if (!QFile::link(target, file()))
+        GTEST_SKIP() << "no links here";
+    store.CreateSettingsKey(SettingsKeyPath);
+    EXPECT_FALSE(QFile::exists(target));
 }
 
 TEST(SettingsStoreLocation, EnvironmentRedirectsTheDefaultFolder) {
