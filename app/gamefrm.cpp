@@ -163,6 +163,8 @@ void GameFrm::createControls() {
     cp1->ReadProperties(roundClockDesign()); // a one-minute face at 0
 
     Timer1 = new QTimer(this);
+    // A coarse timer moves each tick by up to 5 %, which would undo tuning the clock to the music.
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &GameFrm::Timer1_Timer);
 }
 
