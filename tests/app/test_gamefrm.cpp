@@ -81,12 +81,12 @@ protected:
         return texts;
     }
 
-    // Runs `action` from inside the search, once the progress line shows a running count.
+    // Runs `action` from inside the search, at its first pump.
     void whileSearching(std::function<void()> action) {
         auto* poll = new QTimer(window.get());
         poll->setInterval(0);
         QObject::connect(poll, &QTimer::timeout, window.get(), [this, poll, action] {
-            if (!window->LBa->text().startsWith(QStringLiteral("Searching... ")))
+            if (!window->searching())
                 return;
             poll->stop();
             action();
@@ -118,6 +118,7 @@ TEST_F(GameFrmTest, LoadsIntoThePickingState) {
     EXPECT_EQ(window->btnPick.size(), 24u);
     EXPECT_EQ(window->Label2.size(), 6u);
     EXPECT_EQ(window->Timer1->interval(), 1000);
+    EXPECT_EQ(window->Timer1->timerType(), Qt::PreciseTimer);
     EXPECT_EQ(window->cp1->max(), 60);
     EXPECT_EQ(window->cp1->value(), 0);
     EXPECT_FALSE(window->cp1->showValue());
