@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -19,6 +20,7 @@
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -216,9 +218,25 @@ void GameFrm::PositionControls() {
     input.twipsPerPixelY = perY;
     input.targetFontSize = m_targetFontSize;
     input.numberFontSize = m_numberFontSize;
-    const gamelayout::GameLayout layout =
-        gamelayout::PositionControls(input, [perY](int points, const QString& text) {
+    {
+        // A search counts fewer than ten million combinations.
+        const QFontMetricsF report(LBa->font());
+        const double widest = std::max(
+            report.horizontalAdvance(QStringLiteral("Search Stopped at combination 9999999")),
+            report.horizontalAdvance(QStringLiteral("Searched 9999999 combinations: ")));
+        input.reportSize = QSizeF((std::ceil(widest) + 2) * perX,
+                                  TextHeightTwips(LBa->font(), QStringLiteral("\n"), perY));
+        const QString lowest = QString::number(m_services.settings->LowestTarget);
+        const QString highest = QString::number(m_services.settings->HighestTarget);
+        input.widestTarget = lowest.size() > highest.size() ? lowest : highest;
+    }
+    const gamelayout::GameLayout layout = gamelayout::PositionControls(
+        input,
+        [perY](int points, const QString& text) {
             return TextHeightTwips(ArialFont(points), text, perY);
+        },
+        [perX](int points, const QString& text) {
+            return QFontMetricsF(ArialFont(points)).horizontalAdvance(text) * perX;
         });
     const auto px = [perX, perY](const QRectF& r) {
         return gamelayout::TwipsToPixels(r, perX, perY);
@@ -240,7 +258,7 @@ void GameFrm::PositionControls() {
     Picture3->raise();
     Picture2->setGeometry(px(layout.Picture2));
     lbTarget->setGeometry(px(layout.lbTarget));
-    lbTarget->setFont(ArialFont(m_targetFontSize));
+    lbTarget->setFont(ArialFont(layout.targetShownSize));
 
     lbinst->setGeometry(px(layout.lbinst));
     cmdAnswer->setGeometry(px(layout.cmdAnswer));

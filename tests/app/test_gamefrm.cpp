@@ -1,5 +1,6 @@
 #include "bkcprog.h"
 #include "gamefrm.h"
+#include "gamelayout.h"
 #include "scripted_random.h"
 #include "test_support.h"
 
@@ -356,6 +357,31 @@ TEST_F(GameFrmTest, ReLayoutWhilePickingKeepsPicksAndOnlyShrinksFonts) {
             EXPECT_EQ(window->Label2[static_cast<std::size_t>(i)]->text(), slotTexts[i]);
     }
     EXPECT_GE(numberFont, 1);
+}
+
+TEST_F(GameFrmTest, LongestReportAndSixCharacterTargetShowWhole) {
+    settings.LowestTarget = settings.HighestTarget = -32768;
+    open();
+    pickSix();
+    clickRound();
+    clickRound(); // STOP
+    ASSERT_EQ(window->lbTarget->text(), QStringLiteral("-32768"));
+    QTest::mouseClick(window->cmdAnswer, Qt::LeftButton);
+    window->LBa->setText(QStringLiteral("Search Stopped at combination 1267200\n0 answers found."));
+    for (QSize size : {gamelayout::kMinimumWindowPixels, QSize(1280, 800)}) {
+        window->resize(size);
+        QCoreApplication::processEvents();
+        const QLabel* target = window->lbTarget;
+        EXPECT_LE(target->fontMetrics().horizontalAdvance(target->text()), target->width());
+        const QLabel* report = window->LBa;
+        for (const QString& line : report->text().split(u'\n'))
+            EXPECT_LE(report->fontMetrics().horizontalAdvance(line), report->width()) << line.toStdString();
+        EXPECT_LE(report->fontMetrics().height() * 2, report->height());
+        EXPECT_LE(report->geometry().right(), window->cp1->geometry().left());
+    }
+    window->resize(gamelayout::kMinimumWindowPixels);
+    QCoreApplication::processEvents();
+    testsupport::saveScreenshot(window.get(), QStringLiteral("game-longest-report"));
 }
 
 TEST_F(GameFrmTest, ScreenshotsOfARoundAtThreeSizes) {
