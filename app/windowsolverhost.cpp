@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 
 namespace {
 
@@ -49,19 +48,20 @@ void ListBoxAnswers::append(const std::string& text) {
     m_texts.insert(m_pending.back());
 }
 
-void ListBoxAnswers::show() {
+bool ListBoxAnswers::show() {
     if (m_pending.isEmpty())
-        return;
+        return false;
     m_list->addItems(m_pending);
     m_pending.clear();
+    return true;
 }
 
-WindowSolverHost::WindowSolverHost(QLabel* status, QPushButton* answerButton, QListWidget* list)
-    : m_status(status), m_answerButton(answerButton), m_answers(list) {}
+WindowSolverHost::WindowSolverHost(QLabel* status, QListWidget* list)
+    : m_status(status), m_answers(list) {}
 
 void WindowSolverHost::pumpEvents() {
     if (!m_shown.isValid() || m_shown.elapsed() >= kFrameMs)
-        show();
+        showAll();
     QCoreApplication::processEvents();
 }
 
@@ -69,16 +69,14 @@ void WindowSolverHost::setProgressText(std::string_view text) {
     m_progress = toQString(text);
 }
 
-void WindowSolverHost::setAnswerCaption(std::string_view caption) {
-    show();
-    m_answerButton->setText(toQString(caption));
-}
-
-void WindowSolverHost::show() {
-    m_answers.show();
+void WindowSolverHost::showAll() {
+    bool shown = m_answers.show();
     if (!m_progress.isNull()) {
         m_status->setText(m_progress);
         m_progress = QString();
+        shown = true;
     }
-    m_shown.restart();
+    // A frame starts with a change, so the first progress of a search shows at once.
+    if (shown)
+        m_shown.restart();
 }

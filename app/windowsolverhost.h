@@ -1,7 +1,7 @@
 #pragma once
 
-#include "answer_list.h"
-#include "solver_host.h"
+#include "answerlist.h"
+#include "solverhost.h"
 
 #include <QElapsedTimer>
 #include <QSet>
@@ -10,7 +10,6 @@
 
 class QLabel;
 class QListWidget;
-class QPushButton;
 
 // The answer list shown in a list box. Appended answers wait until show() puts them in the list
 // in one batch; count, entry and contains see them at once.
@@ -21,7 +20,8 @@ public:
     std::string entry(int index) const override;
     void append(const std::string& text) override;
     bool contains(std::string_view text) const override;
-    void show();
+    // Puts the waiting answers in the list; false when none were waiting.
+    bool show();
 
 private:
     void index() const;
@@ -32,24 +32,21 @@ private:
     mutable QSet<QString> m_texts;
 };
 
-// Runs a search in the main window: progress in the status label, captions on the answer
-// button, answers in the list box. The window's events are handled at every pump; the label
-// and the list change at most once per frame, and a caption change shows everything pending.
+// Runs a search in the main window: progress in the status label, answers in the list box.
+// The window's events are handled at every pump; the label and the list change at most once
+// per frame. When the search returns, showAll() shows what still waits for its frame.
 class WindowSolverHost final : public solver::SolverHost {
 public:
     static constexpr int kFrameMs = 16;
 
-    WindowSolverHost(QLabel* status, QPushButton* answerButton, QListWidget* list);
+    WindowSolverHost(QLabel* status, QListWidget* list);
+    void showAll();
     void pumpEvents() override;
     void setProgressText(std::string_view text) override;
-    void setAnswerCaption(std::string_view caption) override;
     solver::AnswerSink& answers() override { return m_answers; }
 
 private:
-    void show();
-
     QLabel* m_status;
-    QPushButton* m_answerButton;
     ListBoxAnswers m_answers;
     QString m_progress;
     QElapsedTimer m_shown;

@@ -1,8 +1,8 @@
 #include "commands.h"
 
 #include "expression.h"
+#include "jsonstring.h"
 
-#include <cstdio>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -43,38 +43,6 @@ bool normaliseLine(std::string_view text, std::string& line, std::string& bad) {
     return true;
 }
 
-std::string jsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
-                out += escaped;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + '"';
-}
-
 } // namespace
 
 int runEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -112,7 +80,7 @@ int runEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     const std::string result = checker::Evaluate(line);
     if (json)
-        out << "{\"result\": " << jsonString(result) << "}\n";
+        out << "{\"result\": " << JsonString(result) << "}\n";
     if (result.empty()) {
         // The keypad ignores "=" on such a line.
         err << "tallyrun-cli evaluate: nothing to work out, the line holds no operator\n";
