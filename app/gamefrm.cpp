@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -21,6 +22,7 @@
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -195,6 +197,8 @@ void GameFrm::createControls() {
     cp1->ReadProperties(roundClockDesign()); // a one-minute face at 0
 
     Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));
+    // A coarse timer moves each tick by up to 5 %, which would undo tuning the clock to the music.
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &GameFrm::Timer1_Timer);
 }
 
@@ -247,9 +251,25 @@ void GameFrm::PositionControls() {
     input.twipsPerPixelY = perY;
     input.targetFontSize = m_targetFontSize;
     input.numberFontSize = m_numberFontSize;
-    const gamelayout::GameLayout layout =
-        gamelayout::PositionControls(input, [perY](int points, const QString& text) {
+    {
+        // A search counts fewer than ten million combinations.
+        const QFontMetricsF report(LBa->font());
+        const double widest = std::max(
+            report.horizontalAdvance(QStringLiteral("Search Stopped at combination 9999999")),
+            report.horizontalAdvance(QStringLiteral("Searched 9999999 combinations: ")));
+        input.reportSize = QSizeF((std::ceil(widest) + 2) * perX,
+                                  TextHeightTwips(LBa->font(), QStringLiteral("\n"), perY));
+        const QString lowest = QString::number(m_services.settings->LowestTarget);
+        const QString highest = QString::number(m_services.settings->HighestTarget);
+        input.widestTarget = lowest.size() > highest.size() ? lowest : highest;
+    }
+    const gamelayout::GameLayout layout = gamelayout::PositionControls(
+        input,
+        [perY](int points, const QString& text) {
             return TextHeightTwips(ArialFont(points), text, perY);
+        },
+        [perX](int points, const QString& text) {
+            return QFontMetricsF(ArialFont(points)).horizontalAdvance(text) * perX;
         });
     const auto px = [perX, perY](const QRectF& r) {
         return gamelayout::TwipsToPixels(r, perX, perY);
@@ -271,7 +291,7 @@ void GameFrm::PositionControls() {
     Picture3->raise();
     Picture2->setGeometry(px(layout.Picture2));
     lbTarget->setGeometry(px(layout.lbTarget));
-    lbTarget->setFont(ArialFont(m_targetFontSize));
+    lbTarget->setFont(ArialFont(layout.targetShownSize));
 
     lbinst->setGeometry(px(layout.lbinst));
     cmdAnswer->setGeometry(px(layout.cmdAnswer));
@@ -436,6 +456,7 @@ void GameFrm::SearchAnswers() {
     mnuSetup->setEnabled(false);
     const solver::Solver::Outcome outcome =
         m_solver->SearchAnswers(m_round->deal().RoundNumbers, m_round->target().value_or(0));
+    m_solverHost->showAll();
     mnuSetup->setEnabled(setupEnabled);
     m_round->searchEnded(*ticket, outcome == solver::Solver::Outcome::Finished);
     if (m_round->phase() != Phase::Closed)

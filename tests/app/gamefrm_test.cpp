@@ -1,6 +1,7 @@
 #include "bkcprog.h"
 #include "buttonex.h"
 #include "gamefrm.h"
+#include "gamelayout.h"
 #include "scriptedrandom.h"
 #include "varifyfrm.h"
 
@@ -38,7 +39,7 @@ private:
 class GameFrmTest : public testing::Test {
 protected:
     void open(std::function<void()> rollPause = {}) {
-        settings.LowestTarget = settings.HighestTarget = 952;
+        settings.LowestTarget = settings.HighestTarget = target;
         GameFrm::Services services;
         services.settings = &settings;
         services.store = &store;
@@ -85,6 +86,7 @@ protected:
         poll->start();
     }
 
+    std::int16_t target = 952;
     QTemporaryDir dir;
     SettingsStore store{dir.path()};
     GameSettings settings;
@@ -97,6 +99,7 @@ TEST_F(GameFrmTest, ARoundFromTheDealToPlayAgain) {
     open();
     EXPECT_TRUE(sound.loaded);
     EXPECT_EQ(child<QTimer>("Timer1")->interval(), 1000);
+    EXPECT_EQ(child<QTimer>("Timer1")->timerType(), Qt::PreciseTimer);
     EXPECT_FALSE(child("Command1")->isEnabled());
     QTest::mouseClick(pickButton(23), Qt::LeftButton);
     QTest::mouseClick(pickButton(5), Qt::LeftButton);
@@ -203,6 +206,28 @@ TEST_F(GameFrmTest, SearchStopAndSearchAgain) {
     EXPECT_FALSE(child("cmdAnswer")->isEnabled());
     EXPECT_EQ(child<QLabel>("LBa")->text(), "Searched 610200 combinations: \n8 answers found.");
     EXPECT_EQ(child<QListWidget>("List1")->count(), 8);
+}
+
+TEST_F(GameFrmTest, LongestReportAndSixCharacterTargetShowWhole) {
+    target = -32768;
+    open();
+    roundOver();
+    click("cmdAnswer");
+    auto* report = child<QLabel>("LBa");
+    report->setText("Search Stopped at combination 1267200\n0 answers found.");
+    const QLabel* shownTarget = child<QLabel>("lbTarget");
+    ASSERT_EQ(shownTarget->text(), "-32768");
+    for (QSize size : {gamelayout::kMinimumWindowPixels, QSize(1280, 800)}) {
+        window->resize(size);
+        QCoreApplication::processEvents();
+        EXPECT_LE(shownTarget->fontMetrics().horizontalAdvance(shownTarget->text()),
+                  shownTarget->width());
+        for (const QString& line : report->text().split(u'\n'))
+            EXPECT_LE(report->fontMetrics().horizontalAdvance(line), report->width())
+                << line.toStdString();
+        EXPECT_LE(report->fontMetrics().height() * 2, report->height());
+        EXPECT_LE(report->geometry().right(), child<bkCProg>("cp1")->geometry().left());
+    }
 }
 
 TEST_F(GameFrmTest, PlayAgainWhileAStoppedSearchUnwinds) {
