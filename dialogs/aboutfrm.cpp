@@ -4,7 +4,7 @@
 #include "fonts.h"
 #include "linkopener.h"
 #include "placement.h"
-#include "system_colors.h"
+#include "systemcolors.h"
 #include "tallyrun_version.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "boardlabel.h"
 
-#include "system_colors.h"
+#include "systemcolors.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -37,7 +37,7 @@ void drawEdge(QPainter& p, QRect& rect, unsigned border, unsigned flags, const Q
     Ring first;
     std::optional<Ring> second;
     if (flags & Mono) {
-        const QColor frame = pal.color(QPalette::Shadow);
+        const QColor frame = Qt::black;
         const QColor window = pal.color(QPalette::Base);
         first = outer ? Ring{frame, frame} : Ring{window, window};
         if (outer && inner)

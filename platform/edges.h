@@ -23,7 +23,7 @@ enum Border : unsigned {
 
 enum Flag : unsigned {
     Flat = 0x1,   // outer ring in the shadow colour, inner ring in the face colour
-    Mono = 0x2,   // outer ring in the window-frame colour (black), inner ring in the window colour
+    Mono = 0x2,   // outer ring black, inner ring in the window colour
     Adjust = 0x4, // `rect` shrinks by the rings drawn
 };
 

@@ -1,6 +1,5 @@
 #include "manualfrm.h"
 #include "messagebox.h"
-#include "test_support.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -78,7 +77,6 @@ TEST_F(ManualFrmTest, TheBoardByMouseAndKeyboardThenTheHandOver) {
     Text1()->selectAll();
     QTest::keyClicks(Text1(), QStringLiteral("9x5 2"));
     EXPECT_EQ(Text1()->text(), QStringLiteral("952"));
-    testsupport::saveScreenshot(&dialog, QStringLiteral("manual-setup"));
 
     QTest::mouseClick(Command1(), Qt::LeftButton);
     EXPECT_EQ(shown.size(), 1u);
