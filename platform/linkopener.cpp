@@ -32,8 +32,4 @@ bool OpenMailLink(const QString& address, const QString& subject, const QString&
 }
 
 ScopedUrlOpener::ScopedUrlOpener(UrlOpener replacement)
-    : m_previous(std::exchange(opener(), std::move(replacement))) {}
-
-ScopedUrlOpener::~ScopedUrlOpener() {
-    opener() = std::move(m_previous);
-}
+    : ScopedOverride(opener(), std::move(replacement)) {}

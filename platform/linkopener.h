@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scopedoverride.h"
+
 #include <QString>
 #include <functional>
 
@@ -17,13 +19,7 @@ bool OpenMailLink(const QString& address, const QString& subject, const QString&
 
 // Puts `opener` in place of the desktop's handler for its lifetime; the previous one returns
 // after.
-class ScopedUrlOpener {
+class ScopedUrlOpener : ScopedOverride<UrlOpener> {
 public:
     explicit ScopedUrlOpener(UrlOpener opener);
-    ~ScopedUrlOpener();
-    ScopedUrlOpener(const ScopedUrlOpener&) = delete;
-    ScopedUrlOpener& operator=(const ScopedUrlOpener&) = delete;
-
-private:
-    UrlOpener m_previous;
 };
