@@ -85,7 +85,15 @@ QPixmap clockPicture(qreal ratio) {
 QLabel* makeLabel(const QString& text, const char* name, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText); // a configured address is shown as it is
     return label;
+}
+
+// "The Figurello Tallyrun: " and the program's major.minor version.
+QString mailSubject() {
+    return QStringLiteral("The Figurello Tallyrun: %1.%2")
+        .arg(tallyrun::kVersionMajor)
+        .arg(tallyrun::kVersionMinor);
 }
 
 } // namespace
@@ -154,12 +162,6 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
     ButtonEx1->setFocus();
     adjustSize();
     CentreForm(this);
-}
-
-QString AboutFrm::mailSubject() {
-    return QStringLiteral("The Figurello Tallyrun: %1.%2")
-        .arg(tallyrun::kVersionMajor)
-        .arg(tallyrun::kVersionMinor);
 }
 
 void AboutFrm::Label4_Click() {

@@ -14,9 +14,6 @@ class AboutFrm : public QDialog {
 public:
     explicit AboutFrm(QWidget* parent = nullptr);
 
-    // "The Figurello Tallyrun: " and the program's major.minor version.
-    static QString mailSubject();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
