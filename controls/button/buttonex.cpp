@@ -60,9 +60,12 @@ public:
 
 protected:
     QVariant retrieveData(const QString& format, QMetaType type) const override {
-        if (m_source && hasFormat(format) && data(format).isEmpty())
+        QVariant stored = QMimeData::retrieveData(format, type);
+        if (m_source && hasFormat(format) && stored.toByteArray().isEmpty()) {
             emit m_source->oleSetData(const_cast<DragData*>(this), format);
-        return QMimeData::retrieveData(format, type);
+            stored = QMimeData::retrieveData(format, type);
+        }
+        return stored;
     }
 
 private:
