@@ -60,9 +60,12 @@ public:
 
 protected:
     QVariant retrieveData(const QString& format, QMetaType type) const override {
-        if (m_source && hasFormat(format) && data(format).isEmpty())
+        QVariant stored = QMimeData::retrieveData(format, type);
+        if (m_source && hasFormat(format) && stored.toByteArray().isEmpty()) {
             emit m_source->oleSetData(const_cast<DragData*>(this), format);
-        return QMimeData::retrieveData(format, type);
+            stored = QMimeData::retrieveData(format, type);
+        }
+        return stored;
     }
 
 private:
@@ -481,6 +484,10 @@ void ButtonEx::Redraw(int state) {
             state = Up;
     }
     const bool skinned = m_skins[SkinUp].has_value() && m_appearance == 2;
+    if (!skinned && size().isEmpty()) {
+        m_surface = QImage();
+        return;
+    }
     if (m_surface.size() != size()) {
         m_surface = QImage(size(), QImage::Format_ARGB32_Premultiplied);
         m_surface.setDevicePixelRatio(1.0);
