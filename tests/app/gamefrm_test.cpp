@@ -2,7 +2,6 @@
 #include "buttonex.h"
 #include "commands.h"
 #include "gamefrm.h"
-#include "gamelayout.h"
 #include "scriptedrandom.h"
 #include "varifyfrm.h"
 
@@ -42,13 +41,13 @@ private:
 // The window with the deal 1..10, 1..10, 25, 50, 75, 100 and the target 952.
 class GameFrmTest : public testing::Test {
 protected:
-    void open(std::function<void()> rollPause = {}) {
-        settings.LowestTarget = settings.HighestTarget = target;
+    void open() {
+        settings.LowestTarget = settings.HighestTarget = 952;
         GameFrm::Services services;
         services.settings = &settings;
         services.store = &store;
         services.random = std::make_unique<ScriptedRandom>(std::vector<float>{0.0f});
-        services.rollPause = rollPause ? rollPause : [] {};
+        services.rollPause = [] {};
         services.sound = std::make_unique<FakeSound>(sound);
         window = std::make_unique<GameFrm>(std::move(services));
         sound.window = window.get();
@@ -90,7 +89,6 @@ protected:
         poll->start();
     }
 
-    std::int16_t target = 952;
     QTemporaryDir dir;
     SettingsStore store{dir.path()};
     GameSettings settings;
@@ -102,13 +100,10 @@ protected:
 TEST_F(GameFrmTest, ARoundFromTheDealToPlayAgain) {
     open();
     EXPECT_TRUE(sound.loaded);
-    EXPECT_EQ(child<QTimer>("Timer1")->interval(), 1000);
-    EXPECT_EQ(child<QTimer>("Timer1")->timerType(), Qt::PreciseTimer);
     EXPECT_FALSE(child("Command1")->isEnabled());
     QTest::mouseClick(pickButton(23), Qt::LeftButton);
     QTest::mouseClick(pickButton(5), Qt::LeftButton);
     EXPECT_EQ(slotTexts(), "100     6");
-    EXPECT_TRUE(pickButton(23)->isHidden());
     for (int i : {22, 21, 20, 2})
         QTest::mouseClick(pickButton(i), Qt::LeftButton);
     EXPECT_EQ(slotTexts(), "100 75 50 25 6 3");
@@ -133,7 +128,6 @@ TEST_F(GameFrmTest, ARoundFromTheDealToPlayAgain) {
     EXPECT_EQ(slotTexts(), "     ");
     EXPECT_EQ(child<QLabel>("lbTarget")->text(), "");
     EXPECT_EQ(child<bkCProg>("cp1")->value(), 0);
-    EXPECT_TRUE(pickButton(23)->isVisible());
     EXPECT_TRUE(child<QLabel>("lbinst")->isVisible());
     EXPECT_TRUE(child("cmdAnswer")->isHidden());
     EXPECT_TRUE(child<QListWidget>("List1")->isHidden());
@@ -145,7 +139,6 @@ TEST_F(GameFrmTest, ARoundPlaysFromTheKeyboard) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_EQ(QApplication::focusWidget(), pickButton(0));
     QAccessibleInterface* sixth = QAccessible::queryAccessibleInterface(pickButton(5));
-    EXPECT_EQ(sixth->role(), QAccessible::Button);
     EXPECT_EQ(sixth->text(QAccessible::Name).toStdString(), "Face-down number 6");
     for (int i = 0; i < 6; ++i)
         QTest::keyClick(QApplication::focusWidget(), i % 2 ? Qt::Key_Space : Qt::Key_Return);
@@ -212,46 +205,6 @@ TEST_F(GameFrmTest, SearchStopAndSearchAgain) {
     EXPECT_EQ(child<QListWidget>("List1")->count(), 8);
 }
 
-TEST_F(GameFrmTest, LongestReportAndSixCharacterTargetShowWhole) {
-    target = -32768;
-    open();
-    roundOver();
-    click("cmdAnswer");
-    auto* report = child<QLabel>("LBa");
-    report->setText("Search Stopped at combination 1267200\n0 answers found.");
-    const QLabel* shownTarget = child<QLabel>("lbTarget");
-    ASSERT_EQ(shownTarget->text(), "-32768");
-    for (QSize size : {gamelayout::kMinimumWindowPixels, QSize(1280, 800)}) {
-        window->resize(size);
-        QCoreApplication::processEvents();
-        EXPECT_LE(shownTarget->fontMetrics().horizontalAdvance(shownTarget->text()),
-                  shownTarget->width());
-        for (const QString& line : report->text().split(u'\n'))
-            EXPECT_LE(report->fontMetrics().horizontalAdvance(line), report->width())
-                << line.toStdString();
-        EXPECT_LE(report->fontMetrics().height() * 2, report->height());
-        EXPECT_LE(report->geometry().right(), child<bkCProg>("cp1")->geometry().left());
-    }
-}
-
-TEST_F(GameFrmTest, PlayAgainWhileAStoppedSearchUnwinds) {
-    open();
-    roundOver();
-    whileSearching([this] {
-        click("cmdAnswer");
-        click("Command1");
-    });
-    click("cmdAnswer");
-    EXPECT_EQ(child("Command1")->text(), "START");
-    EXPECT_FALSE(child("Command1")->isEnabled());
-    EXPECT_TRUE(child("cmdAnswer")->isHidden());
-    EXPECT_EQ(child("cmdAnswer")->text(), "Show Answer(s)");
-    EXPECT_TRUE(child<QListWidget>("List1")->isHidden());
-    EXPECT_TRUE(child<QLabel>("LBa")->isHidden());
-    EXPECT_TRUE(pickButton(0)->isVisible());
-    EXPECT_FALSE(window->round().searchRunning());
-}
-
 TEST_F(GameFrmTest, ARoundSetByHandIsSortedShownAndSearchedLikeTheTerminalSolver) {
     open();
     QTimer::singleShot(0, window.get(), [] {
@@ -296,18 +249,6 @@ TEST_F(GameFrmTest, TheAboutWindowOpensFromTheMenuAndCloses) {
     child<QAction>("mnuAbout")->trigger();
     EXPECT_EQ(title, "About");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
-TEST_F(GameFrmTest, ClosingDuringTheTargetRollStartsNoClock) {
-    int rolls = 0;
-    open([&] {
-        if (++rolls == 10)
-            window->close();
-    });
-    roundOver();
-    EXPECT_EQ(rolls, 10);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(child<QTimer>("Timer1")->isActive());
 }
 
 TEST_F(GameFrmTest, ClosingDuringASearchStopsIt) {

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 namespace {
@@ -22,9 +21,18 @@ CheckerKeypad roundKeypad(const char* target = "449") {
     return keypad;
 }
 
+// Back and reset among the keys pressed.
+enum : int { Back = -1, Reset = -2 };
+
 void press(CheckerKeypad& keypad, const std::vector<int>& keys) {
-    for (int key : keys)
-        keypad.pressKey(key);
+    for (int key : keys) {
+        if (key == Back)
+            keypad.pressBack();
+        else if (key == Reset)
+            keypad.pressReset();
+        else
+            keypad.pressKey(key);
+    }
 }
 
 std::string enabledKeys(const CheckerKeypad& keypad) {
@@ -34,7 +42,6 @@ std::string enabledKeys(const CheckerKeypad& keypad) {
     return flags;
 }
 
-constexpr const char* kLoadKeys = "1111111011110";
 constexpr const char* kResetKeys = "1111111111110";
 constexpr const char* kNoKeys = "0000000000000";
 
@@ -68,120 +75,84 @@ TEST(CheckerKeypadTest, EqualsWaitsForBalancedBrackets) {
     EXPECT_FALSE(stray.isKeyEnabled(KeyEquals));
 }
 
-TEST(CheckerKeypadTest, StrayCloseThenMultiplyEndsWithAMessage) {
-    CheckerKeypad keypad = roundKeypad();
-    keypad.pressReset();
-    press(keypad, {N3, KeyClose, KeyAdd, KeyOpen, N10, KeyMultiply, N6});
-    ASSERT_TRUE(keypad.isKeyEnabled(KeyEquals));
-    keypad.pressKey(KeyEquals);
-    EXPECT_EQ(keypad.display(), "3)+(10×6 = " + std::string(kBracketsResult));
-    EXPECT_EQ(enabledKeys(keypad), kNoKeys);
-}
+TEST(CheckerKeypadTest, AStoppedAttemptLeavesOnlyResetAndResetWorks) {
+    struct Row {
+        const char* name;
+        std::vector<int> keys;
+        const char* line;
+        std::string_view result;
+    };
+    const Row rows[] = {
+        {"NonInteger", {N75, KeyDivide, N10}, "75÷10", kNonIntegerResult},
+        {"DivisionByZeroInBracket",
+         {N75, KeyDivide, KeyOpen, N10, KeySubtract, N6, KeySubtract, N3, KeySubtract, N1,
+          KeyClose},
+         "75÷(10-6-3-1)",
+         kDivideByZeroResult},
+        {"DigitsRunOverLargestValue",
+         {KeyOpen, N75, KeyMultiply, N50, KeyMultiply, N10, KeyClose, N6},
+         "(75×50×10)6",
+         kOutOfRangeResult},
+        {"StrayCloseThenMultiply",
+         {Reset, N3, KeyClose, KeyAdd, KeyOpen, N10, KeyMultiply, N6},
+         "3)+(10×6",
+         kBracketsResult},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        CheckerKeypad keypad = roundKeypad();
+        press(keypad, row.keys);
+        keypad.pressKey(KeyEquals);
+        const std::string stopped = row.line + std::string(" = ") + std::string(row.result);
+        EXPECT_EQ(keypad.display(), stopped);
+        EXPECT_EQ(enabledKeys(keypad), kNoKeys);
+        EXPECT_FALSE(keypad.isBackEnabled());
+        keypad.pressBack();
+        EXPECT_EQ(keypad.display(), stopped);
 
-struct StopRow {
-    const char* name;
-    std::vector<int> keys;
-    const char* line;
-    std::string_view result;
-    friend void PrintTo(const StopRow& row, std::ostream* os) { *os << row.name; }
-};
-
-class StoppedAttemptTest : public testing::TestWithParam<StopRow> {};
-
-TEST_P(StoppedAttemptTest, LeavesOnlyResetAndResetWorks) {
-    CheckerKeypad keypad = roundKeypad();
-    press(keypad, GetParam().keys);
-    keypad.pressKey(KeyEquals);
-    const std::string stopped =
-        GetParam().line + std::string(" = ") + std::string(GetParam().result);
-    EXPECT_EQ(keypad.display(), stopped);
-    EXPECT_EQ(enabledKeys(keypad), kNoKeys);
-    EXPECT_FALSE(keypad.isBackEnabled());
-    keypad.pressBack();
-    EXPECT_EQ(keypad.display(), stopped);
-
-    keypad.pressReset();
-    EXPECT_EQ(keypad.display(), "");
-    EXPECT_EQ(enabledKeys(keypad), kResetKeys);
-    EXPECT_FALSE(keypad.isBackEnabled());
-    EXPECT_EQ(keypad.LastKey(), kNoKey);
-    EXPECT_EQ(keypad.KeyHistory().size(), 1u);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Outcomes, StoppedAttemptTest,
-    testing::Values(StopRow{"NonInteger", {N75, KeyDivide, N10}, "75÷10", kNonIntegerResult},
-                    StopRow{"DivisionByZeroInBracket",
-                            {N75, KeyDivide, KeyOpen, N10, KeySubtract, N6, KeySubtract, N3,
-                             KeySubtract, N1, KeyClose},
-                            "75÷(10-6-3-1)",
-                            kDivideByZeroResult},
-                    StopRow{"DigitsRunOverLargestValue",
-                            {KeyOpen, N75, KeyMultiply, N50, KeyMultiply, N10, KeyClose, N6},
-                            "(75×50×10)6",
-                            kOutOfRangeResult}),
-    [](const testing::TestParamInfo<StopRow>& info) { return std::string(info.param.name); });
-
-// Back and reset among the keys of a row.
-enum : int { Back = -1, Reset = -2 };
-
-struct KeyRow {
-    const char* name;
-    std::vector<int> keys;
-    const char* display;
-    const char* enabled; // "1" per enabled key 0..12
-    bool backOn;
-    friend void PrintTo(const KeyRow& row, std::ostream* os) { *os << row.name; }
-};
-
-class KeyRuleTest : public testing::TestWithParam<KeyRow> {};
-
-TEST_P(KeyRuleTest, LeavesTheDisplayAndTheKeys) {
-    CheckerKeypad keypad = roundKeypad();
-    for (int key : GetParam().keys) {
-        if (key == Back)
-            keypad.pressBack();
-        else if (key == Reset)
-            keypad.pressReset();
-        else
-            keypad.pressKey(key);
+        keypad.pressReset();
+        EXPECT_EQ(keypad.display(), "");
+        EXPECT_EQ(enabledKeys(keypad), kResetKeys);
+        EXPECT_FALSE(keypad.isBackEnabled());
+        EXPECT_EQ(keypad.LastKey(), kNoKey);
+        EXPECT_EQ(keypad.KeyHistory().size(), 1u);
     }
-    EXPECT_EQ(keypad.display(), GetParam().display);
-    EXPECT_EQ(enabledKeys(keypad), GetParam().enabled);
-    EXPECT_EQ(keypad.isBackEnabled(), GetParam().backOn);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, KeyRuleTest,
-    testing::Values(KeyRow{"RefusedCloseBalancedEnablesEquals",
-                           {Reset, N3, KeyAdd, KeyClose},
-                           "3+",
-                           "1111011011111",
-                           true},
-                    KeyRow{"EqualsAfterRefusedCloseEvaluates",
-                           {Reset, N3, KeyAdd, KeyClose, KeyEquals},
-                           "3+ = 3\n3",
-                           "1111011011111",
-                           true},
-                    KeyRow{"MissWithAllNumbersUsedTakesNoKey",
-                           {N75, KeyAdd, N50, KeyAdd, N10, KeyAdd, N6, KeyAdd, N3, KeySubtract, N1,
-                            KeyEquals, KeyAdd, KeyEquals, KeyClose},
-                           "75+50+10+6+3-1 = 143",
-                           kNoKeys,
-                           true},
-                    KeyRow{"BackAfterMissGivesTheKeysBack",
-                           {N75, KeyAdd, N50, KeyAdd, N10, KeyAdd, N6, KeyAdd, N3, KeySubtract, N1,
-                            KeyEquals, Back},
-                           "75+50+10+6+3-1",
-                           "0000001011111",
-                           true},
-                    KeyRow{"SecondBackFreesTheLastNumber",
-                           {N75, KeyAdd, N50, KeyAdd, N10, KeyAdd, N6, KeyAdd, N3, KeySubtract, N1,
-                            KeyEquals, Back, Back},
-                           "75+50+10+6+3-",
-                           "0000011011110",
-                           true}),
-    [](const testing::TestParamInfo<KeyRow>& info) { return std::string(info.param.name); });
+TEST(CheckerKeypadTest, KeysLeaveTheDisplayAndTheKeys) {
+    struct Row {
+        const char* name;
+        std::vector<int> keys;
+        const char* display;
+        const char* enabled; // "1" per enabled key 0..12
+    };
+    const std::vector<int> miss{N75, KeyAdd, N50, KeyAdd,      N10, KeyAdd,
+                                N6,  KeyAdd, N3,  KeySubtract, N1,  KeyEquals};
+    const auto afterMiss = [&miss](std::vector<int> more) {
+        std::vector<int> keys = miss;
+        keys.insert(keys.end(), more.begin(), more.end());
+        return keys;
+    };
+    const Row rows[] = {
+        {"RefusedCloseBalancedEnablesEquals", {Reset, N3, KeyAdd, KeyClose}, "3+", "1111011011111"},
+        {"EqualsAfterRefusedCloseEvaluates",
+         {Reset, N3, KeyAdd, KeyClose, KeyEquals},
+         "3+ = 3\n3",
+         "1111011011111"},
+        {"MissWithAllNumbersUsedTakesNoKey", afterMiss({KeyAdd, KeyEquals, KeyClose}),
+         "75+50+10+6+3-1 = 143", kNoKeys},
+        {"BackAfterMissGivesTheKeysBack", afterMiss({Back}), "75+50+10+6+3-1", "0000001011111"},
+        {"SecondBackFreesTheLastNumber", afterMiss({Back, Back}), "75+50+10+6+3-", "0000011011110"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        CheckerKeypad keypad = roundKeypad();
+        press(keypad, row.keys);
+        EXPECT_EQ(keypad.display(), row.display);
+        EXPECT_EQ(enabledKeys(keypad), row.enabled);
+        EXPECT_TRUE(keypad.isBackEnabled());
+    }
+}
 
 TEST(CheckerKeypadTest, BackWalksTheHistory) {
     CheckerKeypad keypad = roundKeypad();

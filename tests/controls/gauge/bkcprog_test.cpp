@@ -2,7 +2,6 @@
 #include "propertybag.h"
 
 #include <QTemporaryDir>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -15,90 +14,51 @@ std::unique_ptr<bkCProg> sizedGauge(int width = 101, int height = 101) {
     return g;
 }
 
-struct ClampCase {
-    const char* name;
-    std::function<void(bkCProg&)> act;
-    std::function<int(const bkCProg&)> read;
-    int expected;
-};
-
-void PrintTo(const ClampCase& c, std::ostream* os) {
-    *os << c.name;
+TEST(GaugeSetters, StoreTheNormalisedValue) {
+    struct Row {
+        const char* name;
+        void (bkCProg::*set)(int);
+        int (bkCProg::*get)() const;
+        int value;
+        int expected;
+    };
+    const Row rows[] = {
+        {"ValueAboveMaxIsMax", &bkCProg::setValue, &bkCProg::value, 150, 100},
+        {"ValueBelowMinIsMin", &bkCProg::setValue, &bkCProg::value, -5, 0},
+        {"Span720", &bkCProg::setSpan, &bkCProg::span, 720, 360},
+        {"Span361", &bkCProg::setSpan, &bkCProg::span, 361, 45},
+        {"SpanMinus90", &bkCProg::setSpan, &bkCProg::span, -90, 270},
+        {"OffsetMinus30", &bkCProg::setOffsetAngle, &bkCProg::offsetAngle, -30, 330},
+        {"Offset725", &bkCProg::setOffsetAngle, &bkCProg::offsetAngle, 725, 5},
+        {"MinNegativeIsZero", &bkCProg::setMin, &bkCProg::min, -10, 0},
+        {"BorderWidthZeroIsOne", &bkCProg::setBorderWidth, &bkCProg::borderWidth, 0, 1},
+        {"BorderWidthBelowRadius", &bkCProg::setBorderWidth, &bkCProg::borderWidth, 40, 24},
+        {"TickWidthZeroIsOne", &bkCProg::setTickWidth, &bkCProg::tickWidth, 0, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto g = sizedGauge();
+        g->setRadius(25);
+        ((*g).*row.set)(row.value);
+        EXPECT_EQ(((*g).*row.get)(), row.expected);
+    }
 }
 
-class SetterRuleTest : public testing::TestWithParam<ClampCase> {};
-
-TEST_P(SetterRuleTest, StoresTheNormalisedValue) {
-    const ClampCase& c = GetParam();
+TEST(GaugeSetters, CoupledSettings) {
     auto g = sizedGauge();
-    g->setRadius(25);
-    c.act(*g);
-    EXPECT_EQ(c.read(*g), c.expected);
+    g->setMin(50);
+    g->setMax(20);
+    EXPECT_EQ(g->max(), 20) << "Max may go below Min";
+    g->setRadius(0);
+    g->setBorderWidth(3);
+    EXPECT_EQ(g->borderWidth(), 1) << "an unsized gauge";
+    g->setShowArc(false);
+    EXPECT_TRUE(g->showNeedle()) << "arc off turns the needle on";
+    g->setShowNeedle(false);
+    EXPECT_TRUE(g->showArc()) << "needle off turns the arc on";
+    g->setShowValueAsPercent(true);
+    EXPECT_TRUE(g->showValue()) << "percent turns the value on";
 }
-
-ClampCase valueCase(const char* name, int min, int max, int set, int expected) {
-    return {name,
-            [=](bkCProg& g) {
-                g.setMax(max);
-                g.setMin(min);
-                g.setValue(set);
-            },
-            [](const bkCProg& g) { return g.value(); }, expected};
-}
-
-ClampCase intCase(const char* name, void (bkCProg::*setter)(int), int (bkCProg::*getter)() const,
-                  int set, int expected) {
-    return {name, [=](bkCProg& g) { (g.*setter)(set); },
-            [=](const bkCProg& g) { return (g.*getter)(); }, expected};
-}
-
-ClampCase flagCase(const char* name, std::function<void(bkCProg&)> act,
-                   bool (bkCProg::*getter)() const, bool expected) {
-    return {name, std::move(act), [=](const bkCProg& g) { return int((g.*getter)()); },
-            int(expected)};
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Gauge, SetterRuleTest,
-    testing::Values(
-        valueCase("ValueAboveMaxIsMax", 0, 100, 150, 100),
-        valueCase("ValueBelowMinIsMin", 0, 100, -5, 0),
-        intCase("Span720", &bkCProg::setSpan, &bkCProg::span, 720, 360),
-        intCase("Span361", &bkCProg::setSpan, &bkCProg::span, 361, 45),
-        intCase("SpanMinus90", &bkCProg::setSpan, &bkCProg::span, -90, 270),
-        intCase("OffsetMinus30", &bkCProg::setOffsetAngle, &bkCProg::offsetAngle, -30, 330),
-        intCase("Offset725", &bkCProg::setOffsetAngle, &bkCProg::offsetAngle, 725, 5),
-        intCase("MinNegativeIsZero", &bkCProg::setMin, &bkCProg::min, -10, 0),
-        ClampCase{"MaxMayGoBelowMin",
-                  [](bkCProg& g) {
-                      g.setMin(50);
-                      g.setMax(20);
-                  },
-                  [](const bkCProg& g) { return g.max(); }, 20},
-        intCase("BorderWidthZeroIsOne", &bkCProg::setBorderWidth, &bkCProg::borderWidth, 0, 1),
-        intCase("BorderWidthBelowRadius", &bkCProg::setBorderWidth, &bkCProg::borderWidth, 40, 24),
-        ClampCase{"BorderWidthOfAnUnsizedGaugeIsOne",
-                  [](bkCProg& g) {
-                      g.setRadius(0);
-                      g.setBorderWidth(3);
-                  },
-                  [](const bkCProg& g) { return g.borderWidth(); }, 1},
-        intCase("TickWidthZeroIsOne", &bkCProg::setTickWidth, &bkCProg::tickWidth, 0, 1),
-        flagCase(
-            "ArcOffTurnsNeedleOn", [](bkCProg& g) { g.setShowArc(false); }, &bkCProg::showNeedle,
-            true),
-        flagCase(
-            "NeedleOffTurnsArcOn",
-            [](bkCProg& g) {
-                g.setShowNeedle(true);
-                g.setShowArc(false);
-                g.setShowNeedle(false);
-            },
-            &bkCProg::showArc, true),
-        flagCase(
-            "PercentTurnsValueOn", [](bkCProg& g) { g.setShowValueAsPercent(true); },
-            &bkCProg::showValue, true)),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GaugePersistence, SizedInstanceSurvivesAFile) {
     auto g = sizedGauge(300, 200);
