@@ -25,46 +25,42 @@ protected:
     RoundFlow round{settings, random};
 };
 
-struct MusicCase {
-    const char* name;
-    int seconds;
-    bool noSounds;
-    std::vector<int> musicAt; // clock counts at which the music starts
-};
-
-class RoundMusic : public testing::TestWithParam<MusicCase> {};
-
-TEST_P(RoundMusic, StartsWhenThirtyTicksRemain) {
-    GameSettings settings;
-    settings.RoundSeconds = static_cast<std::int16_t>(GetParam().seconds);
-    settings.NoSounds = GetParam().noSounds;
-    ScriptedRandom random{{0.0f}};
-    RoundFlow round{settings, random};
-    for (int i : {0, 1, 2, 3, 4, 5})
-        round.pick(i);
-    round.start();
-    round.rollDone();
-    std::vector<int> musicAt;
-    RoundFlow::Tick t;
-    for (int tick = 1; round.phase() == Phase::Running; ++tick) {
-        t = round.tick();
-        if (t.startMusic)
-            musicAt.push_back(tick - 1);
-        EXPECT_EQ(t.timeUp, tick == GetParam().seconds);
+TEST(RoundMusic, StartsWhenThirtyTicksRemain) {
+    struct Row {
+        const char* name;
+        int seconds;
+        bool noSounds;
+        std::vector<int> musicAt; // clock counts at which the music starts
+    };
+    const Row rows[] = {
+        {"Thirty", 30, false, {0}},    {"FortyFive", 45, false, {15}}, {"Sixty", 60, false, {30}},
+        {"TwentyFive", 25, false, {}}, // the test is an equality: shorter rounds stay silent
+        {"SoundsOff", 30, true, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        GameSettings settings;
+        settings.RoundSeconds = static_cast<std::int16_t>(row.seconds);
+        settings.NoSounds = row.noSounds;
+        ScriptedRandom random{{0.0f}};
+        RoundFlow round{settings, random};
+        for (int i : {0, 1, 2, 3, 4, 5})
+            round.pick(i);
+        round.start();
+        round.rollDone();
+        std::vector<int> musicAt;
+        RoundFlow::Tick t;
+        for (int tick = 1; round.phase() == Phase::Running; ++tick) {
+            t = round.tick();
+            if (t.startMusic)
+                musicAt.push_back(tick - 1);
+            EXPECT_EQ(t.timeUp, tick == row.seconds);
+        }
+        EXPECT_EQ(musicAt, row.musicAt);
+        EXPECT_EQ(t.shown, row.seconds) << "the clock keeps the full count";
+        EXPECT_EQ(round.clockCount(), 0);
     }
-    EXPECT_EQ(musicAt, GetParam().musicAt);
-    EXPECT_EQ(t.shown, GetParam().seconds) << "the clock keeps the full count";
-    EXPECT_EQ(round.clockCount(), 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Rounds, RoundMusic,
-                         testing::Values(MusicCase{"Thirty", 30, false, {0}},
-                                         MusicCase{"FortyFive", 45, false, {15}},
-                                         MusicCase{"Sixty", 60, false, {30}},
-                                         // The test is an equality: shorter rounds stay silent.
-                                         MusicCase{"TwentyFive", 25, false, {}},
-                                         MusicCase{"SoundsOff", 30, true, {}}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RoundFlowTest, PhasesOfARound) {
     EXPECT_EQ(round.phase(), Phase::Picking);

@@ -13,33 +13,23 @@
 
 namespace {
 
-struct AccessKeyCase {
-    const char* name;
-    const char* caption;
-    std::optional<QChar> key;
-    const char* measured;
-};
-
-void PrintTo(const AccessKeyCase& c, std::ostream* os) {
-    *os << c.name;
+TEST(ButtonCaption, AccessKeyAndMeasuredText) {
+    struct Row {
+        const char* caption;
+        std::optional<QChar> key;
+        const char* measured;
+    };
+    const Row rows[] = {
+        {"&OK", QChar('O'), "OK"},        {"A&&B", std::nullopt, "A&B"},
+        {"A&&B&C", QChar('C'), "A&B&C"},  {"Go&", std::nullopt, "Go"},
+        {"Reset", std::nullopt, "Reset"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.caption);
+        EXPECT_EQ(buttonex::accessKey(row.caption), row.key);
+        EXPECT_EQ(buttonex::measuredCaption(row.caption), QString(row.measured));
+    }
 }
-
-class AccessKeyTest : public testing::TestWithParam<AccessKeyCase> {};
-
-TEST_P(AccessKeyTest, ScansTheCaption) {
-    const AccessKeyCase& c = GetParam();
-    EXPECT_EQ(buttonex::accessKey(c.caption), c.key);
-    EXPECT_EQ(buttonex::measuredCaption(c.caption), QString(c.measured));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Button, AccessKeyTest,
-    testing::Values(AccessKeyCase{"AmpersandOK", "&OK", QChar('O'), "OK"},
-                    AccessKeyCase{"DoubledPairOnly", "A&&B", std::nullopt, "A&B"},
-                    AccessKeyCase{"KeyAfterADoubledPair", "A&&B&C", QChar('C'), "A&B&C"},
-                    AccessKeyCase{"TrailingAmpersand", "Go&", std::nullopt, "Go"},
-                    AccessKeyCase{"NoAmpersand", "Reset", std::nullopt, "Reset"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // A shown button of 80 x 30 pixels in its own window.
 struct Shown {

@@ -6,42 +6,28 @@ namespace {
 
 using gauge::Frame;
 
-struct PointCase {
-    const char* name;
-    Frame frame;
-    int r;
-    int angle;
-    QPoint expected;
-};
-
-void PrintTo(const PointCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class PointAtAngleTest : public testing::TestWithParam<PointCase> {};
-
-TEST_P(PointAtAngleTest, Point) {
-    const PointCase& c = GetParam();
-    EXPECT_EQ(gauge::pointAtAngle(c.frame, c.r, c.angle), c.expected);
-}
-
 // pi is taken as 3.14159, so a quarter turn lands a hair short and truncates inward.
-INSTANTIATE_TEST_SUITE_P(
-    Gauge, PointAtAngleTest,
-    testing::Values(PointCase{"ZeroIsStraightUp", {100, 100, 0, true}, 50, 0, {100, 50}},
-                    PointCase{"NinetyIsRightClockwise", {100, 100, 0, true}, 50, 90, {149, 99}},
-                    PointCase{"HalfTurnIsDown", {100, 100, 0, true}, 50, 180, {100, 150}},
-                    PointCase{
-                        "NinetyIsLeftCounterClockwise", {100, 100, 0, false}, 50, 90, {50, 99}},
-                    PointCase{"OffsetStartsLowerLeft", {100, 100, 225, true}, 50, 0, {64, 135}},
-                    PointCase{"OffsetCounterClockwise", {100, 100, 90, false}, 50, 0, {149, 100}},
-                    PointCase{"PastAFullTurnWraps", {100, 100, 0, true}, 50, 450, {149, 99}},
-                    PointCase{"HugeAngleDoesNotOverflow",
-                              {100, 100, 359, true},
-                              10,
-                              int64_t{0x7FFFFFFF},
-                              {108, 105}}),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST(GaugeGeometry, PointAtAngle) {
+    struct Row {
+        const char* name;
+        Frame frame;
+        int r;
+        int angle;
+        QPoint expected;
+    };
+    const Row rows[] = {
+        {"ZeroIsStraightUp", {100, 100, 0, true}, 50, 0, {100, 50}},
+        {"NinetyIsRightClockwise", {100, 100, 0, true}, 50, 90, {149, 99}},
+        {"HalfTurnIsDown", {100, 100, 0, true}, 50, 180, {100, 150}},
+        {"NinetyIsLeftCounterClockwise", {100, 100, 0, false}, 50, 90, {50, 99}},
+        {"OffsetStartsLowerLeft", {100, 100, 225, true}, 50, 0, {64, 135}},
+        {"OffsetCounterClockwise", {100, 100, 90, false}, 50, 0, {149, 100}},
+        {"PastAFullTurnWraps", {100, 100, 0, true}, 50, 450, {149, 99}},
+        {"HugeAngleDoesNotOverflow", {100, 100, 359, true}, 10, 0x7FFFFFFF, {108, 105}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(gauge::pointAtAngle(row.frame, row.r, row.angle), row.expected) << row.name;
+}
 
 TEST(GaugeColors, TricolorRunsStartMidEnd) {
     const gauge::Colors tri{0x000000C0, 0x0000FFFF, 0x0000C000, true};
@@ -57,37 +43,25 @@ TEST(GaugeColors, TricolorRunsStartMidEnd) {
     EXPECT_EQ(gauge::colorAtFraction(1.0f, two), 0x0000C000u);
 }
 
-struct AutoSizeCase {
-    const char* name;
-    int width, height, borderWidth, tickStyle, tickPosition, tickSize;
-    gauge::AutoSize expected;
-};
-
-void PrintTo(const AutoSizeCase& c, std::ostream* os) {
-    *os << c.name;
+TEST(GaugeGeometry, AutoSizeCentreAndRadius) {
+    struct Row {
+        const char* name;
+        int borderWidth, tickStyle, tickPosition, tickSize, radius;
+    };
+    const Row rows[] = {
+        {"WideUsesHeight", 1, 0, 0, 4, 99},        {"TicksInsideKeepBorderHalf", 3, 1, 0, 50, 98},
+        {"TicksOutsideMakeRoom", 3, 1, 1, 10, 90}, {"CentredTicksHalfOut", 1, 2, 2, 9, 96},
+        {"UnknownPosition", 1, 1, 7, 50, 99},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const gauge::AutoSize s = gauge::computeAutoSize(
+            300, 200, 300, 200, row.borderWidth, row.tickStyle, row.tickPosition, row.tickSize);
+        EXPECT_EQ(s.xCenter, 150);
+        EXPECT_EQ(s.yCenter, 100);
+        EXPECT_EQ(s.radius, row.radius);
+    }
 }
-
-class AutoSizeTest : public testing::TestWithParam<AutoSizeCase> {};
-
-TEST_P(AutoSizeTest, CentreAndRadius) {
-    const AutoSizeCase& c = GetParam();
-    const gauge::AutoSize s =
-        gauge::computeAutoSize(c.width, c.height, c.width, c.height, c.borderWidth, c.tickStyle,
-                               c.tickPosition, c.tickSize);
-    EXPECT_EQ(s.xCenter, c.expected.xCenter);
-    EXPECT_EQ(s.yCenter, c.expected.yCenter);
-    EXPECT_EQ(s.radius, c.expected.radius);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Gauge, AutoSizeTest,
-    testing::Values(AutoSizeCase{"WideUsesHeight", 300, 200, 1, 0, 0, 4, {150, 100, 99}},
-                    AutoSizeCase{
-                        "TicksInsideKeepBorderHalf", 300, 200, 3, 1, 0, 50, {150, 100, 98}},
-                    AutoSizeCase{"TicksOutsideMakeRoom", 300, 200, 3, 1, 1, 10, {150, 100, 90}},
-                    AutoSizeCase{"CentredTicksHalfOut", 300, 200, 1, 2, 2, 9, {150, 100, 96}},
-                    AutoSizeCase{"UnknownPosition", 300, 200, 1, 1, 7, 50, {150, 100, 99}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GaugeTicks, OneTickPerStepNeverDoubledAtTheEnd) {
     EXPECT_EQ(gauge::tickAngles(5.0f, 0, 60, 360),
