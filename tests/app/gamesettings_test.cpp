@@ -51,7 +51,6 @@ const GameSettings kEmptyKey = make(30, false, 101, 999, 950);
 const Row kRows[] = {
     {"no key: first-run defaults", nullptr, make(30, false, 101, 999, 1000)},
     {"empty key", "", kEmptyKey},
-    {"TimeAllowed 0", "[General]\nTimeAllowed=0\n", kEmptyKey},
     {"TimeAllowed 2", "[General]\nTimeAllowed=2\n", make(40, false, 101, 999, 950)},
     {"TimeAllowed -1", "[General]\nTimeAllowed=-1\n", make(25, false, 101, 999, 950)},
     {"TimeAllowed string 12", "[General]\nTimeAllowed=\"12\"\n", make(90, false, 101, 999, 950)},
@@ -59,7 +58,6 @@ const Row kRows[] = {
      make(40, false, 101, 999, 950)},
     {"TimeAllowed too short to tick", "[General]\nTimeAllowed=-6\n", kEmptyKey},
     {"TimeAllowed beyond 16 bits", "[General]\nTimeAllowed=7000\n", kEmptyKey},
-    {"NoSounds 1", "[General]\nNoSounds=1\n", make(30, true, 101, 999, 950)},
     {"NoSounds -1", "[General]\nNoSounds=-1\n", make(30, true, 101, 999, 950)},
     {"NoSounds 0", "[General]\nNoSounds=0\n", kEmptyKey},
     {"NoSounds not a number", "[General]\nNoSounds=yes\n", kEmptyKey},
@@ -71,7 +69,6 @@ const Row kRows[] = {
     {"HighestTarget below lowest", "[General]\nLowestTarget=300\nHighestTarget=299\n",
      make(30, false, 300, 999, 950)},
     {"TimerInterval 949", "[General]\nTimerInterval=949\n", kEmptyKey},
-    {"TimerInterval 500 from the slider", "[General]\nTimerInterval=500\n", kEmptyKey},
     {"TimerInterval 1500", "[General]\nTimerInterval=1500\n", make(30, false, 101, 999, 1500)},
     {"TimerInterval beyond 16 bits", "[General]\nTimerInterval=40000\n", kEmptyKey},
     {"binary value of four bytes", "[General]\nTimeAllowed=@ByteArray(\\x2\\0\\0\\0)\n",

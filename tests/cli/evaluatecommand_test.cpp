@@ -15,7 +15,6 @@ TEST(EvaluateCommand, PrintsTheResult) {
         {"KeypadSigns", {"6×75-1"}, "449\n"},
         {"BlanksAndWords", {"6 ×", "75 - 1"}, "449\n"},
         {"DivideSign", {"8÷4*2"}, "1\n"},
-        {"NonInteger", {"7/2"}, "\nNon-Integer! please press reset\n"},
         {"Json", {"--json", "100*75*5"}, "{\"result\": \"-28036\"}\n"},
         {"JsonEscapesTheLineFeed",
          {"10/(5-5)", "--json"},
