@@ -84,11 +84,6 @@ TEST(CheckerKeypadTest, AStoppedAttemptLeavesOnlyResetAndResetWorks) {
     };
     const Row rows[] = {
         {"NonInteger", {N75, KeyDivide, N10}, "75÷10", kNonIntegerResult},
-        {"DivisionByZeroInBracket",
-         {N75, KeyDivide, KeyOpen, N10, KeySubtract, N6, KeySubtract, N3, KeySubtract, N1,
-          KeyClose},
-         "75÷(10-6-3-1)",
-         kDivideByZeroResult},
         {"DigitsRunOverLargestValue",
          {KeyOpen, N75, KeyMultiply, N50, KeyMultiply, N10, KeyClose, N6},
          "(75×50×10)6",
