@@ -10,7 +10,6 @@ namespace {
 // Writes `content` as the settings file (nullptr: no file at all) and loads the settings.
 struct Loaded {
     GameSettings settings;
-    bool showSeconds;
     bool keyExists;
 };
 
@@ -24,7 +23,7 @@ Loaded loadFrom(const char* content) {
         f.open(QIODevice::WriteOnly);
         f.write(content);
     }
-    Loaded loaded{LoadGameSettings(store), ShowSecondsSetting(store), QFile::exists(file)};
+    Loaded loaded{LoadGameSettings(store), QFile::exists(file)};
     // The first run creates the key and writes nothing into it.
     loaded.keyExists = loaded.keyExists && (content || QFileInfo(file).size() == 0);
     return loaded;

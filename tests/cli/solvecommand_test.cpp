@@ -16,7 +16,7 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-TEST(SolveCommand, ListsAnswersThenReport) {
+TEST(SolveCommand, ListsAnswersThenReportAsTextOrJson) {
     const CommandRun r = run(runSolve, {"3", "25", "100", "6", "75", "50", "952"});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.err, "");
@@ -25,16 +25,14 @@ TEST(SolveCommand, ListsAnswersThenReport) {
     EXPECT_EQ(lines[0], "(((100+6)x(75x3))-50)/25");
     EXPECT_EQ(lines[8], "Searched 610200 combinations: ");
     EXPECT_EQ(lines[9], "8 answers found.");
-}
 
-TEST(SolveCommand, JsonCarriesAnswersCountAndReport) {
-    const CommandRun r = run(runSolve, {"100", "75", "50", "25", "6", "3", "952", "--json"});
-    EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out.rfind("{\"answers\": [\"(((100+6)x(75x3))-50)/25\", ", 0), 0u) << r.out;
-    EXPECT_NE(r.out.find("], \"combinations\": 610200, \"report\": \"Searched 610200 "
-                         "combinations: \\n8 answers found.\"}\n"),
+    const CommandRun json = run(runSolve, {"100", "75", "50", "25", "6", "3", "952", "--json"});
+    EXPECT_EQ(json.code, 0);
+    EXPECT_EQ(json.out.rfind("{\"answers\": [\"(((100+6)x(75x3))-50)/25\", ", 0), 0u) << json.out;
+    EXPECT_NE(json.out.find("], \"combinations\": 610200, \"report\": \"Searched 610200 "
+                            "combinations: \\n8 answers found.\"}\n"),
               std::string::npos)
-        << r.out;
+        << json.out;
 }
 
 TEST(SolveCommand, RejectsBadInputWithOneLineAndCodeTwo) {

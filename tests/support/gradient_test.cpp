@@ -28,7 +28,6 @@ TEST(SplitColor, ReadsBlueGreenRedFromSixCharacterField) {
     };
     const Row rows[] = {
         {"shortTextPaddedWithZeros", 0x4080, {0x00, 0x40, 0x80}},
-        {"black", 0x0, {0, 0, 0}},
         {"checkerColorB", 0xBCA9BF, {188, 169, 191}},
         {"windowColorA", 0xFFC0C0, {0xFF, 0xC0, 0xC0}},
         {"longerTextKeepsFirstSix", 0x8000000F, {0x80, 0x00, 0x00}},
