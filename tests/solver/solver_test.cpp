@@ -14,6 +14,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -56,13 +57,14 @@ Numbers DealNumbers(std::mt19937& rng) {
 class ExactValue {
 public:
     static std::optional<std::int64_t> of(const std::string& answer) {
-        ExactValue parser("(" + answer + ")");
+        const std::string text = "(" + answer + ")";
+        ExactValue parser(text);
         const auto v = parser.operand();
         return parser.m_pos == parser.m_text.size() ? v : std::nullopt;
     }
 
 private:
-    explicit ExactValue(std::string text) : m_text(std::move(text)) {}
+    explicit ExactValue(std::string_view text) : m_text(text) {}
 
     std::optional<std::int64_t> operand() {
         if (m_pos < m_text.size() && m_text[m_pos] == '(') {
@@ -92,7 +94,7 @@ private:
         return m_pos > start ? std::optional(v) : std::nullopt;
     }
 
-    std::string m_text;
+    std::string_view m_text;
     std::size_t m_pos = 0;
 };
 

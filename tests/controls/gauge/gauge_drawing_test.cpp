@@ -7,6 +7,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
+#include <numbers>
 
 namespace {
 
@@ -35,7 +36,7 @@ std::uint32_t pixelAt(const bkCProg& g, int x, int y) {
 
 // Pixel at radius r and screen angle theta (degrees clockwise from straight up).
 QPoint screenPoint(double r, double theta) {
-    const double rad = theta * M_PI / 180.0;
+    const double rad = theta * std::numbers::pi / 180.0;
     return QPoint(int(std::lround(50 + r * std::sin(rad))),
                   int(std::lround(50 - r * std::cos(rad))));
 }
@@ -265,7 +266,7 @@ TEST_P(RoundClockScreenshot, DrawsTheDesign) {
 
     EXPECT_EQ(pixelAt(clock, 2, 2), 0xFFC0C0u) << "light blue around the face";
     // The needle from the centre (142, 140) toward the value, 100 pixels out.
-    const double rad = seconds * 6 * M_PI / 180.0;
+    const double rad = seconds * 6 * std::numbers::pi / 180.0;
     const int nx = int(std::lround(142 + 100 * std::sin(rad)));
     const int ny = int(std::lround(140 - 100 * std::cos(rad)));
     EXPECT_EQ(pixelAt(clock, nx, ny), 0u) << "black needle";
