@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "tallyrun_version.h"
 
 #include <iostream>
 #include <string>
@@ -7,8 +8,25 @@
 namespace {
 
 void printUsage(std::ostream& os) {
-    os << "usage: tallyrun-cli solve N1 N2 N3 N4 N5 N6 TARGET [--json]\n"
-          "       tallyrun-cli evaluate LINE [--json]\n";
+    os << "Usage: tallyrun-cli solve N1 N2 N3 N4 N5 N6 TARGET [--json]\n"
+          "  or:  tallyrun-cli evaluate [--json] [--] LINE\n";
+}
+
+void printHelp(std::ostream& os) {
+    printUsage(os);
+    os << "\n"
+          "The numbers puzzle's solver and calculation checker in a terminal.\n\n"
+          "Commands:\n"
+          "  solve     list every expression of the six numbers N1..N6 (1 to 1000) that reaches\n"
+          "            TARGET (1 to 32767), then a report line with the combinations tried\n"
+          "  evaluate  work out LINE with the checker's rules: digits, brackets and + - * /\n"
+          "            (or × ÷), whole-number steps only\n\n"
+          "Options:\n"
+          "  --json         print one JSON object instead of lines\n"
+          "  --             end of options: LINE may then start with \"-\"\n"
+          "  -h, --help     print this help and exit\n"
+          "  --version      print the version and exit\n\n"
+          "Bad input gets one line on standard error and exit status 2.\n";
 }
 
 } // namespace
@@ -25,7 +43,11 @@ int main(int argc, char** argv) {
     if (command == "evaluate")
         return runEvaluate(args, std::cout, std::cerr);
     if (command == "--help" || command == "-h" || command == "help") {
-        printUsage(std::cout);
+        printHelp(std::cout);
+        return 0;
+    }
+    if (command == "--version") {
+        std::cout << "tallyrun-cli " << tallyrun::kVersionText << '\n';
         return 0;
     }
     std::cerr << "tallyrun-cli: unknown command '" << command << "'\n";

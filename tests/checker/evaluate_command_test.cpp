@@ -49,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Json", {"--json", "100*75*5"}, "{\"result\": \"-28036\"}\n"},
                     Row{"JsonEscapesTheLineFeed",
                         {"10/(5-5)", "--json"},
-                        "{\"result\": \"\\nDivision by zero! please press reset\"}\n"}),
+                        "{\"result\": \"\\nDivision by zero! please press reset\"}\n"},
+                    Row{"LineAfterOptionsEnd", {"--json", "--", "-3+10"}, "{\"result\": \"7\"}\n"}),
     [](const testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 
 struct BadRow {
@@ -77,6 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"OtherMinusSign", {"3−5"}, "tallyrun-cli evaluate: '−' is not allowed"},
         BadRow{"LineFeed", {"1+2\n3"}, "tallyrun-cli evaluate: '\\n' is not allowed"},
         BadRow{"Missing", {}, "tallyrun-cli evaluate: missing LINE"},
+        BadRow{
+            "OptionAfterOptionsEnd", {"--", "--json"}, "tallyrun-cli evaluate: 'j' is not allowed"},
         BadRow{"OnlyBlanks", {"  ", "--json"}, "tallyrun-cli evaluate: missing LINE"},
         BadRow{"UnknownOption", {"--xml", "1+1"}, "tallyrun-cli evaluate: unknown option"}),
     [](const testing::TestParamInfo<BadRow>& info) { return std::string(info.param.name); });
