@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colorvalue.h"
+
 #include <QRect>
 #include <QRectF>
 #include <QSize>
@@ -39,8 +41,10 @@ struct LayoutInput {
 // Height in twips of `text` set in the font at `pointSize` points.
 using TextHeightMeasurer = std::function<double(int pointSize, const QString& text)>;
 
-// Slot background, 0x00BBGGRR (red 6, green 120, blue 255).
-inline constexpr quint32 kSlotBackColour = 0xFF7806;
+// Slot background (red 6, green 120, blue 255).
+inline constexpr ColorValue kSlotBackColor = 0xFF7806;
+// The instructions, and the grid of pick buttons below them, span this part of the width.
+inline constexpr double kInstructionsWidthFactor = 0.67;
 inline constexpr int kSmallestFontSize = 1;
 
 // Rectangles in twips, each relative to its container: Picture2 in Picture3, lbTarget in

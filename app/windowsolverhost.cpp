@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 
 namespace {
 
@@ -34,8 +33,8 @@ void ListBoxAnswers::append(const std::string& text) {
     m_list->repaint();
 }
 
-WindowSolverHost::WindowSolverHost(QLabel* status, QPushButton* answerButton, QListWidget* list)
-    : m_status(status), m_answerButton(answerButton), m_answers(list) {}
+WindowSolverHost::WindowSolverHost(QLabel* status, QListWidget* list)
+    : m_status(status), m_answers(list) {}
 
 void WindowSolverHost::pumpEvents() {
     QCoreApplication::processEvents();
@@ -43,8 +42,4 @@ void WindowSolverHost::pumpEvents() {
 
 void WindowSolverHost::setProgressText(std::string_view text) {
     m_status->setText(toQString(text));
-}
-
-void WindowSolverHost::setAnswerCaption(std::string_view caption) {
-    m_answerButton->setText(toQString(caption));
 }

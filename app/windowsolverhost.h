@@ -1,11 +1,10 @@
 #pragma once
 
-#include "answer_list.h"
-#include "solver_host.h"
+#include "answerlist.h"
+#include "solverhost.h"
 
 class QLabel;
 class QListWidget;
-class QPushButton;
 
 // The answer list shown in a list box: appending redraws the list at once, so that answers
 // appear while the search is still running.
@@ -22,18 +21,16 @@ private:
     QListWidget* m_list;
 };
 
-// Runs a search in the main window: progress in the status label, captions on the answer
-// button, answers in the list box, and the window's events handled at every pump.
+// Runs a search in the main window: progress in the status label, answers in the list box,
+// and the window's events handled at every pump.
 class WindowSolverHost final : public solver::SolverHost {
 public:
-    WindowSolverHost(QLabel* status, QPushButton* answerButton, QListWidget* list);
+    WindowSolverHost(QLabel* status, QListWidget* list);
     void pumpEvents() override;
     void setProgressText(std::string_view text) override;
-    void setAnswerCaption(std::string_view caption) override;
     solver::AnswerSink& answers() override { return m_answers; }
 
 private:
     QLabel* m_status;
-    QPushButton* m_answerButton;
     ListBoxAnswers m_answers;
 };

@@ -67,40 +67,4 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"UnclosedBracketReadsDigits", "(4+3", "3"}),
     rowName);
 
-TEST(AddBracketsTest, GroupsTheFirstMultiplicationElseTheFirstDivision) {
-    EXPECT_EQ(Add_brackets("8/4*2"), "8/(4*2)");
-    EXPECT_EQ(Add_brackets("3+4*5-1"), "3+(4*5)-1");
-    EXPECT_EQ(Add_brackets("12/4/3"), "(12/4)/3");
-    EXPECT_EQ(Add_brackets("10-3+2"), "10-3+2");
-}
-
-TEST(AddBracketsTest, KeepsASignWithItsNumber) {
-    EXPECT_EQ(Add_brackets("2*-2"), "(2*-2)");
-    EXPECT_EQ(Add_brackets("3+-2*4"), "3+(-2*4)");
-    EXPECT_EQ(Add_brackets("-2/4-1"), "(-2/4)-1");
-}
-
-TEST(WorkItOutTest, WorksStrictlyLeftToRight) {
-    EXPECT_EQ(work_it_out("3+4*5"), "35");
-    EXPECT_EQ(work_it_out("10--2"), "12");
-    EXPECT_EQ(work_it_out("-2"), "-2");
-    EXPECT_EQ(work_it_out("25"), "25");
-}
-
-TEST(WorkItOutTest, ReportsWhatIsNotANumber) {
-    EXPECT_EQ(work_it_out("7/2+1"), kNoneInteger);
-    EXPECT_EQ(work_it_out("5/0"), kDivideByZero);
-    EXPECT_EQ(work_it_out("40000"), kOutOfRange);
-    EXPECT_EQ(work_it_out("1+32768"), kOutOfRange);
-}
-
-TEST(EvaluateTest, EveryStopResultAsksForReset) {
-    for (std::string_view result :
-         {kNonIntegerResult, kDivideByZeroResult, kOutOfRangeResult, kBracketsResult}) {
-        EXPECT_TRUE(isStopResult(result)) << result;
-        EXPECT_EQ(result.front(), '\n');
-    }
-    EXPECT_FALSE(isStopResult("449"));
-}
-
 } // namespace

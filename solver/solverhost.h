@@ -10,12 +10,10 @@ class AnswerSink;
 class SolverHost {
 public:
     virtual ~SolverHost() = default;
-    // Handles pending window events; a nested "Stop Search" click clears Solver::SearchGoOn.
+    // Handles pending window events; a nested stop click calls Solver::requestStop().
     virtual void pumpEvents() = 0;
     // The progress and result line: "Searching... N" while running, the report at the end.
     virtual void setProgressText(std::string_view text) = 0;
-    // The answer button's caption: "Stop Search", "Search Finished" or "Show Answer(s)".
-    virtual void setAnswerCaption(std::string_view caption) = 0;
     // The list that receives the answers; it keeps its entries across searches.
     virtual AnswerSink& answers() = 0;
 };

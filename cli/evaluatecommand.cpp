@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "expression.h"
+#include "jsonstring.h"
 
 #include <cstdio>
 #include <ostream>
@@ -54,38 +55,6 @@ std::string printable(std::string_view text) {
     return escaped;
 }
 
-std::string jsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
-                out += escaped;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + '"';
-}
-
 } // namespace
 
 int runEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -124,7 +93,7 @@ int runEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     const std::string result = checker::Evaluate(line);
     if (json)
-        out << "{\"result\": " << jsonString(result) << "}\n";
+        out << "{\"result\": " << JsonString(result) << "}\n";
     else
         out << result << '\n';
     return 0;

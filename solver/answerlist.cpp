@@ -1,4 +1,4 @@
-#include "answer_list.h"
+#include "answerlist.h"
 
 namespace solver {
 

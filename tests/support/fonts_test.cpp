@@ -27,15 +27,4 @@ TEST(Fonts, DesignedFacesResolveToAnInstalledSansSerif) {
     }
 }
 
-TEST(Fonts, TextHeightCountsLinesInTwips) {
-    const QFont font = ArialFont(72);
-    const double line = QFontMetricsF(font).height();
-    ASSERT_GT(line, 0.0);
-    EXPECT_DOUBLE_EQ(TextHeightTwips(font, "100", 15), line * 15);
-    EXPECT_DOUBLE_EQ(TextHeightTwips(font, "1\n2", 12), line * 2 * 12);
-    // A 72-point line is taller than 72 points (1440 twips): ascent and descent both count.
-    EXPECT_GT(TextHeightTwips(font, "100", 15), 1440.0);
-    EXPECT_LT(TextHeightTwips(ArialFont(36), "100", 15), TextHeightTwips(font, "100", 15));
-}
-
 } // namespace

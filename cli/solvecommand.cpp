@@ -1,8 +1,9 @@
 #include "commands.h"
 
-#include "answer_list.h"
+#include "answerlist.h"
+#include "jsonstring.h"
 #include "solver.h"
-#include "solver_host.h"
+#include "solverhost.h"
 
 #include <algorithm>
 #include <charconv>
@@ -13,12 +14,11 @@
 
 namespace {
 
-// No window: nothing to pump, the caption is not shown, the last progress text is the report.
+// No window: nothing to pump; the last progress text is the report.
 class TerminalHost : public solver::SolverHost {
 public:
     void pumpEvents() override {}
     void setProgressText(std::string_view text) override { progress.assign(text); }
-    void setAnswerCaption(std::string_view) override {}
     solver::AnswerSink& answers() override { return list; }
 
     std::string progress;
@@ -36,26 +36,6 @@ std::optional<std::int64_t> parseWhole(const std::string& text) {
     if (begin == end || res.ec != std::errc() || res.ptr != end)
         return std::nullopt;
     return value;
-}
-
-void writeJsonString(std::ostream& out, const std::string& text) {
-    out << '"';
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out << "\\\"";
-            break;
-        case '\\':
-            out << "\\\\";
-            break;
-        case '\n':
-            out << "\\n";
-            break;
-        default:
-            out << c;
-        }
-    }
-    out << '"';
 }
 
 } // namespace
@@ -101,7 +81,6 @@ int runSolve(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
     TerminalHost host;
     solver::Solver search(host);
-    search.CombinationCount = 0;
     search.SearchAnswers(numbers, target);
 
     const std::vector<std::string>& answers = host.list.entries();
@@ -110,10 +89,10 @@ int runSolve(const std::vector<std::string>& args, std::ostream& out, std::ostre
         for (std::size_t i = 0; i < answers.size(); ++i) {
             if (i > 0)
                 out << ", ";
-            writeJsonString(out, answers[i]);
+            out << JsonString(answers[i]);
         }
-        out << "], \"combinations\": " << search.CombinationCount << ", \"report\": ";
-        writeJsonString(out, host.progress);
+        out << "], \"combinations\": " << search.combinationCount() << ", \"report\": ";
+        out << JsonString(host.progress);
         out << "}\n";
     } else {
         for (const std::string& answer : answers)

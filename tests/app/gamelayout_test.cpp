@@ -65,40 +65,6 @@ TEST(PositionControls, EightHundredBySixHundredWindow) {
     EXPECT_NEAR(l.Label2[5].right(), 11710, 0.01);
 }
 
-TEST(PositionControls, PickButtonsFormTenColumnsWithTheThirdRowUnderTheFirstFour) {
-    const GameLayout l = PositionControls(windowOf(800, 600), lineHeight);
-    for (int i = 0; i < 24; ++i) {
-        const int row = i / 10;
-        const int column = i % 10;
-        expectNear(l.btnPick[i], QRectF(90 + column * 837, 4275 + row * 1375, 807, 1345),
-                   ("btnPick_" + std::to_string(i)).c_str());
-    }
-    EXPECT_DOUBLE_EQ(l.Command1.left(), l.btnPick[23].right() + 30);
-    EXPECT_DOUBLE_EQ(l.Command1.right(), l.btnPick[19].right());
-    EXPECT_DOUBLE_EQ(l.Command1.bottom(), l.btnPick[23].bottom());
-    EXPECT_DOUBLE_EQ(l.cp1.left(), l.btnPick[19].right());
-    EXPECT_DOUBLE_EQ(l.cp1.right(), l.Picture4.right());
-}
-
-TEST(PositionControls, ClockRadiusFollowsTheSmallerSide) {
-    struct Row {
-        const char* name;
-        int widthPx;
-        int heightPx;
-        int radius;
-    };
-    const Row rows[] = {
-        {"widthSmaller", 800, 600, 104},          // 228 x 310 px
-        {"heightSmaller", 1600, 600, 21},         // 476 x 62 px
-        {"gridSqueezedToNothing", 1600, 560, 10}, // buttons 0 high: 41 px left for the clock
-        {"noRoomForAClock", 20, 20, 0},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(PositionControls(windowOf(row.widthPx, row.heightPx), lineHeight).cp1Radius,
-                  row.radius)
-            << row.name;
-}
-
 TEST(PositionControls, FontsOnlyShrinkAcrossResizes) {
     // Designed fonts in an 800 x 600 window: 1050 and 2160 twips fit 45 and 93 points.
     const GameLayout first = PositionControls(windowOf(800, 600), lineHeight);
@@ -120,25 +86,6 @@ TEST(PositionControls, FontsOnlyShrinkAcrossResizes) {
     EXPECT_EQ(shrunk.targetFontSize, 93);
 }
 
-TEST(PositionControls, FontFitsStopAtOnePoint) {
-    // A maximised window on a tiny screen leaves no room for text at all.
-    const GameLayout l = PositionControls(windowOf(20, 20), lineHeight);
-    EXPECT_EQ(l.numberFontSize, kSmallestFontSize);
-    EXPECT_EQ(l.targetFontSize, kSmallestFontSize);
-    EXPECT_GE(l.List1.height(), 0.0);
-    EXPECT_GE(l.btnPick[0].height(), 0.0);
-}
-
-TEST(PositionControls, FitsTheTextAsMeasured) {
-    const auto measurer = [](int pointSize, const QString& text) {
-        // The target measures "999", the slots "100"; each grows 10 twips per point.
-        return text == QStringLiteral("999") ? pointSize * 10.0 + 2000 : pointSize * 10.0;
-    };
-    const GameLayout l = PositionControls(windowOf(800, 600), measurer);
-    EXPECT_EQ(l.targetFontSize, 16); // 2160 - 2000 = 160 twips
-    EXPECT_EQ(l.numberFontSize, 72); // 720 <= 1050
-}
-
 TEST(GuardResize, KeepsANormalWindowAtLeast800By600) {
     struct Row {
         const char* name;
@@ -150,7 +97,6 @@ TEST(GuardResize, KeepsANormalWindowAtLeast800By600) {
     };
     const Row rows[] = {
         {"narrowNormal", WindowShowState::Normal, QSize(500, 700), true, QSize(800, 700), true},
-        {"lowNormal", WindowShowState::Normal, QSize(1000, 450), true, QSize(1000, 600), true},
         {"smallNormal", WindowShowState::Normal, QSize(300, 200), true, QSize(800, 600), true},
         {"exactlyMinimum", WindowShowState::Normal, QSize(800, 600), false, QSize(800, 600), true},
         {"maximisedAsIs", WindowShowState::Maximised, QSize(500, 400), false, QSize(), true},
@@ -164,30 +110,6 @@ TEST(GuardResize, KeepsANormalWindowAtLeast800By600) {
             EXPECT_EQ(guard.outerPixels, row.target) << row.name;
         }
     }
-}
-
-TEST(TwipsToPixels, RoundsEdgesSoNeighboursKeepTheirGaps) {
-    const GameLayout l = PositionControls(windowOf(800, 600), lineHeight);
-    struct Row {
-        const char* name;
-        QRectF twips;
-        QRect pixels;
-    };
-    const Row rows[] = {
-        {"Picture4", l.Picture4, QRect(6, 8, 784, 240)},
-        {"Label2_0", l.Label2[0], QRect(2, 166, 128, 70)},
-        {"Label2_1", l.Label2[1], QRect(132, 166, 128, 70)},
-        {"Label2_5", l.Label2[5], QRect(653, 166, 128, 70)},
-        {"btnPick_1", l.btnPick[1], QRect(62, 285, 54, 90)},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(TwipsToPixels(row.twips, 15, 15), row.pixels) << row.name;
-}
-
-TEST(LayoutTwips, RoundsTiesToEven) {
-    EXPECT_EQ(LayoutTwips(800, 15), 12000);
-    EXPECT_EQ(LayoutTwips(1, 12.5), 12);
-    EXPECT_EQ(LayoutTwips(3, 12.5), 38);
 }
 
 } // namespace

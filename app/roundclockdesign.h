@@ -1,6 +1,6 @@
 #pragma once
 
-#include "property_bag.h"
+#include "propertybag.h"
 
 // The saved design of the main window's round clock `cp1`: a one-minute face (Max 60) on light
 // blue, a yellow-to-teal arc, grey ticks every 5 seconds, a black needle and the seconds in

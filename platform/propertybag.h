@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colorvalue.h"
+
 #include <QFont>
 #include <QImage>
 #include <QJsonObject>
@@ -34,8 +36,8 @@ public:
     double readDouble(const QString& name, double defaultValue) const;
     void writeDouble(const QString& name, double value, double defaultValue);
 
-    std::uint32_t readColor(const QString& name, std::uint32_t defaultValue) const;
-    void writeColor(const QString& name, std::uint32_t value, std::uint32_t defaultValue);
+    ColorValue readColor(const QString& name, ColorValue defaultValue) const;
+    void writeColor(const QString& name, ColorValue value, ColorValue defaultValue);
 
     QFont readFont(const QString& name, const QFont& defaultValue) const;
     void writeFont(const QString& name, const QFont& value, const QFont& defaultValue);

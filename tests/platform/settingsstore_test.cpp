@@ -12,20 +12,7 @@ protected:
     QTemporaryDir dir;
     SettingsStore store{dir.path()};
     QString file() const { return store.fileForKey(SettingsKeyPath); }
-
-    void writeFile(const QByteArray& content) {
-        QDir().mkpath(dir.path() + QStringLiteral("/K.V.R."));
-        QFile f(file());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(content);
-    }
 };
-
-TEST_F(SettingsStoreTest, KeyPathMapsToAnIniFileUnderTheBaseFolder) {
-    EXPECT_EQ(file(), dir.path() + QStringLiteral("/K.V.R./Figurello.conf"));
-    EXPECT_EQ(store.fileForKey(QStringLiteral("Software\\..\\x\\")), QString());
-    EXPECT_EQ(store.fileForKey(QStringLiteral("Software\\")), QString());
-}
 
 TEST_F(SettingsStoreTest, ProbeOfAMissingKeyIsMinusOneAndCreatingLeavesItEmpty) {
     EXPECT_EQ(store.GetSettingValue(SettingsKeyPath, QString()).status, -1);
@@ -65,29 +52,6 @@ TEST_F(SettingsStoreTest, WritesToAMissingKeyFailSilently) {
     store.PutSettingValue(SettingsKeyPath, QStringLiteral("TimeAllowed"), std::int32_t{2},
                           SettingsStore::DWord);
     EXPECT_FALSE(QFile::exists(file()));
-}
-
-TEST_F(SettingsStoreTest, HandWrittenFileContents) {
-    writeFile("[General]\nHuge=99999999999\nBytes=@ByteArray(\\x1\\0\\0\\0)\nShort=@ByteArray(ab)\n"
-              "List=1, 2\nText=12abc\n");
-    const auto read = [&](const char* name) {
-        return store.GetSettingValue(SettingsKeyPath, QString::fromLatin1(name));
-    };
-    EXPECT_EQ(std::get<QString>(read("Huge").value), QStringLiteral("99999999999"));
-    EXPECT_EQ(std::get<std::int32_t>(read("Bytes").value), 1);
-    EXPECT_EQ(read("Short").status, -1);
-    EXPECT_TRUE(std::holds_alternative<std::monostate>(read("List").value));
-    EXPECT_EQ(read("List").status, -1);
-    EXPECT_EQ(std::get<QString>(read("Text").value), QStringLiteral("12abc"));
-}
-
-TEST_F(SettingsStoreTest, AFolderInPlaceOfTheFileCountsAsNoKey) {
-    QDir().mkpath(file());
-    EXPECT_EQ(store.GetSettingValue(SettingsKeyPath, QString()).status, -1);
-    store.CreateSettingsKey(SettingsKeyPath); // cannot create: silent
-    store.PutSettingValue(SettingsKeyPath, QStringLiteral("X"), std::int32_t{1},
-                          SettingsStore::DWord);
-    EXPECT_EQ(store.GetSettingValue(SettingsKeyPath, QStringLiteral("X")).status, -1);
 }
 
 TEST(SettingsStoreLocation, EnvironmentRedirectsTheDefaultFolder) {

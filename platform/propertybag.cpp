@@ -1,4 +1,4 @@
-#include "property_bag.h"
+#include "propertybag.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -91,7 +91,7 @@ void PropertyBag::writeDouble(const QString& name, double value, double defaultV
     put(name, value, value == defaultValue);
 }
 
-std::uint32_t PropertyBag::readColor(const QString& name, std::uint32_t defaultValue) const {
+ColorValue PropertyBag::readColor(const QString& name, ColorValue defaultValue) const {
     // Colour values are written unsigned; a signed 32-bit form is accepted as well.
     const auto d = number(m_values, name);
     if (!d || *d < double(std::numeric_limits<std::int32_t>::min()) ||
@@ -100,7 +100,7 @@ std::uint32_t PropertyBag::readColor(const QString& name, std::uint32_t defaultV
     return static_cast<std::uint32_t>(static_cast<std::int64_t>(std::trunc(*d)));
 }
 
-void PropertyBag::writeColor(const QString& name, std::uint32_t value, std::uint32_t defaultValue) {
+void PropertyBag::writeColor(const QString& name, ColorValue value, ColorValue defaultValue) {
     put(name, double(value), value == defaultValue);
 }
 

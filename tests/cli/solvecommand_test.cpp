@@ -50,13 +50,6 @@ TEST(SolveCommand, JsonCarriesAnswersCountAndReport) {
         << r.out;
 }
 
-TEST(SolveCommand, JsonWithoutAnswers) {
-    const CommandRun r = Solve({"--json", "1", "1", "1", "1", "1", "1", "999"});
-    EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out.rfind("{\"answers\": [], \"combinations\": ", 0), 0u) << r.out;
-    EXPECT_NE(r.out.find("combinations: \\n0 answers found.\"}\n"), std::string::npos) << r.out;
-}
-
 struct BadInput {
     const char* name;
     std::vector<std::string> args;

@@ -63,27 +63,19 @@ TEST(ClockMusic, IsAThirtySecondPcmWaveEndingOnAChord) {
     EXPECT_GT(rms(w, 30.0, 30.2), 1.3 * rms(w, 29.5, 29.9));
 }
 
-TEST(ClockSound, LoadsTheImageAndIgnoresMissingResources) {
+TEST(ClockSound, StaysSilentWithoutAnAudioDeviceOrAClip) {
     resources::init();
     ClockSound sound;
     sound.load(resources::ClockMusicPath);
     EXPECT_TRUE(sound.image().startsWith("RIFF"));
-    sound.load(QStringLiteral(":/WAVE/none"));
-    EXPECT_TRUE(sound.image().isEmpty());
-    sound.play(); // nothing loaded: silent, no audio device touched
-    sound.stop();
-}
-
-TEST(ClockSound, PlaysAndStopsSilentlyWithoutAnAudioDevice) {
-    resources::init();
-    ClockSound sound;
-    sound.load(resources::ClockMusicPath);
     sound.play();
     QCoreApplication::processEvents();
     sound.play(); // again from the start
     sound.stop();
+    sound.load(QStringLiteral(":/WAVE/none"));
+    EXPECT_TRUE(sound.image().isEmpty());
+    sound.play();
     sound.stop();
-    EXPECT_TRUE(sound.image().startsWith("RIFF"));
 }
 
 } // namespace

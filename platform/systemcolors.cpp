@@ -1,4 +1,4 @@
-#include "system_colors.h"
+#include "systemcolors.h"
 
 #include <array>
 
@@ -48,23 +48,23 @@ constexpr std::array<Entry, 31> kTable{{
 
 } // namespace
 
-QColor systemColor(std::uint32_t index, const QPalette& palette) {
+QColor systemColor(ColorValue index, const QPalette& palette) {
     if (index >= kTable.size())
         return QColor(Qt::black);
     return palette.color(kTable[index].group, kTable[index].role);
 }
 
-std::uint32_t resolve(std::uint32_t value, const QPalette& palette) {
+ColorValue resolve(ColorValue value, const QPalette& palette) {
     if (isSystemColor(value))
         return fromQColor(systemColor(value & 0x00FFFFFFu, palette));
     return value & 0x00FFFFFFu;
 }
 
-QColor toQColor(std::uint32_t plain) {
+QColor toQColor(ColorValue plain) {
     return QColor(int(plain & 0xFF), int(plain >> 8 & 0xFF), int(plain >> 16 & 0xFF));
 }
 
-std::uint32_t fromQColor(const QColor& color) {
+ColorValue fromQColor(const QColor& color) {
     return rgb(color.red(), color.green(), color.blue());
 }
 
