@@ -1,6 +1,7 @@
 #include "gamefrm.h"
 
 #include "bkcprog.h"
+#include "buttonex.h"
 #include "fonts.h"
 #include "gamelayout.h"
 #include "gradientwidget.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -20,6 +22,7 @@
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -87,6 +90,7 @@ GameFrm::GameFrm(Services services, QWidget* parent)
     showRound();
     resources::init();
     m_services.sound->load(resources::ClockMusicPath);
+    at(btnPick, 0)->setFocus(); // a round can be played from the keyboard
 }
 
 GameFrm::~GameFrm() = default;
@@ -116,16 +120,21 @@ QLabel* GameFrm::createSlot(int index) {
     return label;
 }
 
-QPushButton* GameFrm::createPickButton(int index) {
-    auto* button = named(new QPushButton(m_client), QStringLiteral("btnPick_%1").arg(index));
+ButtonEx* GameFrm::createPickButton(int index) {
+    auto* button = named(new ButtonEx(m_client), QStringLiteral("btnPick_%1").arg(index));
+    button->setCaption(QString());
+    button->setBackColor(0x000080FF); // orange
+    button->setBorderStyle(2);        // bump, etched when pressed
     button->setFont(SansSerifFont(8.25));
-    button->setStyleSheet(
-        QStringLiteral("QPushButton { background-color: #FF8000; border: 2px outset #FFB060; }"
-                       "QPushButton:hover { background-color: #FF9426; }"
-                       "QPushButton:pressed { border-style: inset; background-color: #E67300; }"));
-    button->setCursor(Qt::PointingHandCursor);
-    connect(button, &QPushButton::clicked, this, [this, index] { btnPick_Click(index); });
+    connect(button, &ButtonEx::clicked, this, [this, index] { btnPick_Click(index); });
     return button;
+}
+
+// Screen readers hear a face-down button by its place, and whether it has been picked.
+void GameFrm::describePick(int index) {
+    const QString name = QStringLiteral("Face-down number %1").arg(index + 1);
+    at(btnPick, index)
+        ->setAccessibleName(m_round->deal().used(index) ? name + QStringLiteral(", used") : name);
 }
 
 void GameFrm::createControls() {
@@ -157,13 +166,16 @@ void GameFrm::createControls() {
     lbinst->setPalette(grey);
 
     btnPick.push_back(createPickButton(0));
+    describePick(0);
 
     Command1 = named(new QPushButton(m_client), QStringLiteral("Command1"));
     Command1->setFont(SansSerifFont(24, true));
+    Command1->setAutoDefault(true); // Enter clicks it when it has the focus
     connect(Command1, &QPushButton::clicked, this, &GameFrm::Command1_Click);
 
     cmdAnswer = named(new QPushButton(m_client), QStringLiteral("cmdAnswer"));
     cmdAnswer->setFont(SansSerifFont(18, true));
+    cmdAnswer->setAutoDefault(true);
     connect(cmdAnswer, &QPushButton::clicked, this, &GameFrm::cmdAnswer_Click);
 
     LBa = named(new QLabel(m_client), QStringLiteral("LBa"));
@@ -173,10 +185,10 @@ void GameFrm::createControls() {
     status.setColor(QPalette::Window, Qt::white);
     LBa->setPalette(status);
 
-    cmdVarify =
-        named(new QPushButton(QStringLiteral("Validate"), m_client), QStringLiteral("cmdVarify"));
+    cmdVarify = named(new ButtonEx(m_client), QStringLiteral("cmdVarify"));
+    cmdVarify->setCaption(QStringLiteral("Validate"));
     cmdVarify->setFont(SansSerifFont(18, true));
-    connect(cmdVarify, &QPushButton::clicked, this, &GameFrm::cmdVarify_Click);
+    connect(cmdVarify, &ButtonEx::clicked, this, &GameFrm::cmdVarify_Click);
 
     List1 = named(new QListWidget(m_client), QStringLiteral("List1"));
     List1->setFont(SansSerifFont(18, true));
@@ -185,6 +197,8 @@ void GameFrm::createControls() {
     cp1->ReadProperties(roundClockDesign()); // a one-minute face at 0
 
     Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));
+    // A coarse timer moves each tick by up to 5 %, which would undo tuning the clock to the music.
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &GameFrm::Timer1_Timer);
 }
 
@@ -237,9 +251,25 @@ void GameFrm::PositionControls() {
     input.twipsPerPixelY = perY;
     input.targetFontSize = m_targetFontSize;
     input.numberFontSize = m_numberFontSize;
-    const gamelayout::GameLayout layout =
-        gamelayout::PositionControls(input, [perY](int points, const QString& text) {
+    {
+        // A search counts fewer than ten million combinations.
+        const QFontMetricsF report(LBa->font());
+        const double widest = std::max(
+            report.horizontalAdvance(QStringLiteral("Search Stopped at combination 9999999")),
+            report.horizontalAdvance(QStringLiteral("Searched 9999999 combinations: ")));
+        input.reportSize = QSizeF((std::ceil(widest) + 2) * perX,
+                                  TextHeightTwips(LBa->font(), QStringLiteral("\n"), perY));
+        const QString lowest = QString::number(m_services.settings->LowestTarget);
+        const QString highest = QString::number(m_services.settings->HighestTarget);
+        input.widestTarget = lowest.size() > highest.size() ? lowest : highest;
+    }
+    const gamelayout::GameLayout layout = gamelayout::PositionControls(
+        input,
+        [perY](int points, const QString& text) {
             return TextHeightTwips(ArialFont(points), text, perY);
+        },
+        [perX](int points, const QString& text) {
+            return QFontMetricsF(ArialFont(points)).horizontalAdvance(text) * perX;
         });
     const auto px = [perX, perY](const QRectF& r) {
         return gamelayout::TwipsToPixels(r, perX, perY);
@@ -261,7 +291,7 @@ void GameFrm::PositionControls() {
     Picture3->raise();
     Picture2->setGeometry(px(layout.Picture2));
     lbTarget->setGeometry(px(layout.lbTarget));
-    lbTarget->setFont(ArialFont(m_targetFontSize));
+    lbTarget->setFont(ArialFont(layout.targetShownSize));
 
     lbinst->setGeometry(px(layout.lbinst));
     cmdAnswer->setGeometry(px(layout.cmdAnswer));
@@ -271,6 +301,10 @@ void GameFrm::PositionControls() {
     for (int i = static_cast<int>(btnPick.size()); i < kPickCount; ++i) {
         btnPick.push_back(createPickButton(i));
         btnPick.back()->setVisible(m_round->phase() == Phase::Picking && !m_round->deal().used(i));
+        describePick(i);
+        // Tab goes through the pick buttons in order, then to the round button.
+        QWidget::setTabOrder(at(btnPick, i - 1), btnPick.back());
+        QWidget::setTabOrder(btnPick.back(), Command1);
     }
     for (int i = 0; i < kPickCount; ++i)
         at(btnPick, i)->setGeometry(px(layout.btnPick[static_cast<std::size_t>(i)]));
@@ -319,8 +353,12 @@ void GameFrm::showRound() {
 }
 
 void GameFrm::btnPick_Click(int index) {
-    if (m_round->pick(index) >= 0)
-        showRound();
+    if (m_round->pick(index) < 0)
+        return;
+    describePick(index);
+    showRound(); // hiding the button moves the focus on to the next one
+    if (m_round->phase() == Phase::Ready)
+        Command1->setFocus();
 }
 
 void GameFrm::Command1_Click() {
@@ -362,6 +400,7 @@ void GameFrm::startRound() {
     m_round->rolled(target);
     m_round->rollDone();
     showRound();
+    Command1->setFocus(); // "STOP"
     Timer1->start();
 }
 
@@ -376,7 +415,10 @@ void GameFrm::playAgain() {
     Timer1->stop();
     m_round->playAgain();
     cp1->setValue(m_round->clockShown());
+    for (int i = 0; i < kPickCount; ++i)
+        describePick(i);
     showRound();
+    at(btnPick, 0)->setFocus();
 }
 
 void GameFrm::Timer1_Timer() {
@@ -414,6 +456,7 @@ void GameFrm::SearchAnswers() {
     mnuSetup->setEnabled(false);
     const solver::Solver::Outcome outcome =
         m_solver->SearchAnswers(m_round->deal().RoundNumbers, m_round->target().value_or(0));
+    m_solverHost->showAll();
     mnuSetup->setEnabled(setupEnabled);
     m_round->searchEnded(*ticket, outcome == solver::Solver::Outcome::Finished);
     if (m_round->phase() != Phase::Closed)

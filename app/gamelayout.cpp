@@ -26,9 +26,11 @@ double bottom(const QRectF& r) {
     return r.top() + r.height();
 }
 
-int fitFont(int size, const QString& text, double height, const TextHeightMeasurer& textHeight) {
+// The largest size from `size` down at which measure(size, text) <= room.
+int fitFont(int size, const QString& text, double room,
+            const std::function<double(int, const QString&)>& measure) {
     size = std::max(size, kSmallestFontSize);
-    while (size > kSmallestFontSize && textHeight(size, text) > height)
+    while (size > kSmallestFontSize && measure(size, text) > room)
         --size;
     return size;
 }
@@ -48,7 +50,8 @@ QRect TwipsToPixels(const QRectF& twips, double twipsPerPixelX, double twipsPerP
     return QRect(left, top, std::max(right - left, 0), std::max(bottom - top, 0));
 }
 
-GameLayout PositionControls(const LayoutInput& in, const TextHeightMeasurer& textHeight) {
+GameLayout PositionControls(const LayoutInput& in, const TextHeightMeasurer& textHeight,
+                            const TextWidthMeasurer& textWidth) {
     const double W = in.winWidth;
     const double H = in.winHeight;
     const LayoutDesign& d = in.design;
@@ -71,6 +74,9 @@ GameLayout PositionControls(const LayoutInput& in, const TextHeightMeasurer& tex
     out.lbTarget = rect(30, 30, out.Picture2.width() - 60, out.Picture2.height() - 60);
     out.targetFontSize =
         fitFont(in.targetFontSize, QStringLiteral("999"), out.lbTarget.height(), textHeight);
+    // A longer target is shown smaller, without shrinking the size the next fit starts from.
+    out.targetShownSize =
+        fitFont(out.targetFontSize, in.widestTarget, out.lbTarget.width(), textWidth);
 
     // The six number slots along the bottom of Picture4.
     {
@@ -91,9 +97,12 @@ GameLayout PositionControls(const LayoutInput& in, const TextHeightMeasurer& tex
     const double belowPanel = bottom(p4) + 60;
     out.lbinst = rect(p4.left(), belowPanel, W * kInstructionsWidthFactor, d.lbinstHeight);
     out.cmdAnswer = rect(p4.left(), belowPanel, d.cmdAnswerWidth, d.cmdAnswerHeight);
-    out.LBa = rect(right(out.cmdAnswer) + 60,
-                   out.cmdAnswer.top() + (out.cmdAnswer.height() - d.lbaHeight) / 2, d.lbaWidth,
-                   d.lbaHeight);
+    {
+        const double width = std::max(d.lbaWidth, in.reportSize.width());
+        const double height = std::max(d.lbaHeight, in.reportSize.height());
+        out.LBa = rect(right(out.cmdAnswer) + 60,
+                       out.cmdAnswer.top() + (out.cmdAnswer.height() - height) / 2, width, height);
+    }
     out.cmdVarify = rect(out.LBa.left(), out.cmdAnswer.top(), d.cmdVarifyWidth, d.cmdVarifyHeight);
 
     // Ten columns of pick buttons; the third row holds four.

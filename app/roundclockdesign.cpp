@@ -2,40 +2,42 @@
 
 #include "fonts.h"
 
-#include <QFont>
+#include <QJsonObject>
 
+// Stored forms: Booleans -1/0, colours 0x00BBGGRR, positions and offsets in twips. Only what
+// differs from the gauge's defaults is listed, as a saved design holds it.
 PropertyBag roundClockDesign() {
-    PropertyBag bag;
-    bag.writeInt32("Max", 60, 100);
-    bag.writeInt32("Value", 0, 50);
-    bag.writeColor("BackColor", 0xFFC0C0, 0x8000000F);
-    bag.writeColor("StartColor", 0x00FFFF, 0x0000C0);
-    bag.writeColor("MidColor", 0x000000, 0x00FFFF);
-    bag.writeColor("EndColor", 0x008080, 0x00C000);
-    bag.writeColor("CircleColor", 0xFFFFFF, 0x8000000F);
-    bag.writeColor("BorderColor", 0x808080, 0x000000);
-    bag.writeColor("TextColor", 0x80C0FF, 0xFFFFFF);
-    bag.writeColor("NeedleColor", 0x000000, 0x80000012);
-    bag.writeColor("TextShadowColor", 0x0040C0, 0x808080);
-    bag.writeColor("TickColor", 0xC0C0C0, 0x000000);
-    bag.writeColor("MaskColor", 0x000000, 0x8000000F);
-    bag.writeBool("Tricolor", false, true);
-    bag.writeBool("TextShadow", true, false);
-    bag.writeBool("AutoSize", false, true);
-    bag.writeBool("ShowNeedle", true, false);
-    bag.writeInt16("BorderWidth", 3, 1);
-    bag.writeInt16("TickSize", 50, 4);
-    bag.writeFloat("TickFrequency", 5.0f, 10.0f);
-    bag.writeInt16("TickWidth", 3, 1);
-    bag.writeInt32("TickStyle", 1, 0);
-    bag.writeDouble("XCenter", 2130, 750);
-    bag.writeDouble("YCenter", 2100, 750);
-    bag.writeDouble("Radius", 1920, 375);
-    bag.writeDouble("TextOffsetX", -600, 0);
-    bag.writeDouble("TextOffsetY", -300, 0);
-    bag.writeFloat("TextShadowXOffset", 45, 15);
-    bag.writeFloat("TextShadowYOffset", 45, 15);
-
-    bag.writeFont("Font", ArialFont(72, true), QFont());
+    PropertyBag bag = PropertyBag::fromJson(QJsonObject{
+        {"Max", 60},
+        {"Value", 0},
+        {"BackColor", 0xFFC0C0},
+        {"StartColor", 0x00FFFF},
+        {"MidColor", 0x000000},
+        {"EndColor", 0x008080},
+        {"CircleColor", 0xFFFFFF},
+        {"BorderColor", 0x808080},
+        {"TextColor", 0x80C0FF},
+        {"NeedleColor", 0x000000},
+        {"TextShadowColor", 0x0040C0},
+        {"TickColor", 0xC0C0C0},
+        {"MaskColor", 0x000000},
+        {"Tricolor", 0},
+        {"TextShadow", -1},
+        {"AutoSize", 0},
+        {"ShowNeedle", -1},
+        {"BorderWidth", 3},
+        {"TickSize", 50},
+        {"TickFrequency", 5.0},
+        {"TickWidth", 3},
+        {"TickStyle", 1},
+        {"XCenter", 2130},
+        {"YCenter", 2100},
+        {"Radius", 1920},
+        {"TextOffsetX", -600},
+        {"TextOffsetY", -300},
+        {"TextShadowXOffset", 45},
+        {"TextShadowYOffset", 45},
+    });
+    bag.writeFont("Font", ArialFont(72, true), QFont()); // always stored: not the host's font
     return bag;
 }

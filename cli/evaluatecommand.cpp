@@ -3,7 +3,6 @@
 #include "expression.h"
 #include "jsonstring.h"
 
-#include <cstdio>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -44,17 +43,6 @@ bool normaliseLine(std::string_view text, std::string& line, std::string& bad) {
     return true;
 }
 
-// A control character shows as an escape so that the error stays on one line.
-std::string printable(std::string_view text) {
-    if (text.size() != 1 || (static_cast<unsigned char>(text[0]) >= 0x20 && text[0] != 0x7F))
-        return std::string(text);
-    if (text[0] == '\n')
-        return "\\n";
-    char escaped[8];
-    std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(text[0]));
-    return escaped;
-}
-
 } // namespace
 
 int runEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -69,7 +57,7 @@ int runEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
             } else if (arg == "--json") {
                 json = true;
             } else {
-                err << "tallyrun-cli evaluate: unknown option '" << arg << "'\n";
+                err << "tallyrun-cli evaluate: unknown option " << quoted(arg) << "\n";
                 return 2;
             }
             continue;
@@ -83,18 +71,27 @@ int runEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
     std::string line;
     std::string bad;
     if (!normaliseLine(text, line, bad)) {
-        err << "tallyrun-cli evaluate: '" << printable(bad)
-            << "' is not allowed; use digits, brackets and + - * / (or × ÷)\n";
+        err << "tallyrun-cli evaluate: " << quoted(bad)
+            << " is not allowed; use digits, brackets and + - * / (or × ÷)\n";
         return 2;
     }
     if (line.empty()) {
         err << "tallyrun-cli evaluate: missing LINE, for example: tallyrun-cli evaluate '6*75-1'\n";
         return 2;
     }
+    if (line.size() > kLongestLine) {
+        err << "tallyrun-cli evaluate: LINE is longer than " << kLongestLine << " characters\n";
+        return 2;
+    }
     const std::string result = checker::Evaluate(line);
     if (json)
         out << "{\"result\": " << JsonString(result) << "}\n";
-    else
+    if (result.empty()) {
+        // The keypad ignores "=" on such a line.
+        err << "tallyrun-cli evaluate: nothing to work out, the line holds no operator\n";
+        return 1;
+    }
+    if (!json)
         out << result << '\n';
     return 0;
 }

@@ -7,14 +7,10 @@
 
 namespace {
 
-void printUsage(std::ostream& os) {
-    os << "Usage: tallyrun-cli solve N1 N2 N3 N4 N5 N6 TARGET [--json]\n"
-          "  or:  tallyrun-cli evaluate [--json] [--] LINE\n";
-}
-
 void printHelp(std::ostream& os) {
-    printUsage(os);
-    os << "\n"
+    os << "Usage: tallyrun-cli solve N1 N2 N3 N4 N5 N6 TARGET [--json]\n"
+          "  or:  tallyrun-cli evaluate [--json] [--] LINE\n"
+          "\n"
           "The numbers puzzle's solver and calculation checker in a terminal.\n\n"
           "Commands:\n"
           "  solve     list every expression of the six numbers N1..N6 (1 to 1000) that reaches\n"
@@ -26,31 +22,21 @@ void printHelp(std::ostream& os) {
           "  --             end of options: LINE may then start with \"-\"\n"
           "  -h, --help     print this help and exit\n"
           "  --version      print the version and exit\n\n"
-          "Bad input gets one line on standard error and exit status 2.\n";
+          "Bad input gets one line on standard error and exit status 2; a LINE with nothing\n"
+          "to work out (no operator) exits with status 1.\n";
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        printUsage(std::cerr);
-        return 2;
-    }
-    const std::string command = argv[1];
-    const std::vector<std::string> args(argv + 2, argv + argc);
-    if (command == "solve")
-        return runSolve(args, std::cout, std::cerr);
-    if (command == "evaluate")
-        return runEvaluate(args, std::cout, std::cerr);
-    if (command == "--help" || command == "-h" || command == "help") {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         printHelp(std::cout);
         return 0;
     }
-    if (command == "--version") {
+    if (!args.empty() && args[0] == "--version") {
         std::cout << "tallyrun-cli " << tallyrun::kVersionText << '\n';
         return 0;
     }
-    std::cerr << "tallyrun-cli: unknown command '" << command << "'\n";
-    printUsage(std::cerr);
-    return 2;
+    return runCommand(args, std::cout, std::cerr);
 }

@@ -49,12 +49,12 @@ int runSolve(const std::vector<std::string>& args, std::ostream& out, std::ostre
             continue;
         }
         if (arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9')) {
-            err << "tallyrun-cli solve: unknown option '" << arg << "'\n";
+            err << "tallyrun-cli solve: unknown option " << quoted(arg) << "\n";
             return 2;
         }
         const std::optional<std::int64_t> value = parseWhole(arg);
         if (!value) {
-            err << "tallyrun-cli solve: '" << arg << "' is not a whole number\n";
+            err << "tallyrun-cli solve: " << quoted(arg) << " is not a whole number\n";
             return 2;
         }
         values.push_back(*value);

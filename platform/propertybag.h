@@ -39,6 +39,9 @@ public:
     ColorValue readColor(const QString& name, ColorValue defaultValue) const;
     void writeColor(const QString& name, ColorValue value, ColorValue defaultValue);
 
+    QString readString(const QString& name, const QString& defaultValue) const;
+    void writeString(const QString& name, const QString& value, const QString& defaultValue);
+
     QFont readFont(const QString& name, const QFont& defaultValue) const;
     void writeFont(const QString& name, const QFont& value, const QFont& defaultValue);
 

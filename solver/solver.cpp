@@ -11,14 +11,14 @@ namespace {
 
 constexpr Recipe kBare{};
 
-// Whether `a op b` equals t, for a search value a > 0, a number or value b >= 0 and t > 0,
-// without dividing: the exact quotient a / b equals t exactly when a == b * t.
+// Whether `a op b` equals t, for a search value a > 0 and a number or value b >= 0, without
+// dividing: the exact quotient a / b equals t exactly when a == b * t. Never for t < 1.
 inline bool Reaches(std::int64_t a, std::int64_t b, int op, std::int64_t t) {
     switch (op) {
     case OpAdd:
         return a + b == t;
     case OpSubtract:
-        return a - b == t || b - a == t;
+        return t > 0 && (a - b == t || b - a == t);
     case OpMultiply:
         return a * b == t && a != 1 && b != 1;
     default:

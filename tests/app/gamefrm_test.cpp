@@ -1,8 +1,11 @@
 #include "bkcprog.h"
+#include "buttonex.h"
 #include "gamefrm.h"
+#include "gamelayout.h"
 #include "scriptedrandom.h"
 #include "varifyfrm.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -36,7 +39,7 @@ private:
 class GameFrmTest : public testing::Test {
 protected:
     void open(std::function<void()> rollPause = {}) {
-        settings.LowestTarget = settings.HighestTarget = 952;
+        settings.LowestTarget = settings.HighestTarget = target;
         GameFrm::Services services;
         services.settings = &settings;
         services.store = &store;
@@ -53,14 +56,16 @@ protected:
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
-    QPushButton* pickButton(int i) const { return child(QStringLiteral("btnPick_%1").arg(i)); }
+    ButtonEx* pickButton(int i) const {
+        return child<ButtonEx>(QStringLiteral("btnPick_%1").arg(i));
+    }
     QString slotTexts() const {
         QStringList texts;
         for (int i = 0; i < 6; ++i)
             texts << child<QLabel>(QStringLiteral("Label2_%1").arg(i))->text();
         return texts.join(QLatin1Char(' '));
     }
-    void click(const char* name) { QTest::mouseClick(child(name), Qt::LeftButton); }
+    void click(const char* name) { QTest::mouseClick(child<QWidget>(name), Qt::LeftButton); }
     // Picks 100 75 50 25 6 3 and ends the round with STOP.
     void roundOver() {
         for (int i : {23, 22, 21, 20, 5, 2})
@@ -81,6 +86,7 @@ protected:
         poll->start();
     }
 
+    std::int16_t target = 952;
     QTemporaryDir dir;
     SettingsStore store{dir.path()};
     GameSettings settings;
@@ -93,6 +99,7 @@ TEST_F(GameFrmTest, ARoundFromTheDealToPlayAgain) {
     open();
     EXPECT_TRUE(sound.loaded);
     EXPECT_EQ(child<QTimer>("Timer1")->interval(), 1000);
+    EXPECT_EQ(child<QTimer>("Timer1")->timerType(), Qt::PreciseTimer);
     EXPECT_FALSE(child("Command1")->isEnabled());
     QTest::mouseClick(pickButton(23), Qt::LeftButton);
     QTest::mouseClick(pickButton(5), Qt::LeftButton);
@@ -115,7 +122,7 @@ TEST_F(GameFrmTest, ARoundFromTheDealToPlayAgain) {
     EXPECT_FALSE(child<QTimer>("Timer1")->isActive());
     EXPECT_EQ(child("Command1")->text(), "PLAY AGAIN");
     EXPECT_TRUE(child("cmdAnswer")->isVisible());
-    EXPECT_TRUE(child("cmdVarify")->isVisible());
+    EXPECT_TRUE(child<ButtonEx>("cmdVarify")->isVisible());
 
     click("Command1");
     EXPECT_EQ(child("Command1")->text(), "START");
@@ -126,6 +133,27 @@ TEST_F(GameFrmTest, ARoundFromTheDealToPlayAgain) {
     EXPECT_TRUE(child<QLabel>("lbinst")->isVisible());
     EXPECT_TRUE(child("cmdAnswer")->isHidden());
     EXPECT_TRUE(child<QListWidget>("List1")->isHidden());
+}
+
+TEST_F(GameFrmTest, ARoundPlaysFromTheKeyboard) {
+    open();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(QApplication::focusWidget(), pickButton(0));
+    QAccessibleInterface* sixth = QAccessible::queryAccessibleInterface(pickButton(5));
+    EXPECT_EQ(sixth->role(), QAccessible::Button);
+    EXPECT_EQ(sixth->text(QAccessible::Name).toStdString(), "Face-down number 6");
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(QApplication::focusWidget(), i % 2 ? Qt::Key_Space : Qt::Key_Return);
+    EXPECT_EQ(sixth->text(QAccessible::Name).toStdString(), "Face-down number 6, used")
+        << "the focus went through the first six";
+    QPushButton* round = child("Command1");
+    EXPECT_EQ(QApplication::focusWidget(), round);
+    QTest::keyClick(round, Qt::Key_Return);
+    EXPECT_EQ(round->text(), "STOP");
+    EXPECT_EQ(QApplication::focusWidget(), round);
+    QTest::keyClick(round, Qt::Key_Space);
+    EXPECT_EQ(round->text(), "PLAY AGAIN");
 }
 
 TEST_F(GameFrmTest, TheSecondsDisplayReachesTheClock) {
@@ -147,7 +175,7 @@ TEST_F(GameFrmTest, TheCheckerGetsTheNumbersAndTheTarget) {
         auto* checker = qobject_cast<VarifyFrm*>(QApplication::activeModalWidget());
         ASSERT_NE(checker, nullptr);
         for (int i = 0; i < 6; ++i)
-            keys << checker->btn1()[static_cast<std::size_t>(i)]->text();
+            keys << checker->btn1()[static_cast<std::size_t>(i)]->caption();
         target = checker->lbTarget()->text();
         checker->close();
     });
@@ -171,13 +199,35 @@ TEST_F(GameFrmTest, SearchStopAndSearchAgain) {
     EXPECT_TRUE(child<QLabel>("LBa")->text().startsWith("Search Stopped at combination "));
     EXPECT_EQ(child("cmdAnswer")->text(), "Show Answer(s)");
     EXPECT_TRUE(child("cmdAnswer")->isEnabled());
-    EXPECT_TRUE(child("cmdVarify")->isHidden());
+    EXPECT_TRUE(child<ButtonEx>("cmdVarify")->isHidden());
 
     click("cmdAnswer");
     EXPECT_EQ(child("cmdAnswer")->text(), "Search Finished");
     EXPECT_FALSE(child("cmdAnswer")->isEnabled());
     EXPECT_EQ(child<QLabel>("LBa")->text(), "Searched 610200 combinations: \n8 answers found.");
     EXPECT_EQ(child<QListWidget>("List1")->count(), 8);
+}
+
+TEST_F(GameFrmTest, LongestReportAndSixCharacterTargetShowWhole) {
+    target = -32768;
+    open();
+    roundOver();
+    click("cmdAnswer");
+    auto* report = child<QLabel>("LBa");
+    report->setText("Search Stopped at combination 1267200\n0 answers found.");
+    const QLabel* shownTarget = child<QLabel>("lbTarget");
+    ASSERT_EQ(shownTarget->text(), "-32768");
+    for (QSize size : {gamelayout::kMinimumWindowPixels, QSize(1280, 800)}) {
+        window->resize(size);
+        QCoreApplication::processEvents();
+        EXPECT_LE(shownTarget->fontMetrics().horizontalAdvance(shownTarget->text()),
+                  shownTarget->width());
+        for (const QString& line : report->text().split(u'\n'))
+            EXPECT_LE(report->fontMetrics().horizontalAdvance(line), report->width())
+                << line.toStdString();
+        EXPECT_LE(report->fontMetrics().height() * 2, report->height());
+        EXPECT_LE(report->geometry().right(), child<bkCProg>("cp1")->geometry().left());
+    }
 }
 
 TEST_F(GameFrmTest, PlayAgainWhileAStoppedSearchUnwinds) {

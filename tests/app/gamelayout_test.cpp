@@ -16,6 +16,11 @@ double lineHeight(int pointSize, const QString&) {
     return pointSize * 20 * 1.15;
 }
 
+// Every character 0.6 of the point size wide.
+double charWidth(int pointSize, const QString& text) {
+    return pointSize * 20 * 0.6 * static_cast<double>(text.size());
+}
+
 LayoutInput windowOf(int widthPx, int heightPx, int targetFont = 120, int numberFont = 72) {
     LayoutInput in;
     in.winWidth = LayoutTwips(widthPx, 15);
@@ -35,7 +40,7 @@ void expectNear(const QRectF& actual, const QRectF& expected, const char* name) 
 }
 
 TEST(PositionControls, EightHundredBySixHundredWindow) {
-    const GameLayout l = PositionControls(windowOf(800, 600), lineHeight);
+    const GameLayout l = PositionControls(windowOf(800, 600), lineHeight, charWidth);
     const double slot = (11760.0 - 230) / 6;
     struct Row {
         const char* name;
@@ -67,23 +72,40 @@ TEST(PositionControls, EightHundredBySixHundredWindow) {
 
 TEST(PositionControls, FontsOnlyShrinkAcrossResizes) {
     // Designed fonts in an 800 x 600 window: 1050 and 2160 twips fit 45 and 93 points.
-    const GameLayout first = PositionControls(windowOf(800, 600), lineHeight);
+    const GameLayout first = PositionControls(windowOf(800, 600), lineHeight, charWidth);
     EXPECT_EQ(first.numberFontSize, 45);
     EXPECT_EQ(first.targetFontSize, 93);
 
     // A larger window would hold the designed sizes, but the fitted ones stay.
-    const GameLayout fresh = PositionControls(windowOf(1600, 1200), lineHeight);
+    const GameLayout fresh = PositionControls(windowOf(1600, 1200), lineHeight, charWidth);
     EXPECT_EQ(fresh.numberFontSize, 72);
     EXPECT_EQ(fresh.targetFontSize, 120);
     const GameLayout grown = PositionControls(
-        windowOf(1600, 1200, first.targetFontSize, first.numberFontSize), lineHeight);
+        windowOf(1600, 1200, first.targetFontSize, first.numberFontSize), lineHeight, charWidth);
     EXPECT_EQ(grown.numberFontSize, 45);
     EXPECT_EQ(grown.targetFontSize, 93);
 
     const GameLayout shrunk = PositionControls(
-        windowOf(800, 600, grown.targetFontSize, grown.numberFontSize), lineHeight);
+        windowOf(800, 600, grown.targetFontSize, grown.numberFontSize), lineHeight, charWidth);
     EXPECT_EQ(shrunk.numberFontSize, 45);
     EXPECT_EQ(shrunk.targetFontSize, 93);
+}
+
+TEST(PositionControls, ReportAndWidestTargetShowWholeAtTheSmallestWindow) {
+    LayoutInput in = windowOf(800, 600);
+    // "Search Stopped at combination 1267200" and two lines of bold 12 pt.
+    in.reportSize = QSizeF(4650, 540);
+    in.widestTarget = QStringLiteral("-32768");
+    const GameLayout l = PositionControls(in, lineHeight, charWidth);
+    EXPECT_GE(l.LBa.width(), 4650.0);
+    EXPECT_GE(l.LBa.height(), 540.0);
+    EXPECT_LE(l.LBa.right(), l.List1.right());
+    EXPECT_LE(l.LBa.bottom(), l.List1.top());
+    // The target shows smaller; the next fit still starts from the height fit.
+    EXPECT_EQ(l.targetFontSize, 93);
+    EXPECT_EQ(l.targetShownSize, 61); // 6 x 0.6 x 61 x 20 = 4392 <= 4440
+    const GameLayout threeDigits = PositionControls(windowOf(800, 600), lineHeight, charWidth);
+    EXPECT_EQ(threeDigits.targetShownSize, 93);
 }
 
 TEST(GuardResize, KeepsANormalWindowAtLeast800By600) {

@@ -61,8 +61,11 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"DigitRunAtLargestValue", "(1+2)2767", "32767"},
                     Row{"DigitRunOverLargestValue", "(1+2)2768", kOutOfRangeResult},
                     Row{"DigitRunInsideBracket", "((100×75)5)+1", kOutOfRangeResult},
-                    Row{"StrayCloseBeforeMultiply", "3)+(4×5", kBracketsResult},
-                    Row{"StrayCloseBeforeDivide", "(2+3)÷5)×2", kBracketsResult},
+                    Row{"StrayCloseBeforeMultiplyLoops", "3)+(4×5", kBracketsResult},
+                    Row{"StrayCloseAfterMultiply", "3×4)+(5", "12"},
+                    Row{"StrayCloseAfterMultiplyThenAdd", "7×8)+(9+6", "62"},
+                    Row{"StrayCloseGroupedWithDigitsAfter", "3)5×2", "70"},
+                    Row{"StrayCloseBeforeDivide", "(2+3)÷5)×2", kNonIntegerResult},
                     Row{"StrayCloseBeforeAddReadsDigits", "3)+(4+5", "8"},
                     Row{"UnclosedBracketReadsDigits", "(4+3", "3"}),
     rowName);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -52,6 +53,15 @@ TEST_F(SettingsStoreTest, WritesToAMissingKeyFailSilently) {
     store.PutSettingValue(SettingsKeyPath, QStringLiteral("TimeAllowed"), std::int32_t{2},
                           SettingsStore::DWord);
     EXPECT_FALSE(QFile::exists(file()));
+}
+
+TEST_F(SettingsStoreTest, CreatingNeverMakesTheTargetOfADanglingLink) {
+    QDir().mkpath(QFileInfo(file()).absolutePath());
+    const QString target = dir.path() + QStringLiteral("/elsewhere.conf");
+    if (!QFile::link(target, file()))
+        GTEST_SKIP() << "no links here";
+    store.CreateSettingsKey(SettingsKeyPath);
+    EXPECT_FALSE(QFile::exists(target));
 }
 
 TEST(SettingsStoreLocation, EnvironmentRedirectsTheDefaultFolder) {

@@ -64,6 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
               "100+75",
               "(((10-1)x25)-100)+50"},
         Round{"NothingReachesTheTarget", {1, 1, 1, 1, 1, 1}, 999, 20160, 0, 2165, "", ""},
+        // A stored target range can lie below 1; no value there is ever reached.
+        Round{"TargetBelowOne", {10, 9, 8, 7, 6, 5}, -1, 443240, 0, 2975, "", ""},
         // 511 x 365 x 305 x 151 wraps to 13733 in 32 bits: no answer.
         Round{"ProductsBeyond32Bits", {511, 365, 305, 151, 2, 1}, 13733, 291416, 0, 2644, "", ""},
         // No pair is led by a number above 3: no pair-of-pairs shapes; orderings repeat.

@@ -1,13 +1,16 @@
-// Makes the README's pictures: a round in play, the solver's answers, the checker and the clock.
+// Makes the README's pictures: picking, a round in play, the solver's answers, the checker and
+// the clock.
 // Usage: tallyrun_screenshots [OUT_DIR] (default docs/screenshots); it needs a display, or
 // QT_QPA_PLATFORM=offscreen.
 #include "bkcprog.h"
+#include "buttonex.h"
 #include "gamefrm.h"
 #include "roundclockdesign.h"
 #include "varifyfrm.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -55,13 +58,25 @@ std::unique_ptr<GameFrm> openWindow(GameSettings& settings, const SettingsStore&
     return window;
 }
 
-void click(QPushButton* button) {
+template <typename Button> void click(Button* button) {
     button->click();
     QCoreApplication::processEvents();
 }
 
 void click(GameFrm& window, const QString& name) {
-    click(window.findChild<QPushButton*>(name));
+    if (auto* button = window.findChild<ButtonEx*>(name))
+        click(button);
+    else
+        click(window.findChild<QPushButton*>(name));
+}
+
+void mouse(QWidget* widget, QEvent::Type type) {
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+    QCoreApplication::processEvents();
 }
 
 void pick(GameFrm& window, std::initializer_list<int> buttons) {
@@ -82,6 +97,17 @@ int main(int argc, char** argv) {
     store.PutSettingValue(SettingsKeyPath, QStringLiteral("ShowSeconds"), std::int32_t{1},
                           SettingsStore::DWord);
     GameSettings settings;
+
+    // Picking: three numbers in their slots and a face-down button held down.
+    {
+        auto window = openWindow(settings, store, std::make_unique<SeededRandom>(7));
+        pick(*window, {0, 14, 4});
+        auto* held = window->findChild<ButtonEx*>(QStringLiteral("btnPick_7"));
+        mouse(held, QEvent::MouseMove);
+        mouse(held, QEvent::MouseButtonPress);
+        save(window.get(), "picking");
+        mouse(held, QEvent::MouseButtonRelease);
+    }
 
     // A round in play: six numbers, the target and the clock at 15 seconds.
     {
