@@ -52,6 +52,10 @@ public:
     void Timer1_Timer();
     void cmdAnswer_Click();
     void cmdVarify_Click();
+    // Opens the manual set-up; a round handed over is sorted, shown and searched at once.
+    // Does nothing while the target rolls or a search runs.
+    void mnuSetup_Click();
+    void mnuAbout_Click();
     void mnuExit_Click();
 
     const RoundFlow& round() const { return *m_round; }
@@ -71,6 +75,8 @@ private:
     void stopRound();
     void playAgain();
     void SearchAnswers();
+    // Runs the search that `ticket` of the round flow allows.
+    void runSearch(int ticket);
     // Captions, visibility and enabling of every control from the round's state.
     void showRound();
 

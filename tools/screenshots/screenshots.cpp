@@ -2,14 +2,18 @@
 // the clock.
 // Usage: tallyrun_screenshots [OUT_DIR] (default docs/screenshots); it needs a display, or
 // QT_QPA_PLATFORM=offscreen.
+#include "aboutfrm.h"
 #include "bkcprog.h"
 #include "buttonex.h"
 #include "gamefrm.h"
+#include "manualfrm.h"
 #include "roundclockdesign.h"
 #include "varifyfrm.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -152,6 +156,21 @@ int main(int argc, char** argv) {
         click(*window, QStringLiteral("cmdVarify"));
         click(*window, QStringLiteral("cmdAnswer"));
         save(window.get(), "answers");
+    }
+
+    // The manual set-up with 1, 1, 25, 50, 75 and 100 chosen and the target typed.
+    {
+        ManualFrm setup;
+        setup.show();
+        for (int i : {0, 10, 20, 21, 22, 23})
+            setup.findChild<QAbstractButton*>(QStringLiteral("l1_%1").arg(i))->click();
+        setup.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("626"));
+        save(&setup, "manual-setup");
+    }
+    {
+        AboutFrm about;
+        about.show();
+        save(&about, "about");
     }
     return 0;
 }
