@@ -19,6 +19,7 @@ TEST(EvaluateCommand, PrintsTheResult) {
         {"JsonEscapesTheLineFeed",
          {"10/(5-5)", "--json"},
          "{\"result\": \"\\nDivision by zero! please press reset\"}\n"},
+        {"LineAfterOptionsEnd", {"--json", "--", "-3+10"}, "{\"result\": \"7\"}\n"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -51,6 +52,7 @@ TEST(TerminalErrors, FailWithOneLine) {
         {"LineFeed", {"evaluate", "1+2\n3"}, 2, " evaluate: '\\n' is not"},
         {"NotUtf8", {"evaluate", "1+\xff"}, 2, " evaluate: '\\xff' is not"},
         {"Missing", {"evaluate"}, 2, " evaluate: missing LINE"},
+        {"OptionAfterOptionsEnd", {"evaluate", "--", "--json"}, 2, " evaluate: 'j' is not allowed"},
         {"OnlyBlanks", {"evaluate", "  ", "--json"}, 2, " evaluate: missing"},
         {"UnknownOption", {"evaluate", "--xml", "1+1"}, 2, " evaluate: unknown option '--xml'"},
         {"TooLong",
