@@ -1,11 +1,6 @@
 #include "gamelayout.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
-
-void PrintTo(const QRectF& r, std::ostream* os) {
-    *os << "QRectF(" << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height() << ")";
-}
 
 using namespace gamelayout;
 

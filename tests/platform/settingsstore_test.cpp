@@ -26,27 +26,26 @@ TEST_F(SettingsStoreTest, ProbeOfAMissingKeyIsMinusOneAndCreatingLeavesItEmpty) 
 }
 
 TEST_F(SettingsStoreTest, ValuesRoundTripByType) {
+    struct Row {
+        const char* name;
+        SettingValue value;
+        int type;
+        SettingValue read; // std::monostate: nothing stored
+    };
+    const Row rows[] = {
+        {"TimeAllowed", std::int32_t{2}, SettingsStore::DWord, std::int32_t{2}},
+        {"Neg", std::int32_t{-7}, SettingsStore::Binary, std::int32_t{-7}},
+        {"Name", QStringLiteral("hello"), SettingsStore::String, QStringLiteral("hello")},
+        {"Other", std::int32_t{5}, 7, std::monostate{}}, // an unknown type writes nothing
+    };
     store.CreateSettingsKey(SettingsKeyPath);
-    store.PutSettingValue(SettingsKeyPath, QStringLiteral("TimeAllowed"), std::int32_t{2},
-                          SettingsStore::DWord);
-    store.PutSettingValue(SettingsKeyPath, QStringLiteral("Neg"), std::int32_t{-7},
-                          SettingsStore::Binary);
-    store.PutSettingValue(SettingsKeyPath, QStringLiteral("Name"), QStringLiteral("hello"),
-                          SettingsStore::String);
-    store.PutSettingValue(SettingsKeyPath, QStringLiteral("Other"), std::int32_t{5}, 7);
-
-    const SettingRead number =
-        store.GetSettingValue(SettingsKeyPath, QStringLiteral("TimeAllowed"));
-    EXPECT_EQ(number.status, 0);
-    EXPECT_EQ(std::get<std::int32_t>(number.value), 2);
-    EXPECT_EQ(
-        std::get<std::int32_t>(store.GetSettingValue(SettingsKeyPath, QStringLiteral("Neg")).value),
-        -7);
-    EXPECT_EQ(
-        std::get<QString>(store.GetSettingValue(SettingsKeyPath, QStringLiteral("Name")).value),
-        QStringLiteral("hello"));
-    const SettingRead other = store.GetSettingValue(SettingsKeyPath, QStringLiteral("Other"));
-    EXPECT_EQ(other.status, SettingsStore::kNoSuchValue); // type 7 writes nothing
+    for (const Row& row : rows)
+        store.PutSettingValue(SettingsKeyPath, row.name, row.value, row.type);
+    for (const Row& row : rows) {
+        const SettingRead got = store.GetSettingValue(SettingsKeyPath, row.name);
+        EXPECT_TRUE(got.value == row.read) << row.name;
+        EXPECT_EQ(got.status, row.read.index() ? 0 : SettingsStore::kNoSuchValue) << row.name;
+    }
 }
 
 TEST_F(SettingsStoreTest, WritesToAMissingKeyFailSilently) {
