@@ -88,8 +88,7 @@ TEST_F(ManualFrmTest, AnUnusableTargetIsRejectedAndBecomes101) {
         bool message;
     };
     for (const Case& c :
-         {Case{"letters", QStringLiteral("ten"), true},
-          Case{"empty", QString(), false}}) {
+         {Case{"letters", QStringLiteral("ten"), true}, Case{"empty", QString(), false}}) {
         SCOPED_TRACE(c.name);
         shown.clear();
         // Pasted text passes the key filter.
