@@ -72,8 +72,9 @@ void GameFrm::createMenus() {
     mnuSetup = bar->addAction(QStringLiteral("&Manual setup"));
     mnuAbout = bar->addAction(QStringLiteral("&About"));
     connect(mnuExit, &QAction::triggered, this, &GameFrm::mnuExit_Click);
+    connect(mnuSettings, &QAction::triggered, this, &GameFrm::mnuSettings_Click);
+    mnuSettings->setEnabled(static_cast<bool>(m_services.showSettings));
     // Their windows are not part of the game yet.
-    mnuSettings->setEnabled(false);
     mnuSetup->setEnabled(false);
     mnuAbout->setEnabled(false);
 }
@@ -263,7 +264,20 @@ void GameFrm::PositionControls() {
 }
 
 void GameFrm::GetSettings() {
-    cp1->setShowValue(ShowSecondsSetting(*m_services.store));
+    ShowClockSeconds(ShowSecondsSetting(*m_services.store));
+}
+
+void GameFrm::ShowClockSeconds(bool on) {
+    cp1->setShowValue(on);
+}
+
+void GameFrm::SetClockPeriod(int milliseconds) {
+    Timer1->setInterval(milliseconds);
+}
+
+void GameFrm::mnuSettings_Click() {
+    if (m_services.showSettings)
+        m_services.showSettings(*this);
 }
 
 void GameFrm::ScrambleNos() {

@@ -35,6 +35,9 @@ public:
         std::unique_ptr<SoundSink> sound;     // the clock music
         std::unique_ptr<RandomSource> random; // the deal and the target draw
         std::function<void()> rollPause;      // the pause after each roll of the target
+        // "&Setting": opens the settings dialog over the window; the command is disabled
+        // without it.
+        std::function<void(GameFrm&)> showSettings;
     };
 
     explicit GameFrm(Services services, QWidget* parent = nullptr);
@@ -43,6 +46,12 @@ public:
     // Lays out every control in proportion to the window's outer size (fonts only shrink).
     void PositionControls();
     void GetSettings();
+    // What the settings dialog changes besides GameSettings: the clock's seconds display and
+    // the clock timer's period (milliseconds, from the next tick on).
+    void ShowClockSeconds(bool on);
+    void SetClockPeriod(int milliseconds);
+    GameSettings& settings() { return *m_services.settings; }
+    const SettingsStore& store() const { return *m_services.store; }
     void ScrambleNos();
 
     void btnPick_Click(int index);
@@ -50,6 +59,7 @@ public:
     void Timer1_Timer();
     void cmdAnswer_Click();
     void cmdVarify_Click();
+    void mnuSettings_Click();
     void mnuExit_Click();
 
     // Clock ticks so far in the current round; 0 between rounds.

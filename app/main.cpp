@@ -1,6 +1,7 @@
 #include "displaycheck.h"
 #include "gamefrm.h"
 #include "gamesettings.h"
+#include "settingfrm.h"
 #include "settingsstore.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     GameFrm::Services services;
     services.settings = &settings;
     services.store = &store;
+    services.showSettings = ShowSettingFrm;
     GameFrm window(std::move(services));
     window.show();
     return QApplication::exec();

@@ -197,6 +197,7 @@ TEST(LightTabTest, KeyboardMovesTheSelection) {
     strip->setGeometry(0, 0, 300, 200);
     other->setGeometry(0, 210, 100, 20);
     window.show();
+    window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QSignalSpy changes(strip, &LightTab::AfterTabChange);
 
