@@ -1,6 +1,7 @@
 #include "gamefrm.h"
 
 #include "bkcprog.h"
+#include "buttonex.h"
 #include "fonts.h"
 #include "gamelayout.h"
 #include "gradientwidget.h"
@@ -61,6 +62,7 @@ GameFrm::GameFrm(Services services, QWidget* parent)
     ScrambleNos();
     resources::init();
     m_services.sound->load(resources::ClockMusicPath);
+    at(btnPick, 0)->setFocus(); // a round can be played from the keyboard
 }
 
 GameFrm::~GameFrm() = default;
@@ -91,16 +93,21 @@ QLabel* GameFrm::createSlot() {
     return label;
 }
 
-QPushButton* GameFrm::createPickButton(int index) {
-    auto* button = new QPushButton(m_client);
+ButtonEx* GameFrm::createPickButton(int index) {
+    auto* button = new ButtonEx(m_client);
+    button->setCaption(QString());
+    button->setBackColor(0x000080FF); // orange
+    button->setBorderStyle(2);        // bump, etched when pressed
     button->setFont(SansSerifFont(8.25));
-    button->setStyleSheet(
-        QStringLiteral("QPushButton { background-color: #FF8000; border: 2px outset #FFB060; }"
-                       "QPushButton:hover { background-color: #FF9426; }"
-                       "QPushButton:pressed { border-style: inset; background-color: #E67300; }"));
-    button->setCursor(Qt::PointingHandCursor);
-    connect(button, &QPushButton::clicked, this, [this, index] { btnPick_Click(index); });
+    connect(button, &ButtonEx::clicked, this, [this, index] { btnPick_Click(index); });
     return button;
+}
+
+// Screen readers hear a face-down button by its place, and whether it has been picked.
+void GameFrm::describePick(int index) {
+    const QString name = QStringLiteral("Face-down number %1").arg(index + 1);
+    at(btnPick, index)
+        ->setAccessibleName(m_deal.used(index) ? name + QStringLiteral(", used") : name);
 }
 
 void GameFrm::createControls() {
@@ -132,15 +139,18 @@ void GameFrm::createControls() {
     lbinst->setPalette(grey);
 
     btnPick.push_back(createPickButton(0));
+    describePick(0);
 
     Command1 = new QPushButton(kStart, m_client);
     Command1->setFont(SansSerifFont(24, true));
     Command1->setEnabled(false);
+    Command1->setAutoDefault(true); // Enter clicks it when it has the focus
     connect(Command1, &QPushButton::clicked, this, &GameFrm::Command1_Click);
 
     cmdAnswer = new QPushButton(kShowAnswers, m_client);
     cmdAnswer->setFont(SansSerifFont(18, true));
     cmdAnswer->hide();
+    cmdAnswer->setAutoDefault(true);
     connect(cmdAnswer, &QPushButton::clicked, this, &GameFrm::cmdAnswer_Click);
 
     LBa = new QLabel(m_client);
@@ -151,10 +161,11 @@ void GameFrm::createControls() {
     LBa->setPalette(status);
     LBa->hide();
 
-    cmdVarify = new QPushButton(QStringLiteral("Validate"), m_client);
+    cmdVarify = new ButtonEx(m_client);
+    cmdVarify->setCaption(QStringLiteral("Validate"));
     cmdVarify->setFont(SansSerifFont(18, true));
     cmdVarify->hide();
-    connect(cmdVarify, &QPushButton::clicked, this, &GameFrm::cmdVarify_Click);
+    connect(cmdVarify, &ButtonEx::clicked, this, &GameFrm::cmdVarify_Click);
 
     List1 = new QListWidget(m_client);
     List1->setFont(SansSerifFont(18, true));
@@ -249,6 +260,10 @@ void GameFrm::PositionControls() {
     for (int i = static_cast<int>(btnPick.size()); i < kPickCount; ++i) {
         btnPick.push_back(createPickButton(i));
         btnPick.back()->setVisible(!m_deal.used(i));
+        describePick(i);
+        // Tab goes through the pick buttons in order, then to the round button.
+        QWidget::setTabOrder(at(btnPick, i - 1), btnPick.back());
+        QWidget::setTabOrder(btnPick.back(), Command1);
     }
     for (int i = 0; i < kPickCount; ++i)
         at(btnPick, i)->setGeometry(px(layout.btnPick[static_cast<std::size_t>(i)]));
@@ -289,13 +304,15 @@ void GameFrm::btnPick_Click(int index) {
     if (slot < 0)
         return;
     at(Label2, slot)->setText(QString::number(m_deal.slot(slot)));
-    at(btnPick, index)->hide();
+    describePick(index);
+    at(btnPick, index)->hide(); // the focus moves on to the next pick button
     if (!m_deal.complete())
         return;
-    for (QPushButton* button : btnPick)
+    for (ButtonEx* button : btnPick)
         button->hide();
     lbinst->hide();
     Command1->setEnabled(true);
+    Command1->setFocus();
     for (int i = 0; i < kSlotCount; ++i)
         at(Label2, i)->setText(QString::number(m_deal.RoundNumbers[static_cast<std::size_t>(i)]));
 }
@@ -319,6 +336,7 @@ void GameFrm::Command1_Click() {
                        });
         lbTarget->setText(QString::number(target));
         Command1->setEnabled(true);
+        Command1->setFocus(); // "STOP"
         if (!m_closing)
             Timer1->start();
     } else if (caption == kStop) {
@@ -338,8 +356,11 @@ void GameFrm::Command1_Click() {
         ScrambleNos();
         for (QLabel* slot : Label2)
             slot->clear();
-        for (QPushButton* button : btnPick)
-            button->show();
+        for (int i = 0; i < kPickCount; ++i) {
+            describePick(i);
+            at(btnPick, i)->show();
+        }
+        at(btnPick, 0)->setFocus();
         lbinst->show();
         Command1->setText(kStart);
         Command1->setEnabled(false);

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QAction;
+class ButtonEx;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -79,11 +80,11 @@ public:
     QWidget* Picture2 = nullptr;
     QLabel* lbTarget = nullptr;
     QLabel* lbinst = nullptr;
-    std::vector<QPushButton*> btnPick;
+    std::vector<ButtonEx*> btnPick;
     QPushButton* Command1 = nullptr;
     QPushButton* cmdAnswer = nullptr;
     QLabel* LBa = nullptr;
-    QPushButton* cmdVarify = nullptr;
+    ButtonEx* cmdVarify = nullptr;
     QListWidget* List1 = nullptr;
     bkCProg* cp1 = nullptr;
     QTimer* Timer1 = nullptr;
@@ -100,7 +101,8 @@ private:
     void createControls();
     void createMenus();
     QLabel* createSlot();
-    QPushButton* createPickButton(int index);
+    ButtonEx* createPickButton(int index);
+    void describePick(int index);
     void Form_Resize();
     void SearchAnswers(std::int32_t target);
 

@@ -1,5 +1,6 @@
 #include "varifyfrm.h"
 
+#include "buttonex.h"
 #include "gradient.h"
 
 #include <algorithm>
@@ -8,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -42,41 +42,18 @@ QWidget#Picture1 {
     border: 1px solid rgba(255, 255, 255, 90);
     border-radius: 12px;
 }
-QPushButton {
-    color: #2e2240;
-    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #ddd2ea);
-    border: 1px solid #6b5787;
-    border-radius: 8px;
-    font-size: 17pt;
-    font-weight: bold;
-    min-width: 64px;
-    min-height: 46px;
-}
-QPushButton[keyRole="number"] {
-    color: #3d2a00;
-    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff7dc, stop:1 #f1c76e);
-    border-color: #8a6418;
-}
-QPushButton[keyRole="equals"] {
-    color: #ffffff;
-    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #6fb37a, stop:1 #2f7a44);
-    border-color: #1f5530;
-}
-QPushButton[keyRole="control"] {
-    font-size: 13pt;
-}
-QPushButton:hover {
-    border: 2px solid #fff0c0;
-}
-QPushButton:pressed {
-    background: #b9a7d1;
-}
-QPushButton:disabled {
-    color: rgba(46, 34, 64, 90);
-    background: rgba(255, 255, 255, 55);
-    border: 1px solid rgba(70, 50, 100, 70);
-}
 )";
+
+// Colour values 0x00BBGGRR.
+struct KeyLook {
+    std::uint32_t back;
+    std::uint32_t fore;
+    int points;
+};
+constexpr KeyLook kNumberKey{0x006EC7F1, 0x00002A3D, 17};   // gold
+constexpr KeyLook kOperatorKey{0x00EAD2DD, 0x0040222E, 17}; // lilac
+constexpr KeyLook kEqualsKey{0x00447A2F, 0x00FFFFFF, 17};   // green
+constexpr KeyLook kControlKey{0x00EAD2DD, 0x0040222E, 13};
 
 QString qtext(const std::string& text) {
     return QString::fromStdString(text);
@@ -113,34 +90,43 @@ VarifyFrm::VarifyFrm(QWidget* parent) : QDialog(parent) {
     keys->setContentsMargins(14, 14, 14, 14);
     keys->setSpacing(8);
 
-    auto makeButton = [this](const QString& caption, const char* role) {
-        auto* button = new QPushButton(caption, m_picture1);
-        button->setAutoDefault(false);
+    // The keys take no focus: the window's own keys (digits, operators, Enter, Backspace)
+    // always reach the keypad.
+    auto makeButton = [this](const QString& caption, const KeyLook& look) {
+        auto* button = new ButtonEx(m_picture1);
+        button->setCaption(caption);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setProperty("keyRole", QString::fromLatin1(role));
+        button->setBackColor(look.back);
+        button->setForeColor(look.fore);
+        button->setHighlightColor(look.fore);
+        QFont font = button->font();
+        font.setPointSize(look.points);
+        font.setBold(true);
+        button->setFont(font);
+        button->setMinimumSize(64, 46);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         return button;
     };
     for (int k = 0; k < checker::kKeyCount; ++k) {
-        const char* role = k < checker::kNumberKeyCount ? "number"
-                           : k == checker::KeyEquals    ? "equals"
-                                                        : "operator";
-        m_btn1[k] = makeButton(qtext(m_keypad.caption(k)), role);
+        const KeyLook& look = k < checker::kNumberKeyCount ? kNumberKey
+                              : k == checker::KeyEquals    ? kEqualsKey
+                                                           : kOperatorKey;
+        m_btn1[k] = makeButton(qtext(m_keypad.caption(k)), look);
         m_btn1[k]->setObjectName(QStringLiteral("btn1_%1").arg(k));
-        connect(m_btn1[k], &QPushButton::clicked, this, [this, k] { btn1_Click(k); });
+        connect(m_btn1[k], &ButtonEx::clicked, this, [this, k] { btn1_Click(k); });
         if (k < checker::KeyEquals)
             keys->addWidget(m_btn1[k], k / checker::kNumberKeyCount, k % checker::kNumberKeyCount);
     }
-    m_cmdBack = makeButton(QStringLiteral("<<"), "control");
+    m_cmdBack = makeButton(QStringLiteral("<<"), kControlKey);
     m_cmdBack->setObjectName(QStringLiteral("cmdBack"));
     m_cmdBack->setToolTip(tr("Undo the last key"));
-    m_buttonEx1 = makeButton(QStringLiteral("Reset"), "control");
+    m_buttonEx1 = makeButton(QStringLiteral("Reset"), kControlKey);
     m_buttonEx1->setObjectName(QStringLiteral("ButtonEx1"));
     keys->addWidget(m_cmdBack, 2, 0, 1, 2);
     keys->addWidget(m_buttonEx1, 2, 2, 1, 2);
     keys->addWidget(m_btn1[checker::KeyEquals], 2, 4, 1, 2);
-    connect(m_cmdBack, &QPushButton::clicked, this, &VarifyFrm::cmdBack_Click);
-    connect(m_buttonEx1, &QPushButton::clicked, this, &VarifyFrm::ButtonEx1_Click);
+    connect(m_cmdBack, &ButtonEx::clicked, this, &VarifyFrm::cmdBack_Click);
+    connect(m_buttonEx1, &ButtonEx::clicked, this, &VarifyFrm::ButtonEx1_Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 20);
@@ -187,7 +173,9 @@ void VarifyFrm::ButtonEx1_Click() {
 
 void VarifyFrm::showKeypad() {
     for (int k = 0; k < checker::kKeyCount; ++k) {
-        m_btn1[k]->setText(qtext(m_keypad.caption(k)));
+        const QString caption = qtext(m_keypad.caption(k));
+        if (m_btn1[k]->caption() != caption)
+            m_btn1[k]->setCaption(caption);
         m_btn1[k]->setEnabled(m_keypad.isKeyEnabled(k));
     }
     m_cmdBack->setEnabled(m_keypad.isBackEnabled());
@@ -243,6 +231,14 @@ void VarifyFrm::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Backspace:
         cmdBack_Click();
         return;
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_3:
+    case Qt::Key_4:
+    case Qt::Key_5:
+    case Qt::Key_6:
+        key = event->key() - Qt::Key_1; // the six number keys, largest first
+        break;
     default:
         QDialog::keyPressEvent(event);
         return;

@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <array>
 
+class ButtonEx;
 class QLabel;
-class QPushButton;
 class QWidget;
 
 // The modal checker window: the six numbers and the target on a keypad with which the player
@@ -26,9 +26,9 @@ public:
     // lbTarget reads "Target = " followed by everything appended.
     void appendTargetText(const QString& text);
 
-    const std::array<QPushButton*, checker::kKeyCount>& btn1() const { return m_btn1; }
-    QPushButton* cmdBack() const { return m_cmdBack; }
-    QPushButton* ButtonEx1() const { return m_buttonEx1; }
+    const std::array<ButtonEx*, checker::kKeyCount>& btn1() const { return m_btn1; }
+    ButtonEx* cmdBack() const { return m_cmdBack; }
+    ButtonEx* ButtonEx1() const { return m_buttonEx1; }
     QLabel* Lbasw() const { return m_lbasw; }
     QLabel* lbTarget() const { return m_lbTarget; }
     const checker::CheckerKeypad& keypad() const { return m_keypad; }
@@ -44,9 +44,9 @@ private:
     void showKeypad();
 
     checker::CheckerKeypad m_keypad;
-    std::array<QPushButton*, checker::kKeyCount> m_btn1{};
-    QPushButton* m_cmdBack = nullptr;
-    QPushButton* m_buttonEx1 = nullptr;
+    std::array<ButtonEx*, checker::kKeyCount> m_btn1{};
+    ButtonEx* m_cmdBack = nullptr;
+    ButtonEx* m_buttonEx1 = nullptr;
     QLabel* m_lbasw = nullptr;
     QLabel* m_lbTarget = nullptr;
     QWidget* m_picture1 = nullptr;

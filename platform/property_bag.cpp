@@ -104,6 +104,16 @@ void PropertyBag::writeColor(const QString& name, std::uint32_t value, std::uint
     put(name, double(value), value == defaultValue);
 }
 
+QString PropertyBag::readString(const QString& name, const QString& defaultValue) const {
+    const QJsonValue v = m_values.value(name);
+    return v.isString() ? v.toString() : defaultValue;
+}
+
+void PropertyBag::writeString(const QString& name, const QString& value,
+                              const QString& defaultValue) {
+    put(name, value, value == defaultValue);
+}
+
 QFont PropertyBag::readFont(const QString& name, const QFont& defaultValue) const {
     const QJsonValue v = m_values.value(name);
     if (!v.isObject())

@@ -37,6 +37,9 @@ public:
     std::uint32_t readColor(const QString& name, std::uint32_t defaultValue) const;
     void writeColor(const QString& name, std::uint32_t value, std::uint32_t defaultValue);
 
+    QString readString(const QString& name, const QString& defaultValue) const;
+    void writeString(const QString& name, const QString& value, const QString& defaultValue);
+
     QFont readFont(const QString& name, const QFont& defaultValue) const;
     void writeFont(const QString& name, const QFont& value, const QFont& defaultValue);
 

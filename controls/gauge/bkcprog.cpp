@@ -1,6 +1,6 @@
 #include "bkcprog.h"
 
-#include "property_bag.h"
+#include "property_table.h"
 #include "system_colors.h"
 #include "twips.h"
 
@@ -17,30 +17,6 @@
 namespace {
 
 using ColorValue = bkCProg::ColorValue;
-
-constexpr ColorValue kDefaultBackColor = systemcolors::kButtonFace;
-constexpr ColorValue kDefaultMaskColor = systemcolors::kButtonFace;
-constexpr ColorValue kDefaultBorderColor = 0x00000000;
-constexpr ColorValue kDefaultCircleColor = systemcolors::kButtonFace;
-constexpr ColorValue kDefaultEndColor = 0x0000C000;
-constexpr ColorValue kDefaultMidColor = 0x0000FFFF;
-constexpr ColorValue kDefaultStartColor = 0x000000C0;
-constexpr ColorValue kDefaultNeedleColor = systemcolors::kButtonText;
-constexpr ColorValue kDefaultTextColor = 0x00FFFFFF;
-constexpr ColorValue kDefaultTextShadowColor = 0x00808080;
-constexpr ColorValue kDefaultTickColor = 0x00000000;
-constexpr int kDefaultMin = 0;
-constexpr int kDefaultMax = 100;
-constexpr int kDefaultValue = 50;
-constexpr int kDefaultSpan = 360;
-constexpr int kDefaultBorderWidth = 1;
-constexpr int kDefaultTickSize = 4;
-constexpr int kDefaultTickWidth = 1;
-constexpr float kDefaultTickFrequency = 10.0f;
-constexpr int kDefaultRadius = 25;
-constexpr int kDefaultXCenter = 50;
-constexpr int kDefaultYCenter = 50;
-constexpr int kDefaultTextShadowOffset = 1;
 
 int toInt16(int v) {
     return std::clamp(v, -32768, 32767);
@@ -553,162 +529,95 @@ void bkCProg::setYCenter(int pixels) {
 
 // ---- persistence
 
+const props::Table<bkCProg>& bkCProg::properties() {
+    using props::Kind;
+    using props::member;
+    using G = bkCProg;
+    // In the order of restoring: AutoMask comes last, through its setter (see ReadProperties).
+    static const props::Table<bkCProg> table{
+        member<Kind::Int32>("Max", 100, &G::m_max),
+        member<Kind::Int32>("Min", 0, &G::m_min),
+        member<Kind::Int32>("Value", 50, &G::m_value),
+        member<Kind::Color>("BackColor", systemcolors::kButtonFace, &G::m_backColor),
+        member<Kind::Color>("StartColor", 0x000000C0, &G::m_startColor),
+        member<Kind::Color>("MidColor", 0x0000FFFF, &G::m_midColor),
+        member<Kind::Color>("EndColor", 0x0000C000, &G::m_endColor),
+        member<Kind::Color>("CircleColor", systemcolors::kButtonFace, &G::m_circleColor),
+        member<Kind::Color>("BorderColor", 0x00000000, &G::m_borderColor),
+        member<Kind::Color>("TextColor", 0x00FFFFFF, &G::m_textColor),
+        member<Kind::Color>("NeedleColor", systemcolors::kButtonText, &G::m_needleColor),
+        member<Kind::Color>("TextShadowColor", 0x00808080, &G::m_textShadowColor),
+        member<Kind::Color>("TickColor", 0x00000000, &G::m_tickColor),
+        member<Kind::Color>("MaskColor", systemcolors::kButtonFace, &G::m_maskColor),
+        member<Kind::Bool>("Tricolor", true, &G::m_tricolor),
+        member<Kind::Bool>("Fade", false, &G::m_fade),
+        member<Kind::Bool>("Border", true, &G::m_showBorder),
+        member<Kind::Bool>("Clockwise", true, &G::m_clockwise),
+        member<Kind::Bool>("ShowZeroLine", false, &G::m_showZeroLine),
+        member<Kind::Bool>("Gradient", true, &G::m_gradient),
+        member<Kind::Bool>("ShowValue", false, &G::m_showValue),
+        member<Kind::Bool>("TextShadow", false, &G::m_textShadow),
+        member<Kind::Bool>("AutoSize", true, &G::m_autoSize),
+        member<Kind::Bool>("ShowNeedle", false, &G::m_showNeedle),
+        member<Kind::Bool>("ShowArc", true, &G::m_showArc),
+        member<Kind::Bool>("ShowCircle", true, &G::m_showCircle),
+        member<Kind::Bool>("ShowValueAsPercent", false, &G::m_showValueAsPercent),
+        member<Kind::Int32>("OffsetAngle", 0, &G::m_offsetAngle),
+        member<Kind::Int32>("Span", 360, &G::m_span),
+        member<Kind::Int16>("BorderWidth", 1, &G::m_borderWidth),
+        member<Kind::Int16>("TickSize", 4, &G::m_tickSize),
+        member<Kind::Float>("TickFrequency", 10.0f, &G::m_tickFrequency),
+        member<Kind::Int16>("TickWidth", 1, &G::m_tickWidth),
+        // Centre and radius of a new instance come from ComputeAutoSize.
+        member<Kind::TwipsX>("XCenter", 50, &G::m_xCenter, false),
+        member<Kind::TwipsY>("YCenter", 50, &G::m_yCenter, false),
+        member<Kind::TwipsX>("Radius", 25, &G::m_radius, false),
+        member<Kind::TwipsX>("TextOffsetX", 0, &G::m_textOffsetX),
+        member<Kind::TwipsY>("TextOffsetY", 0, &G::m_textOffsetY),
+        member<Kind::TwipsFloatX>("TextShadowXOffset", 1, &G::m_textShadowXOffset),
+        member<Kind::TwipsFloatY>("TextShadowYOffset", 1, &G::m_textShadowYOffset),
+        member<Kind::Int32>("TickStyle", 0, &G::m_tickStyle),
+        member<Kind::Int32>("TickPosition", 0, &G::m_tickPosition),
+        props::setter<Kind::Font, G>("Font", QFont(), &QWidget::font, &QWidget::setFont),
+        member<Kind::Picture>("Picture", QImage(), &G::m_picBack),
+        member<Kind::Picture>("MaskPicture", QImage(), &G::m_picMask),
+        member<Kind::Bool>("Inset", false, &G::m_inset),
+        member<Kind::Bool>("UseMask", false, &G::m_useMask),
+        member<Kind::Bool>("AutoMask", false, &G::m_autoMask),
+    };
+    return table;
+}
+
+props::Context bkCProg::persistenceContext() const {
+    return {twips::perPixelX(), twips::perPixelY(), ambientFont(), gauge::twipsToPixels};
+}
+
+// After the fields are set: the resolved colours and the stretched pictures.
+void bkCProg::afterFieldsSet() {
+    m_resolved.tricolor = m_tricolor;
+    RecheckColors();
+    m_surfacePicture = QImage();
+    m_surfaceMaskPicture = QImage();
+    StretchPictures();
+}
+
 void bkCProg::InitProperties() {
     m_loading = true;
-    m_min = kDefaultMin;
-    m_max = kDefaultMax;
-    m_value = kDefaultValue;
-    m_offsetAngle = 0;
-    m_span = kDefaultSpan;
-    m_borderWidth = kDefaultBorderWidth;
-    m_tickSize = kDefaultTickSize;
-    m_tickFrequency = kDefaultTickFrequency;
-    m_tickWidth = kDefaultTickWidth;
-    m_textOffsetX = m_textOffsetY = 0;
-    m_textShadowXOffset = m_textShadowYOffset = kDefaultTextShadowOffset;
-    m_tickStyle = m_tickPosition = 0;
-    m_backColor = kDefaultBackColor;
-    m_maskColor = kDefaultMaskColor;
-    m_borderColor = kDefaultBorderColor;
-    m_circleColor = kDefaultCircleColor;
-    m_startColor = kDefaultStartColor;
-    m_midColor = kDefaultMidColor;
-    m_endColor = kDefaultEndColor;
-    m_needleColor = kDefaultNeedleColor;
-    m_textColor = kDefaultTextColor;
-    m_textShadowColor = kDefaultTextShadowColor;
-    m_tickColor = kDefaultTickColor;
-    m_tricolor = m_showBorder = m_clockwise = m_gradient = m_autoSize = m_showArc = m_showCircle =
-        true;
-    m_fade = m_showZeroLine = m_showValue = m_textShadow = m_showNeedle = m_showValueAsPercent =
-        m_autoMask = false;
-    m_resolved = gauge::Colors{kDefaultStartColor, kDefaultMidColor, kDefaultEndColor, true};
-    setFont(QFont()); // inherit the host's font
-    StretchPictures();
+    properties().initialise(*this, persistenceContext());
+    afterFieldsSet();
     m_loading = false;
 }
 
 void bkCProg::ReadProperties(const PropertyBag& bag) {
-    const double tppX = twips::perPixelX();
-    const double tppY = twips::perPixelY();
     m_loading = true;
-    m_max = bag.readInt32("Max", kDefaultMax);
-    m_min = bag.readInt32("Min", kDefaultMin);
-    m_value = bag.readInt32("Value", kDefaultValue);
-    m_backColor = bag.readColor("BackColor", kDefaultBackColor);
-    m_startColor = bag.readColor("StartColor", kDefaultStartColor);
-    m_midColor = bag.readColor("MidColor", kDefaultMidColor);
-    m_endColor = bag.readColor("EndColor", kDefaultEndColor);
-    m_circleColor = bag.readColor("CircleColor", kDefaultCircleColor);
-    m_borderColor = bag.readColor("BorderColor", kDefaultBorderColor);
-    m_textColor = bag.readColor("TextColor", kDefaultTextColor);
-    m_needleColor = bag.readColor("NeedleColor", kDefaultNeedleColor);
-    m_textShadowColor = bag.readColor("TextShadowColor", kDefaultTextShadowColor);
-    m_tickColor = bag.readColor("TickColor", kDefaultTickColor);
-    m_maskColor = bag.readColor("MaskColor", kDefaultMaskColor);
-    RecheckColors();
-    m_tricolor = bag.readBool("Tricolor", true);
-    m_resolved.tricolor = m_tricolor;
-    m_fade = bag.readBool("Fade", false);
-    m_showBorder = bag.readBool("Border", true);
-    m_clockwise = bag.readBool("Clockwise", true);
-    m_showZeroLine = bag.readBool("ShowZeroLine", false);
-    m_gradient = bag.readBool("Gradient", true);
-    m_showValue = bag.readBool("ShowValue", false);
-    m_textShadow = bag.readBool("TextShadow", false);
-    m_autoSize = bag.readBool("AutoSize", true);
-    m_showNeedle = bag.readBool("ShowNeedle", false);
-    m_showArc = bag.readBool("ShowArc", true);
-    m_showCircle = bag.readBool("ShowCircle", true);
-    m_showValueAsPercent = bag.readBool("ShowValueAsPercent", false);
-    m_offsetAngle = bag.readInt32("OffsetAngle", 0);
-    m_span = bag.readInt32("Span", kDefaultSpan);
-    m_borderWidth = bag.readInt16("BorderWidth", kDefaultBorderWidth);
-    m_tickSize = bag.readInt16("TickSize", kDefaultTickSize);
-    m_tickFrequency = bag.readFloat("TickFrequency", kDefaultTickFrequency);
-    m_tickWidth = bag.readInt16("TickWidth", kDefaultTickWidth);
-    const auto pixelsX = [&](const char* name, int defaultPixels) {
-        return gauge::twipsToPixels(bag.readDouble(name, defaultPixels * tppX), tppX);
-    };
-    const auto pixelsY = [&](const char* name, int defaultPixels) {
-        return gauge::twipsToPixels(bag.readDouble(name, defaultPixels * tppY), tppY);
-    };
-    m_xCenter = pixelsX("XCenter", kDefaultXCenter);
-    m_yCenter = pixelsY("YCenter", kDefaultYCenter);
-    m_radius = pixelsX("Radius", kDefaultRadius);
-    m_textOffsetX = pixelsX("TextOffsetX", 0);
-    m_textOffsetY = pixelsY("TextOffsetY", 0);
-    m_textShadowXOffset = toInt16(gauge::twipsToPixels(
-        bag.readFloat("TextShadowXOffset", float(kDefaultTextShadowOffset * tppX)), tppX));
-    m_textShadowYOffset = toInt16(gauge::twipsToPixels(
-        bag.readFloat("TextShadowYOffset", float(kDefaultTextShadowOffset * tppY)), tppY));
-    m_tickStyle = bag.readInt32("TickStyle", 0);
-    m_tickPosition = bag.readInt32("TickPosition", 0);
-    setFont(bag.readFont("Font", QFont())); // absent: inherit the host's font
-    m_picBack = bag.readPicture("Picture");
-    m_picMask = bag.readPicture("MaskPicture");
-    m_surfacePicture = QImage();
-    m_surfaceMaskPicture = QImage();
-    StretchPictures();
-    m_inset = bag.readBool("Inset", false);
-    m_useMask = bag.readBool("UseMask", false);
+    properties().restore(*this, bag, persistenceContext());
+    afterFieldsSet();
     m_loading = false;
-    setAutoMask(bag.readBool("AutoMask", false));
+    setAutoMask(m_autoMask); // applies its effect, repaints and notifies
 }
 
 void bkCProg::WriteProperties(PropertyBag& bag) const {
-    const double tppX = twips::perPixelX();
-    const double tppY = twips::perPixelY();
-    bag.writeInt32("Min", m_min, kDefaultMin);
-    bag.writeInt32("Max", m_max, kDefaultMax);
-    bag.writeInt32("Value", m_value, kDefaultValue);
-    bag.writeColor("BackColor", m_backColor, kDefaultBackColor);
-    bag.writeColor("StartColor", m_startColor, kDefaultStartColor);
-    bag.writeColor("MidColor", m_midColor, kDefaultMidColor);
-    bag.writeColor("EndColor", m_endColor, kDefaultEndColor);
-    bag.writeColor("CircleColor", m_circleColor, kDefaultCircleColor);
-    bag.writeColor("BorderColor", m_borderColor, kDefaultBorderColor);
-    bag.writeColor("TextColor", m_textColor, kDefaultTextColor);
-    bag.writeColor("NeedleColor", m_needleColor, kDefaultNeedleColor);
-    bag.writeColor("TextShadowColor", m_textShadowColor, kDefaultTextShadowColor);
-    bag.writeColor("TickColor", m_tickColor, kDefaultTickColor);
-    bag.writeColor("MaskColor", m_maskColor, kDefaultMaskColor);
-    bag.writeBool("Tricolor", m_tricolor, true);
-    bag.writeBool("Fade", m_fade, false);
-    bag.writeBool("Border", m_showBorder, true);
-    bag.writeBool("Clockwise", m_clockwise, true);
-    bag.writeBool("ShowZeroLine", m_showZeroLine, false);
-    bag.writeBool("Gradient", m_gradient, true);
-    bag.writeBool("ShowValue", m_showValue, false);
-    bag.writeBool("TextShadow", m_textShadow, false);
-    bag.writeBool("AutoSize", m_autoSize, true);
-    bag.writeBool("ShowNeedle", m_showNeedle, false);
-    bag.writeBool("ShowArc", m_showArc, true);
-    bag.writeBool("ShowCircle", m_showCircle, true);
-    bag.writeBool("ShowValueAsPercent", m_showValueAsPercent, false);
-    bag.writeBool("AutoMask", m_autoMask, false);
-    bag.writeInt32("OffsetAngle", m_offsetAngle, 0);
-    bag.writeInt32("Span", m_span, kDefaultSpan);
-    bag.writeInt16("BorderWidth", m_borderWidth, kDefaultBorderWidth);
-    bag.writeInt16("TickSize", m_tickSize, kDefaultTickSize);
-    bag.writeFloat("TickFrequency", m_tickFrequency, kDefaultTickFrequency);
-    bag.writeInt16("TickWidth", m_tickWidth, kDefaultTickWidth);
-    bag.writeDouble("XCenter", m_xCenter * tppX, kDefaultXCenter * tppX);
-    bag.writeDouble("YCenter", m_yCenter * tppY, kDefaultYCenter * tppY);
-    bag.writeDouble("Radius", m_radius * tppX, kDefaultRadius * tppX);
-    bag.writeDouble("TextOffsetX", m_textOffsetX * tppX, 0.0);
-    bag.writeDouble("TextOffsetY", m_textOffsetY * tppY, 0.0);
-    bag.writeFloat("TextShadowXOffset", float(m_textShadowXOffset * tppX),
-                   float(kDefaultTextShadowOffset * tppX));
-    bag.writeFloat("TextShadowYOffset", float(m_textShadowYOffset * tppY),
-                   float(kDefaultTextShadowOffset * tppY));
-    bag.writeFont("Font", font(), ambientFont());
-    bag.writePicture("Picture", m_picBack);
-    bag.writePicture("MaskPicture", m_picMask);
-    bag.writeInt32("TickStyle", m_tickStyle, 0);
-    bag.writeInt32("TickPosition", m_tickPosition, 0);
-    bag.writeBool("Inset", m_inset, false);
-    bag.writeBool("UseMask", m_useMask, false);
+    properties().save(*this, bag, persistenceContext());
 }
 
 // ---- sizing and pictures

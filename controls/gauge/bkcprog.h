@@ -7,6 +7,10 @@
 #include <cstdint>
 
 class PropertyBag;
+namespace props {
+template <typename C> class Table;
+struct Context;
+} // namespace props
 
 // Circular progress gauge: a disc, a sector that grows clockwise or counter-clockwise from a
 // start angle with Value in Min..Max, an outline, tick marks, a needle and the value as text.
@@ -143,6 +147,8 @@ public:
     void InitProperties();
     void ReadProperties(const PropertyBag& bag);
     void WriteProperties(PropertyBag& bag) const;
+    // The persisted properties: names, kinds, defaults.
+    static const props::Table<bkCProg>& properties();
 
     // Centre and radius from the control's size; does not repaint.
     void ComputeAutoSize();
@@ -174,57 +180,59 @@ protected:
 
 private:
     void notify(const char* name);
+    props::Context persistenceContext() const;
+    void afterFieldsSet();
     QFont ambientFont() const;
     void applyShape();
     gauge::Frame frame() const;
 
-    bool m_autoMask = false;
-    bool m_autoSize = true;
-    bool m_clockwise = true;
-    bool m_fade = false;
-    bool m_gradient = true;
-    bool m_showArc = true;
-    bool m_showBorder = true;
-    bool m_showCircle = true;
-    bool m_showNeedle = false;
-    bool m_showValue = false;
-    bool m_showValueAsPercent = false;
-    bool m_showZeroLine = false;
-    bool m_textShadow = false;
-    bool m_tricolor = true;
-    bool m_inset = false;
-    bool m_useMask = false;
+    bool m_autoMask{};
+    bool m_autoSize{};
+    bool m_clockwise{};
+    bool m_fade{};
+    bool m_gradient{};
+    bool m_showArc{};
+    bool m_showBorder{};
+    bool m_showCircle{};
+    bool m_showNeedle{};
+    bool m_showValue{};
+    bool m_showValueAsPercent{};
+    bool m_showZeroLine{};
+    bool m_textShadow{};
+    bool m_tricolor{};
+    bool m_inset{};
+    bool m_useMask{};
 
-    int m_min = 0;
-    int m_max = 100;
-    int m_value = 50;
-    int m_radius = 0;
-    int m_xCenter = 0;
-    int m_yCenter = 0;
-    int m_offsetAngle = 0;
-    int m_span = 360;
-    int m_textOffsetX = 0;
-    int m_textOffsetY = 0;
-    int m_tickStyle = 0;
-    int m_tickPosition = 0;
-    int m_borderWidth = 1;
-    int m_tickSize = 4;
-    int m_tickWidth = 1;
-    int m_textShadowXOffset = 1;
-    int m_textShadowYOffset = 1;
-    float m_tickFrequency = 10.0f;
+    int m_min{};
+    int m_max{};
+    int m_value{};
+    int m_radius{};
+    int m_xCenter{};
+    int m_yCenter{};
+    int m_offsetAngle{};
+    int m_span{};
+    int m_textOffsetX{};
+    int m_textOffsetY{};
+    int m_tickStyle{};
+    int m_tickPosition{};
+    int m_borderWidth{};
+    int m_tickSize{};
+    int m_tickWidth{};
+    int m_textShadowXOffset{};
+    int m_textShadowYOffset{};
+    float m_tickFrequency{};
 
-    ColorValue m_backColor = 0;
-    ColorValue m_maskColor = 0;
-    ColorValue m_borderColor = 0;
-    ColorValue m_startColor = 0;
-    ColorValue m_endColor = 0;
-    ColorValue m_midColor = 0;
-    ColorValue m_textColor = 0;
-    ColorValue m_needleColor = 0;
-    ColorValue m_tickColor = 0;
-    ColorValue m_circleColor = 0;
-    ColorValue m_textShadowColor = 0;
+    ColorValue m_backColor{};
+    ColorValue m_maskColor{};
+    ColorValue m_borderColor{};
+    ColorValue m_startColor{};
+    ColorValue m_endColor{};
+    ColorValue m_midColor{};
+    ColorValue m_textColor{};
+    ColorValue m_needleColor{};
+    ColorValue m_tickColor{};
+    ColorValue m_circleColor{};
+    ColorValue m_textShadowColor{};
     gauge::Colors m_resolved; // start, mid and end as last looked up
 
     QImage m_picBack;

@@ -1,8 +1,11 @@
 #include "bkcprog.h"
+#include "buttonex.h"
 #include "gamefrm.h"
 #include "scripted_random.h"
 #include "test_support.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -102,6 +105,26 @@ protected:
     std::unique_ptr<GameFrm> window;
 };
 
+TEST_F(GameFrmTest, ARoundPlaysFromTheKeyboard) {
+    open();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(QApplication::focusWidget(), window->btnPick[0]);
+    QAccessibleInterface* sixth = QAccessible::queryAccessibleInterface(window->btnPick[5]);
+    EXPECT_EQ(sixth->role(), QAccessible::Button);
+    EXPECT_EQ(sixth->text(QAccessible::Name).toStdString(), "Face-down number 6");
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(QApplication::focusWidget(), i % 2 ? Qt::Key_Space : Qt::Key_Return);
+    EXPECT_EQ(sixth->text(QAccessible::Name).toStdString(), "Face-down number 6, used")
+        << "the focus went through the first six";
+    EXPECT_EQ(QApplication::focusWidget(), window->Command1);
+    QTest::keyClick(window->Command1, Qt::Key_Return);
+    EXPECT_EQ(window->Command1->text(), "STOP");
+    EXPECT_EQ(QApplication::focusWidget(), window->Command1);
+    QTest::keyClick(window->Command1, Qt::Key_Space);
+    EXPECT_EQ(window->Command1->text(), "PLAY AGAIN");
+}
+
 TEST_F(GameFrmTest, LoadsIntoThePickingState) {
     open();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("The Tallyrun"));
@@ -144,7 +167,7 @@ TEST_F(GameFrmTest, SixPicksSortTheSlotsAndEnableStart) {
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(window->Label2[static_cast<std::size_t>(i)]->text(),
                   QString::number(chosen[static_cast<std::size_t>(i)]));
-    for (QPushButton* button : window->btnPick)
+    for (ButtonEx* button : window->btnPick)
         EXPECT_TRUE(button->isHidden());
     EXPECT_TRUE(window->lbinst->isHidden());
     EXPECT_TRUE(window->Command1->isEnabled());
@@ -229,7 +252,7 @@ TEST_F(GameFrmTest, PlayAgainResetsEveryControl) {
     EXPECT_EQ(window->ClockCount, 0);
     for (QLabel* slot : window->Label2)
         EXPECT_EQ(slot->text(), QString());
-    for (QPushButton* button : window->btnPick)
+    for (ButtonEx* button : window->btnPick)
         EXPECT_FALSE(button->isHidden());
     EXPECT_FALSE(window->lbinst->isHidden());
     EXPECT_TRUE(window->cmdAnswer->isHidden());
@@ -325,7 +348,7 @@ TEST_F(GameFrmTest, ANormalWindowIsKeptAtLeast800By600) {
     EXPECT_GE(window->frameGeometry().height(), 600);
     // Every pick button still lies inside the window after the guard.
     const QRect client = window->centralWidget()->rect();
-    for (QPushButton* button : window->btnPick)
+    for (ButtonEx* button : window->btnPick)
         EXPECT_TRUE(client.contains(button->geometry())) << button->geometry().bottom();
 }
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QChar>
+#include <QSize>
+#include <QString>
+#include <optional>
+
+// The skinned button's rules that need no widget.
+namespace buttonex {
+
+// The access key of a caption: the character after the first "&" that is not part of a
+// doubled "&&"; none when there is no such "&" or it is the last character.
+std::optional<QChar> accessKey(const QString& caption);
+
+// The caption as it is measured: its first "&" removed.
+QString measuredCaption(const QString& caption);
+
+// The edge pair of a BorderStyle (edges::Border values); `up` is also the hover edge.
+struct EdgePair {
+    unsigned up;
+    unsigned down; // 0: no edge when pressed
+};
+EdgePair edgesFor(int borderStyle);
+
+// The control's size in pixels for a skin of `pixels` at `dpi`: the picture's size in
+// HIMETRIC units divided by 1.76 gives twips, which the screen turns into pixels.
+QSize skinSize(QSize pixels, double dpiX, double dpiY, double twipsPerPixelX,
+               double twipsPerPixelY);
+
+// half(v): v / 2 with the fraction dropped.
+constexpr int half(int v) {
+    return v / 2;
+}
+
+} // namespace buttonex

@@ -1,0 +1,216 @@
+#include "buttonex.h"
+#include "buttonrules.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+
+namespace {
+
+struct AccessKeyCase {
+    const char* name;
+    const char* caption;
+    std::optional<QChar> key;
+    const char* measured;
+};
+
+void PrintTo(const AccessKeyCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class AccessKeyTest : public testing::TestWithParam<AccessKeyCase> {};
+
+TEST_P(AccessKeyTest, ScansTheCaption) {
+    const AccessKeyCase& c = GetParam();
+    EXPECT_EQ(buttonex::accessKey(c.caption), c.key);
+    EXPECT_EQ(buttonex::measuredCaption(c.caption), QString(c.measured));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Button, AccessKeyTest,
+    testing::Values(AccessKeyCase{"AmpersandOK", "&OK", QChar('O'), "OK"},
+                    AccessKeyCase{"DoubledPairOnly", "A&&B", std::nullopt, "A&B"},
+                    AccessKeyCase{"KeyAfterADoubledPair", "A&&B&C", QChar('C'), "A&B&C"},
+                    AccessKeyCase{"TrailingAmpersand", "Go&", std::nullopt, "Go"},
+                    AccessKeyCase{"NoAmpersand", "Reset", std::nullopt, "Reset"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A shown button of 80 x 30 pixels in its own window.
+struct Shown {
+    QWidget window;
+    ButtonEx* button = new ButtonEx(&window);
+    Shown() {
+        window.resize(200, 100);
+        button->setGeometry(20, 20, 80, 30);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+};
+
+TEST(ButtonInput, EnterAndExitAreRaisedOncePerCrossing) {
+    Shown s;
+    ButtonEx& b = *s.button;
+    QSignalSpy enter(&b, &ButtonEx::mouseEnter);
+    QSignalSpy exit(&b, &ButtonEx::mouseExit);
+    QTest::mouseMove(&b, QPoint(10, 10));
+    EXPECT_EQ(b.currentState(), ButtonEx::Up) << "the first move only starts watching";
+    QTest::mouseMove(&b, QPoint(12, 10));
+    QTest::mouseMove(&b, QPoint(14, 10));
+    EXPECT_EQ(b.currentState(), ButtonEx::Over);
+    EXPECT_EQ(enter.count(), 1);
+    QTest::mouseMove(&s.window, QPoint(150, 80));
+    EXPECT_EQ(exit.count(), 1);
+    EXPECT_EQ(b.currentState(), ButtonEx::Up);
+    QTest::mouseMove(&b, QPoint(10, 10));
+    QTest::mouseMove(&b, QPoint(11, 10));
+    EXPECT_EQ(enter.count(), 2);
+    EXPECT_EQ(exit.count(), 1);
+}
+
+TEST(ButtonInput, PressDraggedOutIsDrawnUpAndStillRaisesMouseUp) {
+    Shown s;
+    ButtonEx& b = *s.button;
+    QSignalSpy exit(&b, &ButtonEx::mouseExit);
+    QSignalSpy up(&b, &ButtonEx::mouseUp);
+    QSignalSpy clicked(&b, &ButtonEx::clicked);
+    QTest::mouseMove(&b, QPoint(10, 10));
+    QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(b.currentState(), ButtonEx::Down);
+    QTest::mouseMove(&b, QPoint(150, 10));
+    EXPECT_EQ(exit.count(), 1);
+    EXPECT_EQ(b.currentState(), ButtonEx::Up);
+    QTest::mouseMove(&b, QPoint(160, 10));
+    EXPECT_EQ(b.currentState(), ButtonEx::Up) << "no press look while outside";
+    QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(160, 10));
+    EXPECT_EQ(up.count(), 1);
+    EXPECT_EQ(up.at(0).at(2).toFloat(), 160 * 15.0f) << "x in twips";
+    EXPECT_EQ(clicked.count(), 0);
+    EXPECT_EQ(b.currentState(), ButtonEx::Up);
+}
+
+TEST(ButtonInput, TwoStateButtonLatchesDown) {
+    Shown s;
+    ButtonEx& b = *s.button;
+    b.setStyle(1);
+    QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(b.value(), 0);
+    EXPECT_EQ(b.currentState(), ButtonEx::Down);
+    QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(b.value(), 1);
+    EXPECT_EQ(b.currentState(), ButtonEx::Up);
+}
+
+TEST(ButtonInput, KeyboardClicks) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* edit = new QLineEdit;
+    auto* ok = new ButtonEx;
+    auto* cancel = new ButtonEx;
+    auto* other = new ButtonEx;
+    ok->setCaption("OK");
+    ok->setDefault(true);
+    cancel->setCaption("Cancel");
+    cancel->setCancel(true);
+    other->setCaption("&Reset");
+    for (QWidget* w : {static_cast<QWidget*>(edit), static_cast<QWidget*>(ok),
+                       static_cast<QWidget*>(cancel), static_cast<QWidget*>(other)})
+        layout->addWidget(w);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QSignalSpy okClicks(ok, &ButtonEx::clicked);
+    QSignalSpy cancelClicks(cancel, &ButtonEx::clicked);
+    QSignalSpy otherClicks(other, &ButtonEx::clicked);
+
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QTest::keyClick(edit, Qt::Key_R, Qt::AltModifier);
+    EXPECT_EQ(okClicks.count(), 1);
+    EXPECT_EQ(cancelClicks.count(), 1);
+    EXPECT_EQ(otherClicks.count(), 1);
+
+    other->setFocus();
+    QTest::keyClick(other, Qt::Key_Space);
+    QTest::keyClick(other, Qt::Key_Return);
+    EXPECT_EQ(otherClicks.count(), 3);
+    EXPECT_EQ(okClicks.count(), 1) << "Enter on a focused button is that button's";
+
+    other->setEnabled(false);
+    QTest::keyClick(edit, Qt::Key_R, Qt::AltModifier);
+    EXPECT_EQ(otherClicks.count(), 3);
+}
+
+TEST(ButtonAccessibility, NamedPushButton) {
+    ButtonEx b;
+    b.setCaption("&Reset");
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&b);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::Button);
+    EXPECT_EQ(a->text(QAccessible::Name), "Reset");
+    b.setAccessibleName("Face-down number 7");
+    EXPECT_EQ(a->text(QAccessible::Name), "Face-down number 7");
+}
+
+// Drawing, read on the surface's pixels.
+class ButtonDrawing : public testing::Test {
+protected:
+    Shown s;
+    ButtonEx& b = *s.button;
+    QRgb back = qRgb(0xFF, 0x80, 0x00);
+
+    void SetUp() override {
+        b.setBackColor(0x000080FF);
+        b.setCaption("");
+        b.setAllowDefault(false); // no black frame while focused
+    }
+    void TearDown() override { QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(10, 10)); }
+    QRgb corner() const { return b.surfaceImage().pixel(0, 0); }
+    QRgb role(QPalette::ColorRole r) const { return b.palette().color(r).rgb(); }
+    void hover() {
+        QTest::mouseMove(&s.window, QPoint(190, 90));
+        QTest::mouseMove(&b, QPoint(10, 10));
+        QTest::mouseMove(&b, QPoint(11, 10));
+    }
+};
+
+TEST_F(ButtonDrawing, FlatButtonShowsItsEdgeOnlyWhenTouched) {
+    b.setAppearance(0);
+    b.setBorderStyle(1);
+    EXPECT_EQ(corner(), back) << "no border at rest";
+    hover();
+    EXPECT_EQ(corner(), role(QPalette::Midlight)) << "raised when hovered";
+    EXPECT_EQ(b.surfaceImage().pixel(79, 29), role(QPalette::Shadow));
+    QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(corner(), role(QPalette::Dark)) << "sunken when pressed";
+    EXPECT_EQ(b.surfaceImage().pixel(1, 1), role(QPalette::Shadow));
+}
+
+TEST_F(ButtonDrawing, NoBorderStyleShowsOnlyTheHoverEdge) {
+    b.setBorderStyle(0);
+    EXPECT_EQ(corner(), back);
+    hover();
+    EXPECT_EQ(corner(), role(QPalette::Midlight));
+    QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(corner(), back);
+}
+
+TEST_F(ButtonDrawing, SkinGivesSizeAndShape) {
+    QImage skin(40, 20, QImage::Format_RGB32);
+    skin.fill(QColor(0, 160, 0));
+    skin.setPixelColor(0, 0, QColor(0, 0, 255)); // the transparent colour
+    b.setSkin(ButtonEx::SkinUp, skin);
+    b.setAppearance(2);
+    EXPECT_EQ(b.size(), QSize(40, 20));
+    EXPECT_FALSE(b.mask().contains(QPoint(0, 0)));
+    EXPECT_TRUE(b.mask().contains(QPoint(1, 0)));
+    EXPECT_EQ(b.surfaceImage().pixelColor(20, 10), QColor(0, 160, 0));
+}
+
+} // namespace
