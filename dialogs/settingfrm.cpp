@@ -1,6 +1,7 @@
 #include "settingfrm.h"
 
 #include "bkcprog.h"
+#include "buttonex.h"
 #include "fonts.h"
 #include "gamefrm.h"
 #include "gradient.h"
@@ -18,7 +19,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
@@ -105,11 +105,11 @@ void SettingFrm::createControls() {
                                           QStringLiteral("Apply")};
     for (int i = 0; i < 3; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        auto* button = new QPushButton(captions[k], this);
-        button->setAutoDefault(false);
+        auto* button = new ButtonEx(this);
+        button->setCaption(captions[k]);
         button->setObjectName(QStringLiteral("ButtonEx1(%1)").arg(i));
         button->setGeometry(buttonPlaces[k]);
-        connect(button, &QPushButton::clicked, this, [this, i] { ButtonEx1_Click(i); });
+        connect(button, &ButtonEx::clicked, this, [this, i] { ButtonEx1_Click(i); });
         ButtonEx1[k] = button;
     }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+class ButtonEx;
 class GameFrm;
 class LightTab;
 class QCheckBox;
@@ -14,7 +15,6 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QScrollBar;
 class bkCProg;
 
@@ -72,7 +72,7 @@ private:
     int m_listIndex = -1;
 
     LightTab* LightTab1 = nullptr;
-    std::array<QPushButton*, 3> ButtonEx1{};
+    std::array<ButtonEx*, 3> ButtonEx1{};
     std::array<QFrame*, 2> Frame1{};
     QGroupBox* Frame2 = nullptr;
     std::array<QLabel*, 2> Label3{};

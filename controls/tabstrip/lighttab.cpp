@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "gradient.h"
 #include "system_colors.h"
+#include "twips.h"
 
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -56,6 +57,10 @@ std::size_t slot(int index) {
     return static_cast<std::size_t>(index);
 }
 
+props::Context persistenceContext(const LightTab& strip) {
+    return {twips::perPixelX(), twips::perPixelY(), strip.font(), nullptr};
+}
+
 } // namespace
 
 const QString LightTab::kDefaultCaption =
@@ -72,10 +77,32 @@ LightTab::LightTab(QWidget* parent) : QWidget(parent) {
     InitProperties();
 }
 
+const props::Table<LightTab>& LightTab::properties() {
+    using props::Kind;
+    using props::member;
+    static const props::Table<LightTab> table{
+        member<Kind::String, LightTab>("Caption", kDefaultCaption, &LightTab::m_caption),
+        member<Kind::Int16, LightTab>("NumberOfTabs", kDefaultNumberOfTabs,
+                                      &LightTab::m_numberOfTabs),
+        member<Kind::Int16, LightTab>("ActiveTab", 0, &LightTab::m_activeTab),
+    };
+    return table;
+}
+
 void LightTab::InitProperties() {
-    m_caption = kDefaultCaption;
-    m_numberOfTabs = kDefaultNumberOfTabs;
-    m_activeTab = 0;
+    properties().initialise(*this, persistenceContext(*this));
+}
+
+void LightTab::ReadProperties(const PropertyBag& bag) {
+    properties().restore(*this, bag, persistenceContext(*this));
+    // The geometry tables hold ten tabs.
+    m_numberOfTabs = std::clamp(m_numberOfTabs, 1, tabstrip::kMaxTabs);
+    m_activeTab = std::clamp(m_activeTab, 0, tabstrip::kMaxTabs - 1);
+    RedrawTabs();
+}
+
+void LightTab::WriteProperties(PropertyBag& bag) const {
+    properties().save(*this, bag, persistenceContext(*this));
 }
 
 void LightTab::setCaptions(const QString& caption) {

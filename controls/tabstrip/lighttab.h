@@ -2,6 +2,8 @@
 
 #include "tabcaptions.h"
 
+#include "property_table.h"
+
 #include <QImage>
 #include <QWidget>
 #include <array>
@@ -46,8 +48,13 @@ public:
     QRect highlightRect() const { return m_highlightRect; }
     bool highlightVisible() const { return m_highlightVisible; }
 
-    // A new instance: the default captions, four tabs, tab 0 active. The constructor runs it.
+    // Persistence. A new instance gets the default captions, four tabs and tab 0 active (the
+    // constructor runs InitProperties); a saved design is read into the fields, with the
+    // counts brought into range, and the tabs redrawn without an event.
     void InitProperties();
+    void ReadProperties(const PropertyBag& bag);
+    void WriteProperties(PropertyBag& bag) const;
+    static const props::Table<LightTab>& properties();
 
     // Lays out and draws everything; a size change runs it.
     void UserControl_Resize();

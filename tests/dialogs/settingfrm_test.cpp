@@ -1,4 +1,5 @@
 #include "bkcprog.h"
+#include "buttonex.h"
 #include "gamefrm.h"
 #include "lighttab.h"
 #include "messagebox.h"

@@ -1,4 +1,5 @@
 #include "lighttab.h"
+#include "property_bag.h"
 #include "propertypage1.h"
 #include "tabcaptions.h"
 
@@ -213,6 +214,32 @@ TEST(LightTabTest, KeyboardMovesTheSelection) {
     QTest::keyClick(strip, Qt::Key_Left);
     EXPECT_EQ(strip->activeTab(), 2);
     EXPECT_EQ(changes.count(), 4);
+}
+
+TEST(LightTabTest, SavesWhatDiffersFromTheDefaultsAndRestoresIt) {
+    LightTab strip;
+    PropertyBag bag;
+    strip.WriteProperties(bag);
+    EXPECT_TRUE(bag.isEmpty());
+
+    strip.setCaption(1, QStringLiteral(" Timing "));
+    strip.setNumberOfTabs(2);
+    strip.setActiveTab(1);
+    strip.WriteProperties(bag);
+    LightTab restored;
+    QSignalSpy changes(&restored, &LightTab::AfterTabChange);
+    restored.ReadProperties(bag);
+    EXPECT_EQ(restored.captions(), strip.captions());
+    EXPECT_EQ(restored.numberOfTabs(), 2);
+    EXPECT_EQ(restored.activeTab(), 1);
+    EXPECT_EQ(changes.count(), 0);
+
+    // A design with more tabs than the strip can hold gets ten.
+    bag.writeInt16(QStringLiteral("NumberOfTabs"), 40, 4);
+    bag.writeInt16(QStringLiteral("ActiveTab"), 25, 0);
+    restored.ReadProperties(bag);
+    EXPECT_EQ(restored.numberOfTabs(), 10);
+    EXPECT_EQ(restored.activeTab(), 9);
 }
 
 TEST(PropertyPage1Test, AppliesActiveTabThenNumberOfTabsThenCaption) {
