@@ -2,9 +2,11 @@
 
 #include "fonts.h"
 #include "gradient.h"
+#include "lighttabaccessible.h"
 #include "system_colors.h"
 #include "twips.h"
 
+#include <QAccessible>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -69,7 +71,11 @@ const QString LightTab::kDefaultCaption =
 LightTab::LightTab(QWidget* parent) : QWidget(parent) {
     setFont(SansSerifFont(8.25));
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Tabs"));
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(LightTabAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     auto* next = new QShortcut(QKeySequence::NextChild, this);
     auto* previous = new QShortcut(QKeySequence::PreviousChild, this);
     connect(next, &QShortcut::activated, this, [this] { stepTab(1); });
@@ -212,9 +218,12 @@ void LightTab::SelectTab(int index, bool raiseEvent) {
         painter.drawText(QPointF(9, 4 + QFontMetricsF(font()).ascent()), caption(index));
     }
     m_highlightVisible = index < m_numberOfTabs;
-    if (m_highlightVisible)
-        setAccessibleDescription(caption(index));
     update();
+    if (m_highlightVisible && QAccessible::isActive()) {
+        QAccessibleEvent selection(this, hasFocus() ? QAccessible::Focus : QAccessible::Selection);
+        selection.setChild(index);
+        QAccessible::updateAccessibility(&selection);
+    }
     if (raiseEvent)
         emit AfterTabChange(index);
 }

@@ -3,6 +3,7 @@
 #include "propertypage1.h"
 #include "tabcaptions.h"
 
+#include <QAccessible>
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -214,6 +215,24 @@ TEST(LightTabTest, KeyboardMovesTheSelection) {
     QTest::keyClick(strip, Qt::Key_Left);
     EXPECT_EQ(strip->activeTab(), 2);
     EXPECT_EQ(changes.count(), 4);
+}
+
+TEST(LightTabTest, ScreenReadersSeeTheTabsByCaption) {
+    auto strip = shownStrip(QStringLiteral(" Difficulty | Timing |"), 2);
+    strip->setActiveTab(1);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(strip.get());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::PageTabList);
+    ASSERT_EQ(list->childCount(), 2);
+    QAccessibleInterface* timing = list->child(1);
+    EXPECT_EQ(timing->role(), QAccessible::PageTab);
+    EXPECT_EQ(timing->text(QAccessible::Name), QStringLiteral("Timing"));
+    EXPECT_TRUE(timing->state().selected);
+    EXPECT_FALSE(list->child(0)->state().selected);
+    EXPECT_EQ(list->indexOfChild(timing), 1);
+
+    list->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(strip->activeTab(), 0);
 }
 
 TEST(LightTabTest, SavesWhatDiffersFromTheDefaultsAndRestoresIt) {
