@@ -7,6 +7,7 @@
 #include "gradientwidget.h"
 #include "resources.h"
 #include "roundclockdesign.h"
+#include "settingfrm.h"
 #include "twips.h"
 #include "varifyfrm.h"
 
@@ -75,7 +76,6 @@ void GameFrm::createMenus() {
     mnuAbout = bar->addAction(QStringLiteral("&About"));
     connect(mnuExit, &QAction::triggered, this, &GameFrm::mnuExit_Click);
     connect(mnuSettings, &QAction::triggered, this, &GameFrm::mnuSettings_Click);
-    mnuSettings->setEnabled(static_cast<bool>(m_services.showSettings));
     // Their windows are not part of the game yet.
     mnuSetup->setEnabled(false);
     mnuAbout->setEnabled(false);
@@ -279,20 +279,18 @@ void GameFrm::PositionControls() {
 }
 
 void GameFrm::GetSettings() {
-    ShowClockSeconds(ShowSecondsSetting(*m_services.store));
-}
-
-void GameFrm::ShowClockSeconds(bool on) {
-    cp1->setShowValue(on);
-}
-
-void GameFrm::SetClockPeriod(int milliseconds) {
-    Timer1->setInterval(milliseconds);
+    cp1->setShowValue(ShowSecondsSetting(*m_services.store));
 }
 
 void GameFrm::mnuSettings_Click() {
-    if (m_services.showSettings)
-        m_services.showSettings(*this);
+    SettingFrm::Services services;
+    services.settings = m_services.settings;
+    services.store = m_services.store;
+    services.GetSettings = [this] { GetSettings(); };
+    services.showSeconds = [this](bool on) { cp1->setShowValue(on); };
+    services.setClockPeriod = [this](int milliseconds) { Timer1->setInterval(milliseconds); };
+    SettingFrm dialog(std::move(services), this);
+    dialog.exec();
 }
 
 void GameFrm::ScrambleNos() {

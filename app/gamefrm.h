@@ -36,9 +36,6 @@ public:
         std::unique_ptr<SoundSink> sound;     // the clock music
         std::unique_ptr<RandomSource> random; // the deal and the target draw
         std::function<void()> rollPause;      // the pause after each roll of the target
-        // "&Setting": opens the settings dialog over the window; the command is disabled
-        // without it.
-        std::function<void(GameFrm&)> showSettings;
     };
 
     explicit GameFrm(Services services, QWidget* parent = nullptr);
@@ -47,12 +44,6 @@ public:
     // Lays out every control in proportion to the window's outer size (fonts only shrink).
     void PositionControls();
     void GetSettings();
-    // What the settings dialog changes besides GameSettings: the clock's seconds display and
-    // the clock timer's period (milliseconds, from the next tick on).
-    void ShowClockSeconds(bool on);
-    void SetClockPeriod(int milliseconds);
-    GameSettings& settings() { return *m_services.settings; }
-    const SettingsStore& store() const { return *m_services.store; }
     void ScrambleNos();
 
     void btnPick_Click(int index);
@@ -60,6 +51,8 @@ public:
     void Timer1_Timer();
     void cmdAnswer_Click();
     void cmdVarify_Click();
+    // Opens the settings dialog modally; it changes GameSettings, the clock's seconds display
+    // and the clock's period.
     void mnuSettings_Click();
     void mnuExit_Click();
 

@@ -1,7 +1,6 @@
 #include "displaycheck.h"
 #include "gamefrm.h"
 #include "gamesettings.h"
-#include "settingfrm.h"
 #include "settingsstore.h"
 
 #include <QApplication>
@@ -23,7 +22,6 @@ int main(int argc, char** argv) {
     GameFrm::Services services;
     services.settings = &settings;
     services.store = &store;
-    services.showSettings = ShowSettingFrm;
     GameFrm window(std::move(services));
     window.show();
     return QApplication::exec();

@@ -3,7 +3,6 @@
 #include "bkcprog.h"
 #include "buttonex.h"
 #include "fonts.h"
-#include "gamefrm.h"
 #include "gradient.h"
 #include "lighttab.h"
 #include "messagebox.h"
@@ -415,15 +414,4 @@ bool SettingFrm::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         Activated = true; // Form_Activate
     return QDialog::event(event);
-}
-
-void ShowSettingFrm(GameFrm& owner) {
-    SettingFrm::Services services;
-    services.settings = &owner.settings();
-    services.store = &owner.store();
-    services.GetSettings = [&owner] { owner.GetSettings(); };
-    services.showSeconds = [&owner](bool on) { owner.ShowClockSeconds(on); };
-    services.setClockPeriod = [&owner](int ms) { owner.SetClockPeriod(ms); };
-    SettingFrm dialog(std::move(services), &owner);
-    dialog.exec();
 }

