@@ -105,7 +105,7 @@ TEST_P(AcquireTest, ShowsTheStoreAndSetsRoundLengthAndPeriod) {
     EXPECT_EQ(get<QLabel>(QStringLiteral("Label4"))->text(), QString::number(c.period));
     EXPECT_EQ(check(1)->isChecked(), c.showSeconds);
     EXPECT_EQ(preview()->showValue(), c.showSeconds);
-    EXPECT_EQ(preview()->value(), c.roundSeconds);
+    EXPECT_EQ(preview()->value(), std::min(c.roundSeconds, 60)); // a one-minute face
     EXPECT_EQ(settings.RoundSeconds, c.roundSeconds);
     EXPECT_EQ(settings.TimerInterval, c.period);
 }
@@ -119,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(Stores, AcquireTest, testing::Values(
     AcquireCase{"PeriodAboveSlider", {{"TimerInterval", 5000}}, "101", "999", "30", 2000, false, 30},
     AcquireCase{"SecondsShown", {{"ShowSeconds", 1}, {"TimerInterval", 500}},
                 "101", "999", "30", 500, true, 30},
-    AcquireCase{"TypedLengthStoredBefore", {{"TimeAllowed", -1}}, "101", "999", "", 950, false, 25}),
+    AcquireCase{"TypedLengthStoredBefore", {{"TimeAllowed", -1}}, "101", "999", "", 950, false, 25},
+    AcquireCase{"IndexBeyondTheList", {{"TimeAllowed", 12}}, "101", "999", "", 950, false, 90}),
     rowName);
 // clang-format on
 

@@ -148,6 +148,15 @@ TEST(LightTabTest, FewerTabsKeepOnlyAnActiveTabThatStillExists) {
         strip.setNumberOfTabs(2);
         EXPECT_EQ(strip.activeTab(), expected) << "from tab " << active;
     }
+    // Beyond the ten slots of the geometry tables: clamped.
+    LightTab strip;
+    strip.setNumberOfTabs(11);
+    EXPECT_EQ(strip.numberOfTabs(), 10);
+    strip.setNumberOfTabs(2);
+    QSignalSpy changes(&strip, &LightTab::AfterTabChange);
+    strip.setActiveTab(5); // not drawn: selected without a raised tab
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_FALSE(strip.highlightVisible());
 }
 
 TEST(LightTabTest, RaisedTabCoversThePageFrameAndStandsAboveTheOthers) {
