@@ -8,12 +8,14 @@
 #include "resources.h"
 #include "roundclockdesign.h"
 #include "settingfrm.h"
+#include "systemcolors.h"
 #include "twips.h"
 #include "varifyfrm.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -21,20 +23,45 @@
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
-const QString kStart = QStringLiteral("START");
-const QString kStop = QStringLiteral("STOP");
-const QString kPlayAgain = QStringLiteral("PLAY AGAIN");
-const QString kShowAnswers = QStringLiteral("Show Answer(s)");
-const QString kStopSearch = QStringLiteral("Stop Search");
 const QString kInstructions =
     QStringLiteral("Select 6 numbers from below. The first 2 rows contain the numbers 1 to 10, "
                    "the last row contains the numbers 25, 50, 75 and 100.");
 
 template <typename T> T* at(const std::vector<T*>& v, int i) {
     return v[static_cast<std::size_t>(i)];
+}
+
+using Phase = RoundFlow::Phase;
+
+QString roundCaption(Phase phase) {
+    switch (phase) {
+    case Phase::Picking:
+    case Phase::Ready:
+        return QStringLiteral("START");
+    case Phase::Rolling:
+    case Phase::Running:
+        return QStringLiteral("STOP");
+    default:
+        return QStringLiteral("PLAY AGAIN");
+    }
+}
+
+QString answerCaption(const RoundFlow& round) {
+    if (round.phase() == Phase::Searching || round.phase() == Phase::Stopping)
+        return QStringLiteral("Stop Search");
+    if (round.phase() == Phase::Searched &&
+        round.searchOutcome() == RoundFlow::SearchOutcome::Finished)
+        return QStringLiteral("Search Finished");
+    return QStringLiteral("Show Answer(s)");
+}
+
+template <typename T> T* named(T* object, const QString& name) {
+    object->setObjectName(name);
+    return object;
 }
 
 } // namespace
@@ -50,9 +77,10 @@ GameFrm::GameFrm(Services services, QWidget* parent)
         m_services.rollPause = [] { QThread::msleep(10); };
 
     setWindowTitle(QStringLiteral("The Tallyrun"));
+    m_round = std::make_unique<RoundFlow>(*m_services.settings, *m_services.random);
     createMenus();
     createControls();
-    m_solverHost = std::make_unique<WindowSolverHost>(LBa, cmdAnswer, List1);
+    m_solverHost = std::make_unique<WindowSolverHost>(LBa, List1);
     m_solver = std::make_unique<solver::Solver>(*m_solverHost);
 
     // Form_Load
@@ -60,7 +88,7 @@ GameFrm::GameFrm(Services services, QWidget* parent)
     PositionControls();
     GetSettings();
     Timer1->setInterval(m_services.settings->TimerInterval);
-    ScrambleNos();
+    showRound();
     resources::init();
     m_services.sound->load(resources::ClockMusicPath);
     at(btnPick, 0)->setFocus(); // a round can be played from the keyboard
@@ -70,10 +98,10 @@ GameFrm::~GameFrm() = default;
 
 void GameFrm::createMenus() {
     QMenuBar* bar = menuBar();
-    mnuExit = bar->addAction(QStringLiteral("E&xit"));
-    mnuSettings = bar->addAction(QStringLiteral("&Setting"));
-    mnuSetup = bar->addAction(QStringLiteral("&Manual setup"));
-    mnuAbout = bar->addAction(QStringLiteral("&About"));
+    mnuExit = named(bar->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
+    mnuSettings = named(bar->addAction(QStringLiteral("&Setting")), QStringLiteral("mnuSettings"));
+    mnuSetup = named(bar->addAction(QStringLiteral("&Manual setup")), QStringLiteral("mnuSetup"));
+    mnuAbout = named(bar->addAction(QStringLiteral("&About")), QStringLiteral("mnuAbout"));
     connect(mnuExit, &QAction::triggered, this, &GameFrm::mnuExit_Click);
     connect(mnuSettings, &QAction::triggered, this, &GameFrm::mnuSettings_Click);
     // Their windows are not part of the game yet.
@@ -81,12 +109,12 @@ void GameFrm::createMenus() {
     mnuAbout->setEnabled(false);
 }
 
-QLabel* GameFrm::createSlot() {
-    auto* label = new QLabel(Picture4);
+QLabel* GameFrm::createSlot(int index) {
+    auto* label = named(new QLabel(Picture4), QStringLiteral("Label2_%1").arg(index));
     label->setAlignment(Qt::AlignCenter);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, QColor(6, 120, 255));
+    palette.setColor(QPalette::Window, systemcolors::toQColor(gamelayout::kSlotBackColor));
     palette.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(palette);
     label->setFont(ArialFont(m_numberFontSize));
@@ -94,7 +122,7 @@ QLabel* GameFrm::createSlot() {
 }
 
 ButtonEx* GameFrm::createPickButton(int index) {
-    auto* button = new ButtonEx(m_client);
+    auto* button = named(new ButtonEx(m_client), QStringLiteral("btnPick_%1").arg(index));
     button->setCaption(QString());
     button->setBackColor(0x000080FF); // orange
     button->setBorderStyle(2);        // bump, etched when pressed
@@ -107,7 +135,7 @@ ButtonEx* GameFrm::createPickButton(int index) {
 void GameFrm::describePick(int index) {
     const QString name = QStringLiteral("Face-down number %1").arg(index + 1);
     at(btnPick, index)
-        ->setAccessibleName(m_deal.used(index) ? name + QStringLiteral(", used") : name);
+        ->setAccessibleName(m_round->deal().used(index) ? name + QStringLiteral(", used") : name);
 }
 
 void GameFrm::createControls() {
@@ -115,15 +143,15 @@ void GameFrm::createControls() {
     m_client->setMeasuresWindowFrame(true);
     setCentralWidget(m_client);
 
-    Picture4 = new GradientWidget(kPicture4Gradient, m_client);
-    Label2.push_back(createSlot());
-    Picture3 = new GradientWidget(kPicture3Gradient, m_client);
-    Picture2 = new QWidget(Picture3);
+    Picture4 = named(new GradientWidget(kPicture4Gradient, m_client), QStringLiteral("Picture4"));
+    Label2.push_back(createSlot(0));
+    Picture3 = named(new GradientWidget(kPicture3Gradient, m_client), QStringLiteral("Picture3"));
+    Picture2 = named(new QWidget(Picture3), QStringLiteral("Picture2"));
     Picture2->setAutoFillBackground(true);
     QPalette black = Picture2->palette();
     black.setColor(QPalette::Window, Qt::black);
     Picture2->setPalette(black);
-    lbTarget = new QLabel(Picture2);
+    lbTarget = named(new QLabel(Picture2), QStringLiteral("lbTarget"));
     lbTarget->setAlignment(Qt::AlignCenter);
     lbTarget->setAutoFillBackground(true);
     QPalette green = black;
@@ -131,7 +159,7 @@ void GameFrm::createControls() {
     lbTarget->setPalette(green);
     lbTarget->setFont(ArialFont(m_targetFontSize));
 
-    lbinst = new QLabel(kInstructions, m_client);
+    lbinst = named(new QLabel(kInstructions, m_client), QStringLiteral("lbinst"));
     lbinst->setWordWrap(true);
     lbinst->setFont(SansSerifFont(18, true));
     QPalette grey = lbinst->palette();
@@ -141,40 +169,37 @@ void GameFrm::createControls() {
     btnPick.push_back(createPickButton(0));
     describePick(0);
 
-    Command1 = new QPushButton(kStart, m_client);
+    Command1 = named(new QPushButton(m_client), QStringLiteral("Command1"));
     Command1->setFont(SansSerifFont(24, true));
-    Command1->setEnabled(false);
     Command1->setAutoDefault(true); // Enter clicks it when it has the focus
     connect(Command1, &QPushButton::clicked, this, &GameFrm::Command1_Click);
 
-    cmdAnswer = new QPushButton(kShowAnswers, m_client);
+    cmdAnswer = named(new QPushButton(m_client), QStringLiteral("cmdAnswer"));
     cmdAnswer->setFont(SansSerifFont(18, true));
-    cmdAnswer->hide();
     cmdAnswer->setAutoDefault(true);
     connect(cmdAnswer, &QPushButton::clicked, this, &GameFrm::cmdAnswer_Click);
 
-    LBa = new QLabel(m_client);
+    LBa = named(new QLabel(m_client), QStringLiteral("LBa"));
     LBa->setFont(SansSerifFont(12, true));
     LBa->setAutoFillBackground(true);
     QPalette status = grey;
     status.setColor(QPalette::Window, Qt::white);
     LBa->setPalette(status);
-    LBa->hide();
 
-    cmdVarify = new ButtonEx(m_client);
+    cmdVarify = named(new ButtonEx(m_client), QStringLiteral("cmdVarify"));
     cmdVarify->setCaption(QStringLiteral("Validate"));
     cmdVarify->setFont(SansSerifFont(18, true));
-    cmdVarify->hide();
     connect(cmdVarify, &ButtonEx::clicked, this, &GameFrm::cmdVarify_Click);
 
-    List1 = new QListWidget(m_client);
+    List1 = named(new QListWidget(m_client), QStringLiteral("List1"));
     List1->setFont(SansSerifFont(18, true));
-    List1->hide();
 
-    cp1 = new bkCProg(m_client);
+    cp1 = named(new bkCProg(m_client), QStringLiteral("cp1"));
     cp1->ReadProperties(roundClockDesign()); // a one-minute face at 0
 
-    Timer1 = new QTimer(this);
+    Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));
+    // A coarse timer moves each tick by up to 5 %, which would undo tuning the clock to the music.
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &GameFrm::Timer1_Timer);
 }
 
@@ -220,15 +245,32 @@ void GameFrm::PositionControls() {
     input.capB = gamelayout::LayoutTwips(decorationPixels, perY);
     input.menuH = gamelayout::LayoutTwips(menuPixels, perY);
     // The instructions keep their designed font; their label is as tall as the wrapped text.
-    const int instructionWidth = static_cast<int>(input.winWidth * 0.67 / perX);
+    const int instructionWidth =
+        static_cast<int>(input.winWidth * gamelayout::kInstructionsWidthFactor / perX);
     input.design.lbinstHeight = lbinst->heightForWidth(instructionWidth) * perY;
     input.twipsPerPixelX = perX;
     input.twipsPerPixelY = perY;
     input.targetFontSize = m_targetFontSize;
     input.numberFontSize = m_numberFontSize;
-    const gamelayout::GameLayout layout =
-        gamelayout::PositionControls(input, [perY](int points, const QString& text) {
+    {
+        // A search counts fewer than ten million combinations.
+        const QFontMetricsF report(LBa->font());
+        const double widest = std::max(
+            report.horizontalAdvance(QStringLiteral("Search Stopped at combination 9999999")),
+            report.horizontalAdvance(QStringLiteral("Searched 9999999 combinations: ")));
+        input.reportSize = QSizeF((std::ceil(widest) + 2) * perX,
+                                  TextHeightTwips(LBa->font(), QStringLiteral("\n"), perY));
+        const QString lowest = QString::number(m_services.settings->LowestTarget);
+        const QString highest = QString::number(m_services.settings->HighestTarget);
+        input.widestTarget = lowest.size() > highest.size() ? lowest : highest;
+    }
+    const gamelayout::GameLayout layout = gamelayout::PositionControls(
+        input,
+        [perY](int points, const QString& text) {
             return TextHeightTwips(ArialFont(points), text, perY);
+        },
+        [perX](int points, const QString& text) {
+            return QFontMetricsF(ArialFont(points)).horizontalAdvance(text) * perX;
         });
     const auto px = [perX, perY](const QRectF& r) {
         return gamelayout::TwipsToPixels(r, perX, perY);
@@ -239,7 +281,7 @@ void GameFrm::PositionControls() {
 
     Picture4->setGeometry(px(layout.Picture4));
     for (int i = static_cast<int>(Label2.size()); i < kSlotCount; ++i) {
-        Label2.push_back(createSlot());
+        Label2.push_back(createSlot(i));
         Label2.back()->show();
     }
     for (int i = 0; i < kSlotCount; ++i) {
@@ -250,7 +292,7 @@ void GameFrm::PositionControls() {
     Picture3->raise();
     Picture2->setGeometry(px(layout.Picture2));
     lbTarget->setGeometry(px(layout.lbTarget));
-    lbTarget->setFont(ArialFont(m_targetFontSize));
+    lbTarget->setFont(ArialFont(layout.targetShownSize));
 
     lbinst->setGeometry(px(layout.lbinst));
     cmdAnswer->setGeometry(px(layout.cmdAnswer));
@@ -259,7 +301,7 @@ void GameFrm::PositionControls() {
     // New buttons show; an existing one keeps its visibility, so a picked one stays hidden.
     for (int i = static_cast<int>(btnPick.size()); i < kPickCount; ++i) {
         btnPick.push_back(createPickButton(i));
-        btnPick.back()->setVisible(!m_deal.used(i));
+        btnPick.back()->setVisible(m_round->phase() == Phase::Picking && !m_round->deal().used(i));
         describePick(i);
         // Tab goes through the pick buttons in order, then to the round button.
         QWidget::setTabOrder(at(btnPick, i - 1), btnPick.back());
@@ -289,148 +331,157 @@ void GameFrm::mnuSettings_Click() {
     services.GetSettings = [this] { GetSettings(); };
     services.showSeconds = [this](bool on) { cp1->setShowValue(on); };
     services.setClockPeriod = [this](int milliseconds) { Timer1->setInterval(milliseconds); };
+    services.clockDesign = roundClockDesign();
     SettingFrm dialog(std::move(services), this);
     dialog.exec();
 }
 
-void GameFrm::ScrambleNos() {
-    m_deal.deal(*m_services.random);
+void GameFrm::showRound() {
+    const RoundFlow& round = *m_round;
+    const Phase phase = round.phase();
+    const bool picking = phase == Phase::Picking;
+    const bool over = phase == Phase::Over;
+    const bool searching = phase == Phase::Searching || phase == Phase::Stopping;
+    const bool searched = phase == Phase::Searched;
+
+    for (int i = 0; i < kSlotCount && i < static_cast<int>(Label2.size()); ++i) {
+        const std::int32_t number = round.deal().slot(i);
+        at(Label2, i)->setText(number == 0 ? QString() : QString::number(number));
+    }
+    for (int i = 0; i < static_cast<int>(btnPick.size()); ++i)
+        at(btnPick, i)->setVisible(picking && !round.deal().used(i));
+    lbinst->setVisible(picking);
+    lbTarget->setText(round.target() ? QString::number(*round.target()) : QString());
+
+    Command1->setText(roundCaption(phase));
+    Command1->setEnabled(phase == Phase::Ready || phase == Phase::Running || over ||
+                         phase == Phase::Stopping || searched);
+    cmdAnswer->setText(answerCaption(round));
+    cmdAnswer->setVisible(over || searching || searched);
+    cmdAnswer->setEnabled(
+        !(searched && round.searchOutcome() == RoundFlow::SearchOutcome::Finished));
+    cmdVarify->setVisible(over);
+    LBa->setVisible(searching || searched);
+    List1->setVisible(searching || searched);
 }
 
 void GameFrm::btnPick_Click(int index) {
-    const int slot = m_deal.pick(index);
-    if (slot < 0)
+    if (m_round->pick(index) < 0)
         return;
-    at(Label2, slot)->setText(QString::number(m_deal.slot(slot)));
     describePick(index);
-    at(btnPick, index)->hide(); // the focus moves on to the next pick button
-    if (!m_deal.complete())
-        return;
-    for (ButtonEx* button : btnPick)
-        button->hide();
-    lbinst->hide();
-    Command1->setEnabled(true);
-    Command1->setFocus();
-    for (int i = 0; i < kSlotCount; ++i)
-        at(Label2, i)->setText(QString::number(m_deal.RoundNumbers[static_cast<std::size_t>(i)]));
+    showRound(); // hiding the button moves the focus on to the next one
+    if (m_round->phase() == Phase::Ready)
+        Command1->setFocus();
 }
 
 void GameFrm::Command1_Click() {
-    const QString caption = Command1->text();
-    if (caption == kStart) {
-        Command1->setText(kStop);
-        // The round button waits while the target rolls, so that a click cannot stop or
-        // restart the round half-way through the draw.
-        Command1->setEnabled(false);
-        List1->clear();
-        const std::int16_t target =
-            DrawTarget(m_services.settings->HighestTarget, m_services.settings->LowestTarget,
-                       *m_services.random, [this](std::int16_t t) {
-                           if (m_closing)
-                               return;
-                           lbTarget->setText(QString::number(t));
-                           QCoreApplication::processEvents();
-                           m_services.rollPause();
-                       });
-        lbTarget->setText(QString::number(target));
-        Command1->setEnabled(true);
-        Command1->setFocus(); // "STOP"
-        if (!m_closing)
-            Timer1->start();
-    } else if (caption == kStop) {
-        m_services.sound->stop();
-        Timer1->stop();
-        Command1->setText(kPlayAgain);
-        cmdAnswer->show();
-        cmdAnswer->setEnabled(true);
-        cmdVarify->show();
-        cmdVarify->setEnabled(true);
-    } else if (caption == kPlayAgain) {
-        ++m_roundSerial;
-        Timer1->stop();
-        cp1->setValue(0);
-        ClockCount = 0;
-        lbTarget->clear();
-        ScrambleNos();
-        for (QLabel* slot : Label2)
-            slot->clear();
-        for (int i = 0; i < kPickCount; ++i) {
-            describePick(i);
-            at(btnPick, i)->show();
-        }
-        at(btnPick, 0)->setFocus();
-        lbinst->show();
-        Command1->setText(kStart);
-        Command1->setEnabled(false);
-        cmdAnswer->hide();
-        cmdAnswer->setEnabled(true);
-        cmdAnswer->setText(kShowAnswers);
-        LBa->hide();
-        List1->hide();
-        cmdVarify->hide();
+    switch (m_round->phase()) {
+    case Phase::Ready:
+        startRound();
+        break;
+    case Phase::Running:
+        stopRound();
+        break;
+    case Phase::Over:
+    case Phase::Stopping:
+    case Phase::Searched:
+        playAgain();
+        break;
+    default:
+        break;
     }
 }
 
+void GameFrm::startRound() {
+    // The round button waits while the target rolls, so that a click cannot stop or restart
+    // the round half-way through the draw.
+    m_round->start();
+    showRound();
+    List1->clear();
+    const std::int16_t target =
+        DrawTarget(m_services.settings->HighestTarget, m_services.settings->LowestTarget,
+                   *m_services.random, [this](std::int16_t t) {
+                       if (m_round->phase() != Phase::Rolling)
+                           return;
+                       m_round->rolled(t);
+                       lbTarget->setText(QString::number(t));
+                       QCoreApplication::processEvents();
+                       m_services.rollPause();
+                   });
+    if (m_round->phase() != Phase::Rolling)
+        return; // closed while rolling
+    m_round->rolled(target);
+    m_round->rollDone();
+    showRound();
+    Command1->setFocus(); // "STOP"
+    Timer1->start();
+}
+
+void GameFrm::stopRound() {
+    m_services.sound->stop();
+    Timer1->stop();
+    m_round->stop();
+    showRound();
+}
+
+void GameFrm::playAgain() {
+    Timer1->stop();
+    m_round->playAgain();
+    cp1->setValue(m_round->clockShown());
+    for (int i = 0; i < kPickCount; ++i)
+        describePick(i);
+    showRound();
+    at(btnPick, 0)->setFocus();
+}
+
 void GameFrm::Timer1_Timer() {
-    const GameSettings& settings = *m_services.settings;
-    if (ClockCount == settings.RoundSeconds - 30 && !settings.NoSounds)
+    const RoundFlow::Tick tick = m_round->tick();
+    if (tick.startMusic)
         m_services.sound->play();
-    ClockCount = static_cast<std::int16_t>((ClockCount + 1) % (settings.RoundSeconds + 1));
-    cp1->setValue(ClockCount);
-    if (ClockCount == settings.RoundSeconds) {
-        Command1->setText(kPlayAgain);
+    cp1->setValue(tick.shown);
+    if (tick.timeUp) {
         Timer1->stop();
-        cmdAnswer->show();
-        cmdVarify->show();
-        ClockCount = 0;
+        showRound();
     }
 }
 
 void GameFrm::cmdAnswer_Click() {
-    const int round = m_roundSerial;
-    cmdVarify->hide();
-    const QString caption = cmdAnswer->text();
-    if (caption == kShowAnswers) {
-        if (m_searching)
-            return;
-        m_solver->CombinationCount = 0;
-        cmdAnswer->setText(kStopSearch);
-        Command1->setEnabled(false);
-        LBa->setText(QStringLiteral("Searching..."));
-        LBa->show();
-        List1->show();
-        QCoreApplication::processEvents();
-        SearchAnswers(lbTarget->text().toInt());
-    } else if (caption == kStopSearch) {
-        m_solver->SearchGoOn = false;
-    }
-    // A round that was started afresh while the search unwound keeps its own state.
-    if (m_closing || round != m_roundSerial)
+    if (m_round->requestStop()) {
+        m_solver->requestStop();
+        showRound();
         return;
-    if (m_solver->SearchGoOn)
-        cmdAnswer->setEnabled(false);
-    Command1->setEnabled(true);
-    Command1->setText(kPlayAgain);
+    }
+    SearchAnswers();
 }
 
-void GameFrm::SearchAnswers(std::int32_t target) {
-    if (m_closing)
+void GameFrm::SearchAnswers() {
+    const std::optional<int> ticket = m_round->startSearch();
+    if (!ticket)
+        return;
+    LBa->setText(QStringLiteral("Searching..."));
+    showRound();
+    QCoreApplication::processEvents();
+    if (m_round->phase() == Phase::Closed)
         return;
     // The solver is not re-entrant: the manual set-up, which starts a search of its own,
     // waits until this one has returned.
     const bool setupEnabled = mnuSetup->isEnabled();
     mnuSetup->setEnabled(false);
-    m_searching = true;
-    m_solver->SearchAnswers(m_deal.RoundNumbers, target);
-    m_searching = false;
+    const solver::Solver::Outcome outcome =
+        m_solver->SearchAnswers(m_round->deal().RoundNumbers, m_round->target().value_or(0));
+    m_solverHost->showAll();
     mnuSetup->setEnabled(setupEnabled);
+    m_round->searchEnded(*ticket, outcome == solver::Solver::Outcome::Finished);
+    if (m_round->phase() != Phase::Closed)
+        showRound();
 }
 
 void GameFrm::cmdVarify_Click() {
     VarifyFrm checker(this);
     for (int i = 0; i < kSlotCount; ++i)
-        checker.setNumberCaption(i, at(Label2, i)->text());
-    checker.appendTargetText(lbTarget->text());
+        checker.setNumberCaption(i, QString::number(m_round->deal().slot(i)));
+    if (m_round->target())
+        checker.appendTargetText(QString::number(*m_round->target()));
     checker.exec();
 }
 
@@ -441,8 +492,8 @@ void GameFrm::mnuExit_Click() {
 void GameFrm::closeEvent(QCloseEvent* event) {
     // Stops the music and any search or target roll that is running further down the stack:
     // they unwind at their next check, and the window is not destroyed before they have.
-    m_closing = true;
-    m_solver->SearchGoOn = false;
+    m_round->close();
+    m_solver->requestStop();
     Timer1->stop();
     m_services.sound->stop();
     event->accept();

@@ -3,11 +3,11 @@
 #include "clocksound.h"
 #include "gamesettings.h"
 #include "round.h"
+#include "roundflow.h"
 #include "solver.h"
 #include "windowsolverhost.h"
 
 #include <QMainWindow>
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -23,8 +23,9 @@ class GradientWidget;
 class bkCProg;
 
 // The main window: deals and picks the numbers, rolls the target, runs the round clock and
-// its music, and leads to the checker and the solver once the round is over. The round
-// button's caption ("START", "STOP", "PLAY AGAIN") is the round's state.
+// its music, and leads to the checker and the solver once the round is over. The round's
+// state lives in a RoundFlow; the window shows it. Controls carry their names in the game's
+// rules as object names ("Command1", "cp1", "btnPick_3", "Label2_0", ...).
 class GameFrm : public QMainWindow {
     Q_OBJECT
 
@@ -43,8 +44,8 @@ public:
 
     // Lays out every control in proportion to the window's outer size (fonts only shrink).
     void PositionControls();
+    // Reads the clock's seconds display from the store.
     void GetSettings();
-    void ScrambleNos();
 
     void btnPick_Click(int index);
     void Command1_Click();
@@ -56,17 +57,35 @@ public:
     void mnuSettings_Click();
     void mnuExit_Click();
 
-    // Clock ticks so far in the current round; 0 between rounds.
-    std::int16_t ClockCount = 0;
+    const RoundFlow& round() const { return *m_round; }
 
-    const RoundDeal& deal() const { return m_deal; }
-    // The search state shared with the window: SearchGoOn and CombinationCount.
-    solver::Solver& search() { return *m_solver; }
-    bool searching() const { return m_searching; }
-    int targetFontSize() const { return m_targetFontSize; }
-    int numberFontSize() const { return m_numberFontSize; }
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
-    // Controls, by their names in the game's rules.
+private:
+    void createControls();
+    void createMenus();
+    QLabel* createSlot(int index);
+    ButtonEx* createPickButton(int index);
+    void describePick(int index);
+    void Form_Resize();
+    void startRound();
+    void stopRound();
+    void playAgain();
+    void SearchAnswers();
+    // Captions, visibility and enabling of every control from the round's state.
+    void showRound();
+
+    Services m_services;
+    std::unique_ptr<RoundFlow> m_round;
+    GradientWidget* m_client = nullptr;
+    std::unique_ptr<WindowSolverHost> m_solverHost;
+    std::unique_ptr<solver::Solver> m_solver;
+    int m_targetFontSize = 120;
+    int m_numberFontSize = 72;
+    bool m_layingOut = false;
+
     GradientWidget* Picture4 = nullptr;
     std::vector<QLabel*> Label2;
     GradientWidget* Picture3 = nullptr;
@@ -85,29 +104,4 @@ public:
     QAction* mnuSettings = nullptr;
     QAction* mnuSetup = nullptr;
     QAction* mnuAbout = nullptr;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    void createControls();
-    void createMenus();
-    QLabel* createSlot();
-    ButtonEx* createPickButton(int index);
-    void describePick(int index);
-    void Form_Resize();
-    void SearchAnswers(std::int32_t target);
-
-    Services m_services;
-    RoundDeal m_deal;
-    GradientWidget* m_client = nullptr;
-    std::unique_ptr<WindowSolverHost> m_solverHost;
-    std::unique_ptr<solver::Solver> m_solver;
-    int m_targetFontSize = 120;
-    int m_numberFontSize = 72;
-    int m_roundSerial = 0; // counts "PLAY AGAIN"s, so a search can tell the round was reset
-    bool m_searching = false;
-    bool m_closing = false;
-    bool m_layingOut = false;
 };

@@ -1,19 +1,13 @@
 #include "gamelayout.h"
 
+#include "rounding.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace gamelayout {
 
 namespace {
-
-double roundHalfEven(double value) {
-    const double down = std::floor(value);
-    const double fraction = value - down;
-    if (fraction != 0.5)
-        return fraction < 0.5 ? down : down + 1.0;
-    return std::fmod(down, 2.0) == 0.0 ? down : down + 1.0;
-}
 
 // Controls hold positions as single-precision values and never a negative size.
 double single(double value) {
@@ -32,9 +26,11 @@ double bottom(const QRectF& r) {
     return r.top() + r.height();
 }
 
-int fitFont(int size, const QString& text, double height, const TextHeightMeasurer& textHeight) {
+// The largest size from `size` down at which measure(size, text) <= room.
+int fitFont(int size, const QString& text, double room,
+            const std::function<double(int, const QString&)>& measure) {
     size = std::max(size, kSmallestFontSize);
-    while (size > kSmallestFontSize && textHeight(size, text) > height)
+    while (size > kSmallestFontSize && measure(size, text) > room)
         --size;
     return size;
 }
@@ -42,7 +38,7 @@ int fitFont(int size, const QString& text, double height, const TextHeightMeasur
 } // namespace
 
 int LayoutTwips(int pixels, double twipsPerPixel) {
-    return static_cast<int>(roundHalfEven(pixels * twipsPerPixel));
+    return static_cast<int>(RoundHalfEven(pixels * twipsPerPixel));
 }
 
 QRect TwipsToPixels(const QRectF& twips, double twipsPerPixelX, double twipsPerPixelY) {
@@ -54,17 +50,18 @@ QRect TwipsToPixels(const QRectF& twips, double twipsPerPixelX, double twipsPerP
     return QRect(left, top, std::max(right - left, 0), std::max(bottom - top, 0));
 }
 
-GameLayout PositionControls(const LayoutInput& in, const TextHeightMeasurer& textHeight) {
+GameLayout PositionControls(const LayoutInput& in, const TextHeightMeasurer& textHeight,
+                            const TextWidthMeasurer& textWidth) {
     const double W = in.winWidth;
     const double H = in.winHeight;
     const LayoutDesign& d = in.design;
     GameLayout out;
 
-    // 1-2: the number panel; it measures in the slots' font.
+    // The number panel; it measures in the slots' font.
     out.Picture4 = rect(H * 0.01, W * 0.01, W - W * 0.02, W * 0.3);
     const QRectF& p4 = out.Picture4;
 
-    // 3-4: the target panel over the upper part of Picture4, and its frame.
+    // The target panel over the upper part of Picture4, and its frame.
     {
         const double height = single(p4.height() * 0.7);
         out.Picture3 =
@@ -73,12 +70,15 @@ GameLayout PositionControls(const LayoutInput& in, const TextHeightMeasurer& tex
     const QRectF& p3 = out.Picture3;
     out.Picture2 = rect(150, 150, p3.width() - 300, p3.height() - 300);
 
-    // 5-6: the target label and its font.
+    // The target label and its font.
     out.lbTarget = rect(30, 30, out.Picture2.width() - 60, out.Picture2.height() - 60);
     out.targetFontSize =
         fitFont(in.targetFontSize, QStringLiteral("999"), out.lbTarget.height(), textHeight);
+    // A longer target is shown smaller, without shrinking the size the next fit starts from.
+    out.targetShownSize =
+        fitFont(out.targetFontSize, in.widestTarget, out.lbTarget.width(), textWidth);
 
-    // 7-9: the six number slots along the bottom of Picture4.
+    // The six number slots along the bottom of Picture4.
     {
         const double height = single(p4.height() - p3.height() - 30);
         const double top = single(p4.height() - height - 60);
@@ -93,20 +93,23 @@ GameLayout PositionControls(const LayoutInput& in, const TextHeightMeasurer& tex
                              first.width(), first.height());
     }
 
-    // 10-13: instructions, and the answer row that takes their place after a round.
+    // Instructions, and the answer row that takes their place after a round.
     const double belowPanel = bottom(p4) + 60;
-    out.lbinst = rect(p4.left(), belowPanel, W * 0.67, d.lbinstHeight);
+    out.lbinst = rect(p4.left(), belowPanel, W * kInstructionsWidthFactor, d.lbinstHeight);
     out.cmdAnswer = rect(p4.left(), belowPanel, d.cmdAnswerWidth, d.cmdAnswerHeight);
-    out.LBa = rect(right(out.cmdAnswer) + 60,
-                   out.cmdAnswer.top() + (out.cmdAnswer.height() - d.lbaHeight) / 2, d.lbaWidth,
-                   d.lbaHeight);
+    {
+        const double width = std::max(d.lbaWidth, in.reportSize.width());
+        const double height = std::max(d.lbaHeight, in.reportSize.height());
+        out.LBa = rect(right(out.cmdAnswer) + 60,
+                       out.cmdAnswer.top() + (out.cmdAnswer.height() - height) / 2, width, height);
+    }
     out.cmdVarify = rect(out.LBa.left(), out.cmdAnswer.top(), d.cmdVarifyWidth, d.cmdVarifyHeight);
 
-    // 14-15: ten columns of pick buttons; the third row holds four.
+    // Ten columns of pick buttons; the third row holds four.
     {
         const double top = bottom(out.lbinst);
         const double height = single((H - top - in.capB - in.menuH - 120) / 3);
-        out.btnPick[0] = rect(p4.left(), top, (W * 0.67 + 30) / 10, height);
+        out.btnPick[0] = rect(p4.left(), top, (W * kInstructionsWidthFactor + 30) / 10, height);
     }
     const QRectF& pick0 = out.btnPick[0];
     for (size_t i = 1; i < out.btnPick.size(); ++i) {
@@ -120,14 +123,14 @@ GameLayout PositionControls(const LayoutInput& in, const TextHeightMeasurer& tex
         }
     }
 
-    // 16: the round button fills the rest of the third row.
+    // The round button fills the rest of the third row.
     {
         const QRectF& last = out.btnPick[23];
         const double left = single(right(last) + 30);
         out.Command1 = rect(left, last.top(), right(out.btnPick[19]) - left, last.height());
     }
 
-    // 17: the clock takes the space right of the grid, below Picture4.
+    // The clock takes the space right of the grid, below Picture4.
     {
         const double height = single(bottom(out.Command1) - bottom(p4));
         const double width = single(right(p4) - right(out.Command1));
@@ -135,10 +138,10 @@ GameLayout PositionControls(const LayoutInput& in, const TextHeightMeasurer& tex
         const double widthPx = out.cp1.width() / in.twipsPerPixelX;
         const double heightPx = out.cp1.height() / in.twipsPerPixelY;
         const double side = widthPx < heightPx ? widthPx : heightPx;
-        out.cp1Radius = std::max(0, static_cast<int>(roundHalfEven((side - 20) / 2)));
+        out.cp1Radius = std::max(0, static_cast<int>(RoundHalfEven((side - 20) / 2)));
     }
 
-    // 18: the answer list over the grid, left of the clock.
+    // The answer list over the grid, left of the clock.
     {
         const double top = single(bottom(out.cmdAnswer) + 100);
         out.List1 = rect(out.cmdAnswer.left(), top, out.cp1.left() - out.cmdAnswer.left() - 200,

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "colorvalue.h"
+
 #include <QRect>
 #include <QRectF>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <QtGlobal>
 #include <array>
@@ -18,7 +21,7 @@ struct LayoutDesign {
     double lbinstHeight = 495;    // 33 px: one line of bold 18 pt
     double cmdAnswerWidth = 3000; // 200 px: "Show Answer(s)" in bold 18 pt
     double cmdAnswerHeight = 615; // 41 px
-    double lbaWidth = 4200;       // 280 px: "Search Stopped at combination ..." in bold 12 pt
+    double lbaWidth = 4200;       // 280 px: at least; grows to LayoutInput::reportSize
     double lbaHeight = 600;       // 40 px: the two report lines
     double cmdVarifyWidth = 2400; // 160 px: "Validate" in bold 18 pt
     double cmdVarifyHeight = 615; // 41 px
@@ -33,14 +36,21 @@ struct LayoutInput {
     double twipsPerPixelY = 15;
     int targetFontSize = 120; // current point size of lbTarget (and Picture2)
     int numberFontSize = 72;  // current point size of Label2 (and Picture4)
+    // Twips that the widest report line and both lines take in LBa's font.
+    QSizeF reportSize;
+    // The widest target the round can show ("-32768" from a stored range).
+    QString widestTarget = QStringLiteral("999");
     LayoutDesign design;
 };
 
-// Height in twips of `text` set in the font at `pointSize` points.
+// Height (or width) in twips of `text` set in the font at `pointSize` points.
 using TextHeightMeasurer = std::function<double(int pointSize, const QString& text)>;
+using TextWidthMeasurer = std::function<double(int pointSize, const QString& text)>;
 
-// Slot background, 0x00BBGGRR (red 6, green 120, blue 255).
-inline constexpr quint32 kSlotBackColour = 0xFF7806;
+// Slot background (red 6, green 120, blue 255).
+inline constexpr ColorValue kSlotBackColor = 0xFF7806;
+// The instructions, and the grid of pick buttons below them, span this part of the width.
+inline constexpr double kInstructionsWidthFactor = 0.67;
 inline constexpr int kSmallestFontSize = 1;
 
 // Rectangles in twips, each relative to its container: Picture2 in Picture3, lbTarget in
@@ -60,13 +70,15 @@ struct GameLayout {
     QRectF cp1;
     int cp1Radius = 0; // pixels
     QRectF List1;
-    int targetFontSize = 0; // fitted point size for lbTarget
-    int numberFontSize = 0; // fitted point size for Label2(0..5)
+    int targetFontSize = 0;  // fitted point size for lbTarget, kept for the next layout
+    int targetShownSize = 0; // at most targetFontSize: the widest target fits lbTarget's width
+    int numberFontSize = 0;  // fitted point size for Label2(0..5)
 };
 
 // Places every control of the main window in proportion to its outer size. Fonts only
 // shrink: each fit starts from the current size and stops at kSmallestFontSize.
-GameLayout PositionControls(const LayoutInput& input, const TextHeightMeasurer& textHeight);
+GameLayout PositionControls(const LayoutInput& input, const TextHeightMeasurer& textHeight,
+                            const TextWidthMeasurer& textWidth);
 
 // Pixels -> twips as the layout's W and H are taken: rounded, ties to even.
 int LayoutTwips(int pixels, double twipsPerPixel);

@@ -1,5 +1,7 @@
 #include "gamesettings.h"
 
+#include "rounding.h"
+
 #include <cmath>
 #include <limits>
 
@@ -12,10 +14,10 @@ constexpr double kInt16Max = std::numeric_limits<std::int16_t>::max();
 constexpr double kInt32Min = std::numeric_limits<std::int32_t>::min();
 constexpr double kInt32Max = std::numeric_limits<std::int32_t>::max();
 
-std::optional<std::int16_t> toInt16(double v) {
+std::optional<std::int16_t> roundedInt16(double v) {
     if (!std::isfinite(v))
         return std::nullopt;
-    const double rounded = std::nearbyint(v); // the default rounding mode: half to even
+    const double rounded = RoundHalfEven(v);
     if (rounded < kInt16Min || rounded > kInt16Max)
         return std::nullopt;
     return static_cast<std::int16_t>(rounded);
@@ -67,26 +69,26 @@ std::optional<double> takenAsNumber(const SettingValue& value) {
 
 std::optional<std::int16_t> asInt16(const SettingValue& value) {
     if (const auto* n = std::get_if<std::int32_t>(&value))
-        return toInt16(*n);
+        return roundedInt16(*n);
     if (const auto* text = std::get_if<QString>(&value)) {
         bool ok = false;
         const double v = text->trimmed().toDouble(&ok);
         if (!ok)
             return std::nullopt;
-        return toInt16(v);
+        return roundedInt16(v);
     }
     return std::nullopt;
 }
 
 std::int16_t roundSecondsFrom(const SettingValue& v) {
-    constexpr std::int16_t kDefault = 30;
+    constexpr std::int16_t kDefault = settingdefaults::kRoundSeconds;
     if (isAbsent(v))
         return kDefault;
     const std::optional<double> index = takenAsNumber(v);
     if (!index)
         return kDefault;
     // A round must last at least one tick and its length must fit the 16-bit count.
-    const std::optional<std::int16_t> seconds = toInt16(*index * 5 + 30);
+    const std::optional<std::int16_t> seconds = roundedInt16(*index * 5 + 30);
     if (!seconds || *seconds < 1)
         return kDefault;
     return *seconds;
@@ -119,18 +121,19 @@ GameSettings LoadGameSettings(const SettingsStore& store) {
 
     const SettingValue lowest = read(store, "LowestTarget");
     const std::optional<std::int16_t> lowest16 = asInt16(lowest);
-    s.LowestTarget = (isAbsent(lowest) || !lowest16) ? std::int16_t{101} : *lowest16;
+    s.LowestTarget = (isAbsent(lowest) || !lowest16) ? settingdefaults::kLowestTarget : *lowest16;
 
     const SettingValue highest = read(store, "HighestTarget");
     const std::optional<std::int16_t> highest16 = asInt16(highest);
     s.HighestTarget = (isAbsent(highest) || !highest16 || *highest16 < s.LowestTarget)
-                          ? std::int16_t{999}
+                          ? settingdefaults::kHighestTarget
                           : *highest16;
 
     const SettingValue interval = read(store, "TimerInterval");
     const std::optional<std::int16_t> interval16 = asInt16(interval);
+    constexpr std::int16_t kLeast = settingdefaults::kLeastTimerInterval;
     s.TimerInterval =
-        (isAbsent(interval) || !interval16 || *interval16 < 950) ? std::int16_t{950} : *interval16;
+        (isAbsent(interval) || !interval16 || *interval16 < kLeast) ? kLeast : *interval16;
     return s;
 }
 

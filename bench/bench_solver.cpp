@@ -1,7 +1,7 @@
-#include "answer_list.h"
+#include "answerlist.h"
 #include "round.h"
 #include "solver.h"
-#include "solver_host.h"
+#include "solverhost.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,7 +17,6 @@ class QuietHost : public solver::SolverHost {
 public:
     void pumpEvents() override {}
     void setProgressText(std::string_view) override {}
-    void setAnswerCaption(std::string_view) override {}
     solver::AnswerSink& answers() override { return list; }
     solver::AnswerList list;
 };
@@ -48,9 +47,8 @@ std::vector<Round> DealRounds(int count) {
 
 void RunSearch(solver::Solver& search, QuietHost& host, const Round& round) {
     host.list.clear();
-    search.CombinationCount = 0;
     search.SearchAnswers(round.numbers, round.target);
-    benchmark::DoNotOptimize(search.CombinationCount);
+    benchmark::DoNotOptimize(search.combinationCount());
 }
 
 void BM_Search952(benchmark::State& state) {

@@ -62,8 +62,14 @@ int CheckerKeypad::target() const {
     return static_cast<int>(leadingNumber(std::string_view(m_targetCaption).substr(from)));
 }
 
+bool CheckerKeypad::isKeyEnabled(int key) const {
+    // A line that already shows its value (all numbers used, target missed) takes no key
+    // but back and reset.
+    return m_enabled.at(key) && !lineEvaluated();
+}
+
 void CheckerKeypad::pressKey(int key) {
-    if (key < 0 || key >= kKeyCount || !m_enabled[key])
+    if (key < 0 || key >= kKeyCount || !isKeyEnabled(key))
         return;
     if (isNumberKey(key))
         pressNumber(key);
@@ -106,9 +112,7 @@ void CheckerKeypad::pressClose() {
     }
     if (bracketsBalance()) {
         setKeyEnabled(KeyClose, false);
-        // A refused ")" leaves "=" alone: the line may end in an operator.
-        if (accepted)
-            setKeyEnabled(KeyEquals, true);
+        setKeyEnabled(KeyEquals, true);
     } else {
         setKeyEnabled(KeyEquals, false);
     }
@@ -117,9 +121,6 @@ void CheckerKeypad::pressClose() {
 void CheckerKeypad::pressOperator(int key) {
     if (!isNumberKey(m_lastKey) && m_lastKey != KeyClose && m_lastKey != KeyEquals)
         return;
-    // A line that already shows its value (all numbers used) takes no more operators.
-    if (lineEvaluated())
-        return;
     m_display += m_captions[key];
     m_lastKey = static_cast<std::int16_t>(key);
     Add_ID(m_lastKey);
@@ -127,8 +128,6 @@ void CheckerKeypad::pressOperator(int key) {
 }
 
 void CheckerKeypad::pressEquals() {
-    if (lineEvaluated())
-        return;
     const std::string r = Evaluate(m_display);
     if (r.empty())
         return;

@@ -49,7 +49,8 @@ public:
     const std::string& targetCaption() const { return m_targetCaption; }
     // The number after "Target = " (0 when there is none).
     int target() const;
-    bool isKeyEnabled(int key) const { return m_enabled.at(key); }
+    // A key that would be ignored now reads as disabled.
+    bool isKeyEnabled(int key) const;
     bool isBackEnabled() const { return m_backEnabled; }
     Outcome outcome() const { return m_outcome; }
 

@@ -118,7 +118,6 @@ bool holdsOperator(std::string_view t) {
     return false;
 }
 
-// Every ")" closes an earlier "(" and every "(" is closed.
 } // namespace
 
 bool isOperatorAt(std::string_view t, std::size_t i) {
@@ -210,9 +209,9 @@ std::string Evaluate(std::string_view display) {
         }
         std::string b = Add_brackets(line);
         if (b != line) {
-            // A ")" with no "(" before it ends the bracket work, so a multiplication grouped
-            // now would be grouped again for ever.
-            if (p != std::string::npos)
+            // A ")" with no "(" before it ends the bracket work. When the "(" just inserted
+            // lands after that ")", the same multiplication would be grouped again for ever.
+            if (p != std::string::npos && b.rfind('(', b.find(')')) == std::string::npos)
                 return std::string(kBracketsResult);
             line = std::move(b);
             continue;

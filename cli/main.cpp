@@ -14,21 +14,10 @@ void printUsage(std::ostream& os) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        printUsage(std::cerr);
-        return 2;
-    }
-    const std::string command = argv[1];
-    const std::vector<std::string> args(argv + 2, argv + argc);
-    if (command == "solve")
-        return runSolve(args, std::cout, std::cerr);
-    if (command == "evaluate")
-        return runEvaluate(args, std::cout, std::cerr);
-    if (command == "--help" || command == "-h" || command == "help") {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         printUsage(std::cout);
         return 0;
     }
-    std::cerr << "tallyrun-cli: unknown command '" << command << "'\n";
-    printUsage(std::cerr);
-    return 2;
+    return runCommand(args, std::cout, std::cerr);
 }

@@ -3,12 +3,11 @@
 #include "bkcprog.h"
 #include "buttonex.h"
 #include "fonts.h"
-#include "gradient.h"
 #include "lighttab.h"
 #include "messagebox.h"
 #include "placement.h"
-#include "roundclockdesign.h"
-#include "system_colors.h"
+#include "rounding.h"
+#include "systemcolors.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -28,8 +27,8 @@ using namespace settingrules;
 
 constexpr int kPages = 2;
 constexpr std::uint32_t kGreyText = 0x80000011u;
-const QString kDefaultLowest = QStringLiteral("101");
-const QString kDefaultHighest = QStringLiteral("999");
+const QString kDefaultLowest = QString::number(settingdefaults::kLowestTarget);
+const QString kDefaultHighest = QString::number(settingdefaults::kHighestTarget);
 
 // A rectangle given in twips (left, top, width, height) in pixels.
 QRect twipsRect(int left, int top, int width, int height) {
@@ -142,7 +141,7 @@ void SettingFrm::createControls() {
     // Timing page.
     QWidget* timing = Frame1[1];
     cptest = new bkCProg(timing);
-    cptest->ReadProperties(roundClockDesign()); // looks like the main window's clock
+    cptest->ReadProperties(m_services.clockDesign);
     cptest->setAutoSize(true);
     place(cptest, "cptest", twipsRect(180, 270, 1560, 1380));
     cptest->setFont(ArialFont(14, true)); // the design's text sizes suit the large clock
@@ -193,10 +192,10 @@ void SettingFrm::createControls() {
     HS1->setRange(kSliderMin, kSliderMax);
     HS1->setSingleStep(10);
     HS1->setPageStep(50);
-    HS1->setValue(950);
+    HS1->setValue(settingdefaults::kLeastTimerInterval);
     HS1->setAccessibleName(QStringLiteral("Clock speed, milliseconds per tick"));
-    Label4 =
-        place(new QLabel(QStringLiteral("950"), timing), "Label4", twipsRect(3270, 2625, 750, 285));
+    Label4 = place(new QLabel(QString::number(HS1->value()), timing), "Label4",
+                   twipsRect(3270, 2625, 750, 285));
     Label4->setAutoFillBackground(true);
     QPalette white = Label4->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -247,7 +246,7 @@ void SettingFrm::Acquire_Settings() {
     const SettingValue interval = storedValue(store, "TimerInterval");
     const std::optional<std::int16_t> interval16 = asInt16(interval);
     const int period = readNothing(interval) || !interval16
-                           ? 950
+                           ? settingdefaults::kLeastTimerInterval
                            : std::clamp<int>(*interval16, kSliderMin, kSliderMax);
     settings.TimerInterval = static_cast<std::int16_t>(period);
     HS1->setValue(period);
@@ -267,8 +266,8 @@ void SettingFrm::Acquire_Settings() {
 }
 
 void SettingFrm::Apply_Difficulty() {
-    const int lowest = fieldNumber(Text1[0]).value_or(101);
-    const int highest = fieldNumber(Text1[1]).value_or(999);
+    const int lowest = fieldNumber(Text1[0]).value_or(settingdefaults::kLowestTarget);
+    const int highest = fieldNumber(Text1[1]).value_or(settingdefaults::kHighestTarget);
     storeValue(*m_services.store, "LowestTarget", lowest);
     storeValue(*m_services.store, "HighestTarget", highest);
     m_services.settings->LowestTarget = static_cast<std::int16_t>(lowest);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gamesettings.h"
+#include "propertybag.h"
 
 #include <QDialog>
 #include <array>
@@ -33,6 +34,7 @@ public:
         std::function<void()> GetSettings;       // the main window re-reads the seconds display
         std::function<void(bool)> showSeconds;   // ... or is told it, when the store is stale
         std::function<void(int)> setClockPeriod; // the main window's clock timer, milliseconds
+        PropertyBag clockDesign; // the main window's clock, for the preview to look like it
     };
 
     static constexpr int kSliderMin = 10;

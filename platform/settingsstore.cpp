@@ -86,8 +86,10 @@ void SettingsStore::CreateSettingsKey(const QString& path) const {
     if (file.isEmpty() || QFileInfo::exists(file))
         return;
     QDir().mkpath(QFileInfo(file).absolutePath());
+    // Created only where nothing stands, not even a dangling link: a file that appeared
+    // meanwhile is never emptied, and a link's target is never made.
     QFile f(file);
-    if (f.open(QIODevice::WriteOnly))
+    if (f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         f.close();
 }
 

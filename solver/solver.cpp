@@ -1,7 +1,7 @@
 #include "solver.h"
 
-#include "answer_list.h"
-#include "solver_host.h"
+#include "answerlist.h"
+#include "solverhost.h"
 
 #include <charconv>
 
@@ -11,14 +11,14 @@ namespace {
 
 constexpr Recipe kBare{};
 
-// Whether `a op b` equals t, for a search value a > 0, a number or value b >= 0 and t > 0,
-// without dividing: the exact quotient a / b equals t exactly when a == b * t.
+// Whether `a op b` equals t, for a search value a > 0 and a number or value b >= 0, without
+// dividing: the exact quotient a / b equals t exactly when a == b * t. Never for t < 1.
 inline bool Reaches(std::int64_t a, std::int64_t b, int op, std::int64_t t) {
     switch (op) {
     case OpAdd:
         return a + b == t;
     case OpSubtract:
-        return a - b == t || b - a == t;
+        return t > 0 && (a - b == t || b - a == t);
     case OpMultiply:
         return a * b == t && a != 1 && b != 1;
     default:
@@ -129,52 +129,52 @@ Solver::Solver(SolverHost& host) : m_host(host) {
     ResetChain();
 }
 
-void Solver::SearchAnswers(std::span<const std::int32_t> RoundNumbers, std::int32_t target) {
+Solver::Outcome Solver::SearchAnswers(std::span<const std::int32_t> RoundNumbers,
+                                      std::int32_t target) {
     if (m_searching)
-        return;
+        return Outcome::Refused;
     m_searching = true;
     struct Done {
         bool& searching;
         ~Done() { searching = false; }
     } done{m_searching};
-    m_host.setAnswerCaption("Stop Search");
-    SearchGoOn = true;
-    PickDepth = -1;
-    Arranged.fill(0);
+    m_searchGoOn = true;
+    m_combinationCount = 0;
+    m_pickDepth = -1;
+    m_arranged.fill(0);
     Numbers numbers{};
     for (std::size_t i = 0; i < numbers.size() && i < RoundNumbers.size(); ++i)
         numbers[i] = RoundNumbers[i];
     SearchPairs(0, numbers, target);
 
-    const std::string count = std::to_string(CombinationCount);
+    const std::string count = std::to_string(m_combinationCount);
     const std::string found = std::to_string(m_host.answers().count()) + " answers found.";
-    if (SearchGoOn) {
+    if (m_searchGoOn) {
         m_host.setProgressText("Searched " + count + " combinations: \n" + found);
-        m_host.setAnswerCaption("Search Finished");
-    } else {
-        m_host.setProgressText("Search Stopped at combination " + count + "\n" + found);
-        m_host.setAnswerCaption("Show Answer(s)");
+        return Outcome::Finished;
     }
+    m_host.setProgressText("Search Stopped at combination " + count + "\n" + found);
+    return Outcome::Stopped;
 }
 
 void Solver::SearchPairs(int first, const Numbers& RoundNumbers, std::int32_t target) {
     m_host.pumpEvents();
-    if (!SearchGoOn)
+    if (!m_searchGoOn)
         return;
     for (int j = first + 1; j <= 5; ++j) {
-        Arranged[0] = RoundNumbers[first];
-        Arranged[1] = RoundNumbers[j];
+        m_arranged[0] = RoundNumbers[first];
+        m_arranged[1] = RoundNumbers[j];
         int next = 2;
         for (int i = 0; i <= 5; ++i) {
             if (i != first && i != j)
-                Arranged[next++] = RoundNumbers[i];
+                m_arranged[next++] = RoundNumbers[i];
         }
-        if (Arranged[0] > 3) {
-            TwoPairs.fill(0);
-            SplitOthers(0, Arranged, target);
+        if (m_arranged[0] > 3) {
+            m_twoPairs.fill(0);
+            SplitOthers(0, m_arranged, target);
         }
         ResetChain();
-        PermuteOthers(0, Arranged, target);
+        PermuteOthers(0, m_arranged, target);
     }
     if (first + 1 != 5)
         SearchPairs(first + 1, RoundNumbers, target);
@@ -182,67 +182,59 @@ void Solver::SearchPairs(int first, const Numbers& RoundNumbers, std::int32_t ta
 
 void Solver::SplitOthers(int k, const Numbers& arranged, std::int32_t target) {
     m_host.pumpEvents();
-    if (!SearchGoOn)
+    if (!m_searchGoOn)
         return;
     const int s = k + 3;
     for (int j = s; j <= 5; ++j) {
-        TwoPairs[0] = arranged[0];
-        TwoPairs[1] = arranged[1];
-        TwoPairs[2] = arranged[s - 1];
-        TwoPairs[3] = arranged[j];
+        m_twoPairs[0] = arranged[0];
+        m_twoPairs[1] = arranged[1];
+        m_twoPairs[2] = arranged[s - 1];
+        m_twoPairs[3] = arranged[j];
         int next = 4;
         for (int i = 2; i <= 5; ++i) {
             if (i != s - 1 && i != j)
-                TwoPairs[next++] = arranged[i];
+                m_twoPairs[next++] = arranged[i];
         }
-        if (TwoPairs[2] < TwoPairs[0])
-            TryPairOfPairs(TwoPairs, target);
+        if (m_twoPairs[2] < m_twoPairs[0])
+            TryPairOfPairs(m_twoPairs, target);
     }
     if (s != 5)
         SplitOthers(k + 1, arranged, target);
 }
 
 void Solver::PermuteOthers(int k, const Numbers& arranged, std::int32_t target) {
-    if (!SearchGoOn)
+    if (!m_searchGoOn)
         return;
-    ++PickDepth;
-    Picked[k] = PickDepth;
-    if (PickDepth == 3) {
+    ++m_pickDepth;
+    m_picked[k] = m_pickDepth;
+    if (m_pickDepth == 3) {
         for (int m = 0; m <= 3; ++m)
-            Ordering[m + 2] = arranged[Picked[m] + 2];
-        Ordering[0] = arranged[0];
-        Ordering[1] = arranged[1];
-        TryChain(Ordering, target);
-        TryTrees(Ordering, target);
+            m_ordering[m + 2] = arranged[m_picked[m] + 2];
+        m_ordering[0] = arranged[0];
+        m_ordering[1] = arranged[1];
+        TryChain(m_ordering, target);
+        TryTrees(m_ordering, target);
     } else {
         for (int m = 0; m <= 3; ++m) {
-            if (Picked[m] == 0)
+            if (m_picked[m] == 0)
                 PermuteOthers(m, arranged, target);
         }
     }
-    --PickDepth;
-    Picked[k] = 0;
+    --m_pickDepth;
+    m_picked[k] = 0;
 }
 
 void Solver::ResetChain() {
-    ChainValues[0] = 0;
-    ChainRecipes[0] = kBare;
-    ChainSize = 1;
-    LevelEnd.fill(0);
-    PrevOrdering.fill(0);
-}
-
-std::string Solver::ChainText(int index) const {
-    std::string text;
-    if (index == 0 && ChainValues[0] == 0)
-        return text;
-    AppendStepText(ChainValues.data(), ChainRecipes.data(), index, text);
-    return text;
+    m_chainValues[0] = 0;
+    m_chainRecipes[0] = kBare;
+    m_chainSize = 1;
+    m_levelEnd.fill(0);
+    m_prevOrdering.fill(0);
 }
 
 void Solver::TryChain(const Numbers& ordering, std::int32_t target) {
-    std::int32_t* const values = ChainValues.data();
-    Recipe* const recipes = ChainRecipes.data();
+    std::int32_t* const values = m_chainValues.data();
+    Recipe* const recipes = m_chainRecipes.data();
     const int leaves = kChainCapacity;
     for (int i = 0; i <= 5; ++i) {
         values[leaves + i] = ordering[i];
@@ -254,26 +246,26 @@ void Solver::TryChain(const Numbers& ordering, std::int32_t target) {
     int start = 1;
     int lo = 0;
     int hi = 0;
-    if (ChainSize > 2) {
+    if (m_chainSize > 2) {
         int k = 2;
-        while (k <= 5 && PrevOrdering[k] == ordering[k])
+        while (k <= 5 && m_prevOrdering[k] == ordering[k])
             ++k;
         if (k > 5) {
             // The same ordering again (repeated numbers among the other four): nothing new.
             values[0] = 0;
-            ChainSize = 1;
+            m_chainSize = 1;
             for (int p = 1; p <= 5; ++p) {
                 ShowProgress();
-                if (!SearchGoOn)
+                if (!m_searchGoOn)
                     return;
             }
-            PrevOrdering = ordering;
+            m_prevOrdering = ordering;
             return;
         }
         start = k;
-        lo = LevelEnd[k - 2] + 1;
-        hi = LevelEnd[k - 1];
-        ChainSize = hi + 1;
+        lo = m_levelEnd[k - 2] + 1;
+        hi = m_levelEnd[k - 1];
+        m_chainSize = hi + 1;
     }
 
     const std::int64_t t = Reachable(target);
@@ -291,26 +283,27 @@ void Solver::TryChain(const Numbers& ordering, std::int32_t target) {
             }
         } else {
             for (int i = lo; i <= hi; ++i) {
-                const int from = ChainSize;
-                ChainSize = AppendAllOps(values, recipes, ChainSize, i, right);
-                for (int e = from; e < ChainSize; ++e) {
+                const int from = m_chainSize;
+                m_chainSize = AppendAllOps(values, recipes, m_chainSize, i, right);
+                for (int e = from; e < m_chainSize; ++e) {
                     if (values[e] == target)
                         Report(values, recipes, i, right, recipes[e].op());
                 }
             }
         }
         ShowProgress();
-        if (!SearchGoOn)
+        if (!m_searchGoOn)
             return;
         lo = hi + 1;
-        hi = ChainSize - 1;
-        LevelEnd[p] = std::int16_t(hi);
+        hi = m_chainSize - 1;
+        m_levelEnd[p] = std::int16_t(hi);
     }
-    PrevOrdering = ordering;
+    m_prevOrdering = ordering;
 }
 
 void Solver::TryTrees(const Numbers& ordering, std::int32_t target) {
-    // Six numbers, L1 4, L2 16, M 4, L4 16, then L3 of step 6 (256) and of step 8 (64).
+    // Six numbers, L1 4, L2 16, M 4, L4 16, then L3 as kept after the five-number shape (256)
+    // and as rebuilt with w5 (64).
     constexpr int kPool = 6 + 4 + 16 + 4 + 16 + 256 + 64;
     std::int32_t values[kPool];
     Recipe recipes[kPool];
@@ -342,7 +335,7 @@ void Solver::TryTrees(const Numbers& ordering, std::int32_t target) {
     const int l2Count = l2End - l2;
 
     // ((w0 w1) w2) ((w3 w4) w5)
-    CombinationCount += 4 * (l4End - l4) * l2Count;
+    m_combinationCount += 4 * (l4End - l4) * l2Count;
     for (int y = l4; y < l4End; ++y) {
         if (!AnyPartner(values + l2, l2Count, Partners(values[y], t)))
             continue;
@@ -352,7 +345,7 @@ void Solver::TryTrees(const Numbers& ordering, std::int32_t target) {
 
     // ((w0 w1) w2) (w3 w4), kept as L3 unless already on target
     const int l3 = n;
-    CombinationCount += 4 * (l4 - m1) * l2Count;
+    m_combinationCount += 4 * (l4 - m1) * l2Count;
     for (int m = m1; m < l4; ++m) {
         for (int x = l2; x < l2End; ++x) {
             const int from = n;
@@ -374,7 +367,7 @@ void Solver::TryTrees(const Numbers& ordering, std::int32_t target) {
     const int l3End = n;
 
     // (((w0 w1) w2) (w3 w4)) w5
-    CombinationCount += 4 * (l3End - l3);
+    m_combinationCount += 4 * (l3End - l3);
     if (AnyPartner(values + l3, l3End - l3, Partners(ordering[5], t))) {
         for (int z = l3; z < l3End; ++z)
             reportAll(z, 5);
@@ -385,7 +378,7 @@ void Solver::TryTrees(const Numbers& ordering, std::int32_t target) {
     for (int x = l2; x < l2End; ++x)
         n = AppendAllOps(values, recipes, n, x, 5);
     const int l3bEnd = n;
-    CombinationCount += 4 * (l3bEnd - l3b) * (l4 - m1);
+    m_combinationCount += 4 * (l3bEnd - l3b) * (l4 - m1);
     bool any = false;
     for (int m = m1; m < l4 && !any; ++m)
         any = AnyPartner(values + l3b, l3bEnd - l3b, Partners(values[m], t));
@@ -453,7 +446,7 @@ void Solver::TryPairOfPairs(const Numbers& twoPairs, std::int32_t target) {
                     Report(values, recipes, scratch, second, op2);
             }
         }
-        ++CombinationCount;
+        ++m_combinationCount;
     };
 
     for (int q = q0; q < qEnd; ++q) {
@@ -466,10 +459,10 @@ void Solver::TryPairOfPairs(const Numbers& twoPairs, std::int32_t target) {
                         Report(values, recipes, q, e[op1], op2);
                 }
             }
-            ++CombinationCount;
+            ++m_combinationCount;
         }
         ShowProgress();
-        if (!SearchGoOn)
+        if (!m_searchGoOn)
             return;
     }
 }
@@ -477,7 +470,7 @@ void Solver::TryPairOfPairs(const Numbers& twoPairs, std::int32_t target) {
 void Solver::ShowProgress() {
     char buf[32] = "Searching... ";
     constexpr int prefix = sizeof("Searching... ") - 1;
-    const auto res = std::to_chars(buf + prefix, buf + sizeof buf, CombinationCount);
+    const auto res = std::to_chars(buf + prefix, buf + sizeof buf, m_combinationCount);
     m_host.setProgressText(std::string_view(buf, res.ptr));
     m_host.pumpEvents();
 }

@@ -39,62 +39,62 @@ void AppendStepText(const std::int32_t* values, const Recipe* recipes, int index
 class Solver {
 public:
     using Numbers = std::array<std::int32_t, 6>;
+    enum class Outcome {
+        Finished, // the walk ran to its end
+        Stopped,  // requestStop() came through a pump
+        Refused,  // called from inside a running search: nothing was done
+    };
 
     // Levels 0..5 of a chain over six numbers hold at most 1 + 4 + 16 + 64 + 256 + 1024 values.
     static constexpr int kChainCapacity = 1365;
     static_assert(kChainCapacity + 6 <= 4096, "chain indices must fit a recipe");
 
     explicit Solver(SolverHost& host);
-    virtual ~Solver() = default;
     Solver(const Solver&) = delete;
     Solver& operator=(const Solver&) = delete;
 
     // Searches RoundNumbers[0..5] (positive, in descending order; missing ones count as 0) for
-    // every expression equal to target and adds each to the host's list, then writes the report
-    // and the answer button's caption. CombinationCount is not reset here: the caller zeroes it.
-    // A call made from inside a running search (through a pump) returns at once, changing nothing.
-    void SearchAnswers(std::span<const std::int32_t> RoundNumbers, std::int32_t target);
+    // every expression equal to target and adds each to the host's list, counting combinations
+    // from 0, then writes the report line.
+    Outcome SearchAnswers(std::span<const std::int32_t> RoundNumbers, std::int32_t target);
     bool isSearching() const { return m_searching; }
+    // The running search returns at its next check; harmless when none runs.
+    void requestStop() { m_searchGoOn = false; }
+    // Combinations tried by the current or the last search.
+    std::int32_t combinationCount() const { return m_combinationCount; }
 
+private:
     void SearchPairs(int first, const Numbers& RoundNumbers, std::int32_t target);
     void SplitOthers(int k, const Numbers& arranged, std::int32_t target);
     void PermuteOthers(int k, const Numbers& arranged, std::int32_t target);
-    virtual void TryChain(const Numbers& ordering, std::int32_t target);
-    virtual void TryTrees(const Numbers& ordering, std::int32_t target);
-    virtual void TryPairOfPairs(const Numbers& twoPairs, std::int32_t target);
-
+    void TryChain(const Numbers& ordering, std::int32_t target);
+    void TryTrees(const Numbers& ordering, std::int32_t target);
+    void TryPairOfPairs(const Numbers& twoPairs, std::int32_t target);
     // Empties the chain cache; done for every pair.
     void ResetChain();
-    // Text of chain cache entry 0 <= index < ChainSize.
-    std::string ChainText(int index) const;
-
-    // Shared with the window: it clears SearchGoOn to stop a running search and zeroes
-    // CombinationCount before each search.
-    bool SearchGoOn = true;
-    std::int32_t CombinationCount = 0;
-
-    std::int16_t PickDepth = -1;
-    Numbers Arranged{};
-    Numbers TwoPairs{};
-    Numbers Ordering{};
-    std::array<std::int16_t, 4> Picked{};
-
-    // Chain cache: entries 0..ChainSize-1, level after level, each with the recipe of its text;
-    // the six bare numbers of the current ordering follow at kChainCapacity. The last level of a
-    // chain is never extended or read back, so it is only tested against the target and not kept
-    // once earlier levels hold more than two entries.
-    std::array<std::int32_t, kChainCapacity + 6> ChainValues{};
-    std::array<Recipe, kChainCapacity + 6> ChainRecipes{};
-    int ChainSize = 1;
-    std::array<std::int16_t, 6> LevelEnd{};
-    Numbers PrevOrdering{};
-
-private:
     void ShowProgress();
     void Report(const std::int32_t* values, const Recipe* recipes, int left, int right, int op);
 
     SolverHost& m_host;
     bool m_searching = false;
+    bool m_searchGoOn = true;
+    std::int32_t m_combinationCount = 0;
+
+    std::int16_t m_pickDepth = -1;
+    Numbers m_arranged{};
+    Numbers m_twoPairs{};
+    Numbers m_ordering{};
+    std::array<std::int16_t, 4> m_picked{};
+
+    // Chain cache: entries 0..m_chainSize-1, level after level, each with the recipe of its
+    // text; the six bare numbers of the current ordering follow at kChainCapacity. The last
+    // level of a chain is never extended or read back, so it is only tested against the target
+    // and not kept once earlier levels hold more than two entries.
+    std::array<std::int32_t, kChainCapacity + 6> m_chainValues{};
+    std::array<Recipe, kChainCapacity + 6> m_chainRecipes{};
+    int m_chainSize = 1;
+    std::array<std::int16_t, 6> m_levelEnd{};
+    Numbers m_prevOrdering{};
 };
 
 } // namespace solver

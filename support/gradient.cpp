@@ -1,5 +1,7 @@
 #include "gradient.h"
 
+#include "rounding.h"
+
 #include <QPainter>
 #include <QString>
 #include <QWidget>
@@ -11,12 +13,12 @@ namespace {
 constexpr int kBandCount = 257;
 constexpr double kSteps = 256.0;
 
-std::array<double, 3> componentsOf(quint32 colour) {
-    const ColourParts parts = SplitColour(colour);
+std::array<double, 3> componentsOf(ColorValue color) {
+    const ColorParts parts = SplitColor(color);
     return {double(parts.red), double(parts.green), double(parts.blue)};
 }
 
-QColor roundedColour(const std::array<double, 3>& rgb) {
+QColor roundedColor(const std::array<double, 3>& rgb) {
     return QColor(int(RoundHalfEven(rgb[0])), int(RoundHalfEven(rgb[1])),
                   int(RoundHalfEven(rgb[2])));
 }
@@ -32,8 +34,8 @@ int HexDigitValue(QChar c) {
     return 0;
 }
 
-ColourParts SplitColour(quint32 colour) {
-    const QString hex = QString::number(colour, 16).toUpper();
+ColorParts SplitColor(ColorValue color) {
+    const QString hex = QString::number(color, 16).toUpper();
     const QString field = hex.size() >= 6 ? hex.left(6) : QString(6 - hex.size(), u'0') + hex;
     const auto pair = [&](int i) {
         return HexDigitValue(field[i]) * 16 + HexDigitValue(field[i + 1]);
@@ -41,17 +43,7 @@ ColourParts SplitColour(quint32 colour) {
     return {pair(0), pair(2), pair(4)};
 }
 
-double RoundHalfEven(double value) {
-    const double down = std::floor(value);
-    const double fraction = value - down;
-    if (fraction > 0.5)
-        return down + 1.0;
-    if (fraction < 0.5)
-        return down;
-    return std::fmod(down, 2.0) == 0.0 ? down : down + 1.0;
-}
-
-std::vector<GradientFill> PlanGradient(QSize outer, quint32 colourA, quint32 colourB,
+std::vector<GradientFill> PlanGradient(QSize outer, ColorValue colorA, ColorValue colorB,
                                        int direction) {
     const int width = outer.width();
     const int height = outer.height();
@@ -59,42 +51,42 @@ std::vector<GradientFill> PlanGradient(QSize outer, quint32 colourA, quint32 col
     const int stepX = int(RoundHalfEven(width / kSteps));
     const int stepY = int(RoundHalfEven(height / kSteps));
 
-    const std::array<double, 3> target = componentsOf(colourA);
-    std::array<double, 3> current = componentsOf(colourB);
+    const std::array<double, 3> target = componentsOf(colorA);
+    std::array<double, 3> current = componentsOf(colorB);
     std::array<double, 3> increment{};
     for (int i = 0; i < 3; ++i)
         increment[i] = (target[i] - current[i]) / kSteps;
 
     std::vector<GradientFill> fills;
-    const auto fill = [&](int left, int top, int right, int bottom, const QColor& colour) {
+    const auto fill = [&](int left, int top, int right, int bottom, const QColor& color) {
         if (right <= left || bottom <= top)
             return;
         const QRect r = QRect(left, top, right - left, bottom - top) & surface;
         if (!r.isEmpty())
-            fills.push_back({r, colour});
+            fills.push_back({r, color});
     };
 
     int left = 0, top = 0, right = width, bottom = height;
     for (int band = 0; band < kBandCount; ++band) {
-        const QColor colour = roundedColour(current);
+        const QColor color = roundedColor(current);
         switch (direction) {
         case GradientVertical:
             top = bottom - stepY;
-            fill(left, top, right, bottom, colour);
+            fill(left, top, right, bottom, color);
             bottom -= stepY;
             break;
         case GradientHorizontal:
             left = right - stepX;
-            fill(left, top, right, bottom, colour);
+            fill(left, top, right, bottom, color);
             right -= stepX;
             break;
         case GradientCorner:
             top = bottom - stepY;
             left = 0;
-            fill(left, top, right, bottom, colour);
+            fill(left, top, right, bottom, color);
             top = 0;
             left = right - stepX;
-            fill(left, top, right, bottom, colour);
+            fill(left, top, right, bottom, color);
             bottom -= stepY;
             right -= stepX;
             break;
@@ -106,7 +98,7 @@ std::vector<GradientFill> PlanGradient(QSize outer, quint32 colourA, quint32 col
                 current[i] += increment[i];
         }
     }
-    fill(0, 0, right, bottom, roundedColour(current));
+    fill(0, 0, right, bottom, roundedColor(current));
     return fills;
 }
 
@@ -114,17 +106,17 @@ QSize GradientOuterSize(const QWidget* widget) {
     return widget->isWindow() ? widget->frameGeometry().size() : widget->size();
 }
 
-void PaintGradient(QPainter& painter, QSize outer, quint32 colourA, quint32 colourB,
+void PaintGradient(QPainter& painter, QSize outer, ColorValue colorA, ColorValue colorB,
                    int direction) {
-    for (const GradientFill& f : PlanGradient(outer, colourA, colourB, direction))
-        painter.fillRect(f.rect, f.colour);
+    for (const GradientFill& f : PlanGradient(outer, colorA, colorB, direction))
+        painter.fillRect(f.rect, f.color);
 }
 
-void PaintGradient(const QWidget* window, QPainter& painter, quint32 colourA, quint32 colourB,
+void PaintGradient(const QWidget* window, QPainter& painter, ColorValue colorA, ColorValue colorB,
                    int direction) {
-    PaintGradient(painter, GradientOuterSize(window), colourA, colourB, direction);
+    PaintGradient(painter, GradientOuterSize(window), colorA, colorB, direction);
 }
 
-void PaintGradient(const QWidget* window, QPainter& painter, const GradientColours& colours) {
-    PaintGradient(window, painter, colours.colourA, colours.colourB, colours.direction);
+void PaintGradient(const QWidget* window, QPainter& painter, const GradientColors& colors) {
+    PaintGradient(window, painter, colors.colorA, colors.colorB, colors.direction);
 }

@@ -4,13 +4,13 @@
 
 GradientWidget::GradientWidget(QWidget* parent) : GradientWidget(kGameWindowGradient, parent) {}
 
-GradientWidget::GradientWidget(const GradientColours& colours, QWidget* parent)
-    : QWidget(parent), m_colours(colours) {
+GradientWidget::GradientWidget(const GradientColors& colors, QWidget* parent)
+    : QWidget(parent), m_colors(colors) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void GradientWidget::setGradient(const GradientColours& colours) {
-    m_colours = colours;
+void GradientWidget::setGradient(const GradientColors& colors) {
+    m_colors = colors;
     m_image = QImage();
     update();
 }
@@ -35,8 +35,7 @@ void GradientWidget::paintEvent(QPaintEvent*) {
         m_image.setDevicePixelRatio(ratio);
         m_image.fill(Qt::black);
         QPainter imagePainter(&m_image);
-        PaintGradient(imagePainter, outer, m_colours.colourA, m_colours.colourB,
-                      m_colours.direction);
+        PaintGradient(imagePainter, outer, m_colors.colorA, m_colors.colorB, m_colors.direction);
         m_imageOuter = outer;
     }
     QPainter painter(this);

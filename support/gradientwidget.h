@@ -12,10 +12,10 @@ class GradientWidget : public QWidget {
 
 public:
     explicit GradientWidget(QWidget* parent = nullptr);
-    explicit GradientWidget(const GradientColours& colours, QWidget* parent = nullptr);
+    explicit GradientWidget(const GradientColors& colors, QWidget* parent = nullptr);
 
-    GradientColours gradient() const { return m_colours; }
-    void setGradient(const GradientColours& colours);
+    GradientColors gradient() const { return m_colors; }
+    void setGradient(const GradientColors& colors);
 
     // Measure the bands on the top-level window's frame instead of this widget, as a
     // backdrop that fills a window's client area (for example a main window's central widget).
@@ -27,7 +27,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    GradientColours m_colours{kGameWindowGradient};
+    GradientColors m_colors{kGameWindowGradient};
     bool m_measureWindowFrame = false;
     QImage m_image;
     QSize m_imageOuter;

@@ -1,19 +1,20 @@
 #include "buttonex.h"
 
+#include "buttonexaccessible.h"
 #include "buttonrules.h"
 #include "edges.h"
-#include "property_table.h"
-#include "system_colors.h"
+#include "propertytable.h"
+#include "systemcolors.h"
 #include "twips.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QBitmap>
 #include <QDrag>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QPointer>
 #include <QShortcut>
 #include <algorithm>
 
@@ -34,100 +35,6 @@ int shiftBits(Qt::KeyboardModifiers modifiers) {
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-// The key code a key event reports: letters and digits as their upper-case character.
-int keyCode(int key) {
-    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
-        return key;
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return 0x70 + (key - Qt::Key_F1);
-    switch (key) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-        return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Shift:
-        return 16;
-    case Qt::Key_Control:
-        return 17;
-    case Qt::Key_Alt:
-        return 18;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_PageUp:
-        return 33;
-    case Qt::Key_PageDown:
-        return 34;
-    case Qt::Key_End:
-        return 35;
-    case Qt::Key_Home:
-        return 36;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Insert:
-        return 45;
-    case Qt::Key_Delete:
-        return 46;
-    default:
-        return 0;
-    }
-}
-
-Qt::CursorShape cursorShape(int pointer) {
-    switch (pointer) {
-    case 2:
-        return Qt::CrossCursor;
-    case 3:
-        return Qt::IBeamCursor;
-    case 5:
-    case 15:
-        return Qt::SizeAllCursor;
-    case 6:
-        return Qt::SizeBDiagCursor;
-    case 7:
-        return Qt::SizeVerCursor;
-    case 8:
-        return Qt::SizeFDiagCursor;
-    case 9:
-        return Qt::SizeHorCursor;
-    case 10:
-        return Qt::UpArrowCursor;
-    case 11:
-        return Qt::WaitCursor;
-    case 12:
-        return Qt::ForbiddenCursor;
-    case 13:
-        return Qt::BusyCursor;
-    case 14:
-        return Qt::WhatsThisCursor;
-    default:
-        return Qt::ArrowCursor;
-    }
-}
-
-// The caption as a screen reader says it: "&&" is "&", a single "&" is dropped.
-QString spokenCaption(const QString& caption) {
-    QString out;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
-        else if (caption[i] == u'&')
-            continue;
-        out += caption[i];
-    }
-    return out;
-}
-
 // `image` with the pixels of `key` made transparent.
 QImage withoutColor(const QImage& image, QRgb key) {
     QImage out = image.convertToFormat(QImage::Format_ARGB32);
@@ -140,63 +47,38 @@ QImage withoutColor(const QImage& image, QRgb key) {
     return out;
 }
 
-class ButtonExAccessible : public QAccessibleWidget {
-public:
-    explicit ButtonExAccessible(ButtonEx* button)
-        : QAccessibleWidget(button, QAccessible::Button) {}
-
-    ButtonEx* button() const { return static_cast<ButtonEx*>(widget()); }
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) {
-            const QString name = widget()->accessibleName();
-            return name.isEmpty() ? spokenCaption(button()->caption()) : name;
-        }
-        if (t == QAccessible::Accelerator && !button()->accessKey().isNull())
-            return QKeySequence::mnemonic(QStringLiteral("&") + button()->accessKey())
-                .toString(QKeySequence::NativeText);
-        return QAccessibleWidget::text(t);
-    }
-
-    QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.pressed = button()->currentState() == ButtonEx::Down;
-        if (button()->style() == 1) {
-            s.checkable = true;
-            s.checked = button()->value() == 0;
-        }
-        return s;
-    }
-
-    QStringList actionNames() const override {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
-
-    void doAction(const QString& action) override {
-        if (action == pressAction())
-            button()->click();
-        else
-            QAccessibleWidget::doAction(action);
-    }
-};
-
-QAccessibleInterface* accessibleFactory(const QString& key, QObject* object) {
-    if (key == QLatin1String("ButtonEx") && object && object->isWidgetType())
-        return new ButtonExAccessible(static_cast<ButtonEx*>(object));
-    return nullptr;
+// A new button is 1200 x 360 twips (80 x 24 pixels at 96 DPI).
+QSize newInstanceSize() {
+    return QSize(twips::toPixelsX(1200), twips::toPixelsY(360));
 }
+
+// Drag data whose formats may be declared empty at the start of a drag and filled when a drop
+// target asks for them.
+class DragData : public QMimeData {
+public:
+    explicit DragData(ButtonEx* source) : m_source(source) {}
+
+protected:
+    QVariant retrieveData(const QString& format, QMetaType type) const override {
+        QVariant stored = QMimeData::retrieveData(format, type);
+        if (m_source && hasFormat(format) && stored.toByteArray().isEmpty()) {
+            emit m_source->oleSetData(const_cast<DragData*>(this), format);
+            stored = QMimeData::retrieveData(format, type);
+        }
+        return stored;
+    }
+
+private:
+    QPointer<ButtonEx> m_source;
+};
 
 } // namespace
 
 ButtonEx::ButtonEx(QWidget* parent) : QWidget(parent) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(accessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    installButtonExAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    resize(twips::toPixelsX(1200), twips::toPixelsY(360));
+    resize(newInstanceSize());
     // Buttons on the game's windows are loaded from their designs: an empty bag here.
     ReadProperties(PropertyBag());
 }
@@ -313,7 +195,7 @@ void ButtonEx::updateCursor() {
     else if (m_mousePointer == 0)
         unsetCursor();
     else
-        setCursor(cursorShape(m_mousePointer));
+        setCursor(buttonex::cursorShape(m_mousePointer));
 }
 
 void ButtonEx::setOleDropMode(int mode) {
@@ -350,7 +232,6 @@ void ButtonEx::setPictureOffsetY(int pixels) {
 
 void ButtonEx::setRightToLeft(bool on) {
     m_rightToLeft = on;
-    setLayoutDirection(on ? Qt::RightToLeft : Qt::LeftToRight);
     Redraw(m_currentState);
     notify("RightToLeft");
 }
@@ -393,7 +274,6 @@ void ButtonEx::setValue(int value) {
 
 void ButtonEx::setWhatsThisHelpID(int id) {
     m_whatsThisHelpID = id;
-    setWhatsThis(id ? QString::number(id) : QString());
     notify("WhatsThisHelpID");
 }
 
@@ -456,7 +336,7 @@ void ButtonEx::click() {
 }
 
 void ButtonEx::OLEDrag() {
-    auto* data = new QMimeData;
+    auto* data = new DragData(this);
     emit oleStartDrag(data, int(Qt::CopyAction | Qt::MoveAction));
     auto* drag = new QDrag(this);
     drag->setMimeData(data);
@@ -668,11 +548,12 @@ void ButtonEx::DrawFrame(int state, bool focusShown) {
 }
 
 void ButtonEx::DrawSkin(int state, bool focusShown) {
-    m_currentState = state;
     if (!isEnabled())
-        state = m_currentState = Disabled;
-    else if (focusShown && state == Up)
-        state = Focused;
+        state = Disabled;
+    const int drawn = state;
+    m_currentState = drawn;
+    if (focusShown && state == Up)
+        state = Focused; // for the choice of the skin only
     const std::array<Skin, 5> byState{SkinDown, SkinUp, SkinOver, SkinDisabled, SkinFocus};
     QImage skin = *m_skins[SkinUp];
     if (state >= 0 && state < int(byState.size()) && m_skins[byState[state]] &&
@@ -690,7 +571,7 @@ void ButtonEx::DrawSkin(int state, bool focusShown) {
         if (m_surface.size() != size())
             m_surface = QImage(size(), QImage::Format_ARGB32_Premultiplied);
         m_surface.fill(Qt::transparent);
-        m_currentState = state;
+        m_currentState = drawn;
     }
     QRgb key = color(m_transparentColor).rgb();
     if (m_transparentColor == kPixelAtOneOne)
@@ -717,6 +598,8 @@ void ButtonEx::DrawPicture(int state) {
         use(PictureOver);
     else if (state == Disabled)
         use(PictureDisabled);
+    else if (state == Up && m_showFocus)
+        use(PictureFocus); // as the skinned look shows SkinFocus
     if (m_pictureImage.isNull()) {
         m_pictureRect = QRect();
         return;
@@ -798,8 +681,7 @@ QSize ButtonEx::sizeHint() const {
         return size();
     const QFontMetrics metrics(font());
     const int textWidth = metrics.horizontalAdvance(buttonex::measuredCaption(m_caption));
-    return QSize(std::max(twips::toPixelsX(1200), textWidth + 16),
-                 std::max(twips::toPixelsY(360), metrics.height() + 8));
+    return newInstanceSize().expandedTo(QSize(textWidth + 16, metrics.height() + 8));
 }
 
 QSize ButtonEx::minimumSizeHint() const {
@@ -874,7 +756,7 @@ void ButtonEx::pointerLeft() {
 
 void ButtonEx::keyPressEvent(QKeyEvent* event) {
     RaiseEventByName(QStringLiteral("KeyDown"),
-                     {keyCode(event->key()), shiftBits(event->modifiers())});
+                     {buttonex::keyCode(event->key()), shiftBits(event->modifiers())});
     const QString text = event->text();
     if (!text.isEmpty() && text[0].unicode() < 256)
         RaiseEventByName(QStringLiteral("KeyPress"), {int(text[0].unicode())});
@@ -890,7 +772,7 @@ void ButtonEx::keyPressEvent(QKeyEvent* event) {
 
 void ButtonEx::keyReleaseEvent(QKeyEvent* event) {
     RaiseEventByName(QStringLiteral("KeyUp"),
-                     {keyCode(event->key()), shiftBits(event->modifiers())});
+                     {buttonex::keyCode(event->key()), shiftBits(event->modifiers())});
     QWidget::keyReleaseEvent(event);
 }
 

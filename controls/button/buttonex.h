@@ -96,6 +96,7 @@ public:
     // 0 down (latched for a two-state button), 1 up.
     int value() const { return m_value; }
     void setValue(int value);
+    // A help topic number; held and stored (the game has no help file).
     int whatsThisHelpID() const { return m_whatsThisHelpID; }
     void setWhatsThisHelpID(int id);
 
@@ -111,7 +112,8 @@ public:
     // A dotted rectangle around the whole control, until the next redraw.
     void DrawHighlight();
     void Refresh() { update(); }
-    // Starts dragging from the control: oleStartDrag fills the data, oleCompleteDrag reports.
+    // Starts dragging from the control: oleStartDrag fills or declares the data, oleSetData
+    // fills a declared format on demand, oleCompleteDrag reports the effect.
     void OLEDrag();
     // Raises the event `name` with `args` converted to its argument types; MouseEnter and
     // MouseExit only when the other was raised last. Unknown names raise nothing.
@@ -149,6 +151,8 @@ signals:
                      int state);
     void oleGiveFeedback(int effect, bool defaultCursors);
     void oleStartDrag(QMimeData* data, int allowedEffects);
+    // A drop target asks for `format`, which oleStartDrag declared with empty data.
+    void oleSetData(QMimeData* data, const QString& format);
     void resized();
     void propertyChanged(const QString& name);
 

@@ -3,6 +3,7 @@
 #include <QChar>
 #include <QSize>
 #include <QString>
+#include <Qt>
 #include <optional>
 
 // The skinned button's rules that need no widget.
@@ -26,6 +27,16 @@ EdgePair edgesFor(int borderStyle);
 // HIMETRIC units divided by 1.76 gives twips, which the screen turns into pixels.
 QSize skinSize(QSize pixels, double dpiX, double dpiY, double twipsPerPixelX,
                double twipsPerPixelY);
+
+// The caption as a screen reader says it: "&&" is "&", a single "&" is dropped.
+QString spokenCaption(const QString& caption);
+
+// The key code a key event reports for a Qt key: letters and digits as their upper-case
+// character, the others as the platform's virtual key numbers; 0 for keys without one.
+int keyCode(int qtKey);
+
+// The cursor of a MousePointer value (99, the custom icon, is the caller's).
+Qt::CursorShape cursorShape(int pointer);
 
 // half(v): v / 2 with the fraction dropped.
 constexpr int half(int v) {

@@ -1,7 +1,7 @@
 #include "bkcprog.h"
 
-#include "property_table.h"
-#include "system_colors.h"
+#include "propertytable.h"
+#include "systemcolors.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -18,7 +18,7 @@ namespace {
 
 using ColorValue = bkCProg::ColorValue;
 
-int toInt16(int v) {
+int clampToInt16(int v) {
     return std::clamp(v, -32768, 32767);
 }
 
@@ -222,7 +222,7 @@ void bkCProg::setBorderColor(ColorValue color) {
 void bkCProg::setBorderWidth(int width) {
     // Below the radius, but never below 1: an unsized gauge (radius 0 or 1) keeps a 1-pixel pen.
     int w = width >= m_radius ? m_radius - 1 : width;
-    m_borderWidth = toInt16(std::max(w, 1));
+    m_borderWidth = clampToInt16(std::max(w, 1));
     if (m_autoSize)
         ComputeAutoSize();
     if (m_showBorder)
@@ -435,14 +435,14 @@ void bkCProg::setTextShadowColor(ColorValue color) {
 }
 
 void bkCProg::setTextShadowXOffset(int pixels) {
-    m_textShadowXOffset = toInt16(pixels);
+    m_textShadowXOffset = clampToInt16(pixels);
     if (m_showValue && m_textShadow)
         Repaint();
     notify("TextShadowXOffset");
 }
 
 void bkCProg::setTextShadowYOffset(int pixels) {
-    m_textShadowYOffset = toInt16(pixels);
+    m_textShadowYOffset = clampToInt16(pixels);
     if (m_showValue && m_textShadow)
         Repaint();
     notify("TextShadowYOffset");
@@ -472,7 +472,7 @@ void bkCProg::setTickPosition(int position) {
 }
 
 void bkCProg::setTickSize(int pixels) {
-    m_tickSize = toInt16(pixels);
+    m_tickSize = clampToInt16(pixels);
     if (m_autoSize)
         ComputeAutoSize();
     if (m_tickStyle != 0)
@@ -489,7 +489,7 @@ void bkCProg::setTickStyle(int style) {
 }
 
 void bkCProg::setTickWidth(int pixels) {
-    m_tickWidth = toInt16(std::max(pixels, 1));
+    m_tickWidth = clampToInt16(std::max(pixels, 1));
     if (m_tickStyle != 0)
         Repaint();
     notify("TickWidth");
@@ -669,6 +669,129 @@ void bkCProg::applyShape() {
 
 // ---- drawing
 
+bkCProg::Face bkCProg::face() const {
+    Face f;
+    f.span = gauge::normalizedSpan(m_span);
+    f.filled = gauge::filledFraction(m_value, m_min, m_max, f.span);
+    f.valueAngle = gauge::roundEven(double(f.filled * 360.0f));
+    f.spokeWidth = gauge::spokeWidth(m_radius);
+    f.innerRadius = gauge::innerRadius(m_radius, m_showBorder, m_borderWidth);
+    f.centre = QPoint(m_xCenter, m_yCenter);
+    f.framePen = m_showBorder ? spokePen(ResolveColor(m_borderColor), m_borderWidth)
+                              : spokePen(ResolveColor(m_circleColor), 1);
+    f.box = QRectF(m_xCenter - m_radius, m_yCenter - m_radius, 2.0 * m_radius, 2.0 * m_radius);
+    return f;
+}
+
+void bkCProg::drawCircle(QPainter& p, const Face& f) {
+    if (m_circleColor == m_backColor || !m_showCircle)
+        return;
+    const ColorValue circle = ResolveColor(m_circleColor);
+    if (f.span != 360) {
+        const std::int64_t start = m_showArc ? std::max<std::int64_t>(f.valueAngle, 0) : 0;
+        const QColor color = qcolor(circle);
+        if (start <= f.span)
+            drawFan(p, m_image, *this, f.innerRadius, f.span, start, f.spokeWidth,
+                    [&](std::int64_t) { return color; });
+    } else {
+        // With a border the same outline is drawn again on top by drawBorder().
+        p.setPen(m_showBorder ? QPen(Qt::NoPen) : f.framePen);
+        p.setBrush(qcolor(circle));
+        p.drawEllipse(f.box);
+    }
+}
+
+void bkCProg::drawArc(QPainter& p, const Face& f) {
+    if (!m_showArc || (m_value <= m_min && !m_showZeroLine))
+        return;
+    // Past a full turn the spokes would only repeat.
+    const std::int64_t end = std::min<std::int64_t>(f.valueAngle, 360);
+    const float fraction = 360.0f / float(f.span) * f.filled;
+    const QColor single = qcolor(m_fade ? ColorAtFraction(fraction) : m_resolved.start);
+    if (end >= 0)
+        drawFan(p, m_image, *this, f.innerRadius, 0, end, f.spokeWidth, [&](std::int64_t a) {
+            return m_gradient ? qcolor(ColorAtFraction(float(a) / float(f.span))) : single;
+        });
+}
+
+void bkCProg::drawBorder(QPainter& p, const Face& f) const {
+    if (!m_showBorder)
+        return;
+    p.setPen(f.framePen);
+    p.setBrush(Qt::NoBrush);
+    if (f.span == 360) {
+        p.drawEllipse(f.box);
+        return;
+    }
+    const QPoint first = PointAtAngle(f.innerRadius, m_clockwise ? f.span : 0);
+    const QPoint second = PointAtAngle(f.innerRadius, m_clockwise ? 0 : f.span);
+    const double from = rayAngle(f.centre, first);
+    double sweep = rayAngle(f.centre, second) - from;
+    while (sweep <= 0.0)
+        sweep += 360.0;
+    QPainterPath arc;
+    arc.arcMoveTo(f.box, from);
+    arc.arcTo(f.box, from, sweep);
+    p.drawPath(arc);
+}
+
+void bkCProg::drawTicks(QPainter& p, const Face& f) const {
+    if (m_tickStyle == 0)
+        return;
+    const QColor tick = qcolor(ResolveColor(m_tickColor));
+    p.setPen(QPen(tick, std::max(m_tickWidth, 0), Qt::SolidLine, Qt::RoundCap));
+    const bool filled = m_tickStyle == 2 || m_tickStyle == 4;
+    p.setBrush(filled ? QBrush(tick) : QBrush(Qt::NoBrush));
+    const gauge::TickRadii radii =
+        gauge::tickRadii(m_tickStyle, m_tickPosition, f.innerRadius, m_tickSize);
+    const double half = m_tickSize / 2.0;
+    for (int a : gauge::tickAngles(m_tickFrequency, m_min, m_max, f.span)) {
+        const QPoint pt = PointAtAngle(radii.rt, a);
+        if (m_tickStyle == 1) {
+            p.drawLine(pt, PointAtAngle(radii.rt2, a));
+            continue;
+        }
+        const int left = int(pt.x() - half + 0.5);
+        const int top = int(pt.y() - half + 0.5);
+        const int right = int(pt.x() + half + 0.5);
+        const int bottom = int(pt.y() + half + 0.5);
+        const QRectF mark(left, top, right - 1 - left, bottom - 1 - top);
+        if (m_tickStyle == 2 || m_tickStyle == 3)
+            p.drawEllipse(mark);
+        else if (m_tickStyle == 4 || m_tickStyle == 5)
+            p.drawRect(mark);
+    }
+}
+
+void bkCProg::drawNeedle(QPainter& p, const Face& f) const {
+    if (!m_showNeedle)
+        return;
+    const ColorValue needle = !m_showArc && (m_fade || m_gradient)
+                                  ? ColorAtFraction(360.0f / float(f.span) * f.filled)
+                                  : ResolveColor(m_needleColor);
+    p.setPen(spokePen(needle, f.spokeWidth));
+    p.drawLine(f.centre, PointAtAngle(f.innerRadius, f.valueAngle));
+}
+
+void bkCProg::drawValueText(QPainter& p) const {
+    if (!m_showValue)
+        return;
+    p.resetTransform();
+    p.setFont(font());
+    const QString text = gauge::valueText(m_value, m_min, m_max, m_showValueAsPercent);
+    const QFontMetrics metrics(font(), &m_image);
+    const int tw = metrics.horizontalAdvance(text);
+    const int th = metrics.height();
+    const int x = m_xCenter + m_textOffsetX - tw / 2;
+    const int y = m_yCenter + m_textOffsetY - th / 2 + metrics.ascent();
+    if (m_textShadow) {
+        p.setPen(qcolor(ResolveColor(m_textShadowColor)));
+        p.drawText(x + m_textShadowXOffset, y + m_textShadowYOffset, text);
+    }
+    p.setPen(qcolor(ResolveColor(m_textColor)));
+    p.drawText(x, y, text);
+}
+
 void bkCProg::Repaint() {
     if (m_loading)
         return;
@@ -695,115 +818,13 @@ void bkCProg::Repaint() {
         p.setRenderHint(QPainter::TextAntialiasing);
         // Whole pixel coordinates address pixel centres.
         p.translate(0.5, 0.5);
-
-        const int span = gauge::normalizedSpan(m_span);
-        const bool fullTurn = span == 360;
-        const float f = gauge::filledFraction(m_value, m_min, m_max, span);
-        const std::int64_t valueAngle = gauge::roundEven(double(f * 360.0f));
-        const int w = gauge::spokeWidth(m_radius);
-        const int r0 = gauge::innerRadius(m_radius, m_showBorder, m_borderWidth);
-        const QPoint c(m_xCenter, m_yCenter);
-        const QPen framePen = m_showBorder ? spokePen(ResolveColor(m_borderColor), m_borderWidth)
-                                           : spokePen(ResolveColor(m_circleColor), 1);
-        const QRectF box(m_xCenter - m_radius, m_yCenter - m_radius, 2.0 * m_radius,
-                         2.0 * m_radius);
-
-        if (m_circleColor != m_backColor && m_showCircle) {
-            const ColorValue circle = ResolveColor(m_circleColor);
-            if (!fullTurn) {
-                const std::int64_t start = m_showArc ? std::max<std::int64_t>(valueAngle, 0) : 0;
-                const QColor color = qcolor(circle);
-                if (start <= span)
-                    drawFan(p, m_image, *this, r0, span, start, w,
-                            [&](std::int64_t) { return color; });
-            } else {
-                // With a border the same outline is drawn again on top below.
-                p.setPen(m_showBorder ? QPen(Qt::NoPen) : framePen);
-                p.setBrush(qcolor(circle));
-                p.drawEllipse(box);
-            }
-        }
-
-        if (m_showArc && (m_value > m_min || m_showZeroLine)) {
-            // Past a full turn the spokes would only repeat.
-            const std::int64_t end = std::min<std::int64_t>(valueAngle, 360);
-            const float fraction = 360.0f / float(span) * f;
-            const QColor single = qcolor(m_fade ? ColorAtFraction(fraction) : m_resolved.start);
-            if (end >= 0)
-                drawFan(p, m_image, *this, r0, 0, end, w, [&](std::int64_t a) {
-                    return m_gradient ? qcolor(ColorAtFraction(float(a) / float(span))) : single;
-                });
-        }
-
-        if (m_showBorder) {
-            p.setPen(framePen);
-            p.setBrush(Qt::NoBrush);
-            if (!fullTurn) {
-                const QPoint first = PointAtAngle(r0, m_clockwise ? span : 0);
-                const QPoint second = PointAtAngle(r0, m_clockwise ? 0 : span);
-                const double from = rayAngle(c, first);
-                double sweep = rayAngle(c, second) - from;
-                while (sweep <= 0.0)
-                    sweep += 360.0;
-                QPainterPath arc;
-                arc.arcMoveTo(box, from);
-                arc.arcTo(box, from, sweep);
-                p.drawPath(arc);
-            } else {
-                p.drawEllipse(box);
-            }
-        }
-
-        if (m_tickStyle != 0) {
-            const QColor tick = qcolor(ResolveColor(m_tickColor));
-            p.setPen(QPen(tick, std::max(m_tickWidth, 0), Qt::SolidLine, Qt::RoundCap));
-            const bool filled = m_tickStyle == 2 || m_tickStyle == 4;
-            p.setBrush(filled ? QBrush(tick) : QBrush(Qt::NoBrush));
-            const gauge::TickRadii radii =
-                gauge::tickRadii(m_tickStyle, m_tickPosition, r0, m_tickSize);
-            const double half = m_tickSize / 2.0;
-            for (int a : gauge::tickAngles(m_tickFrequency, m_min, m_max, span)) {
-                const QPoint pt = PointAtAngle(radii.rt, a);
-                if (m_tickStyle == 1) {
-                    p.drawLine(pt, PointAtAngle(radii.rt2, a));
-                    continue;
-                }
-                const int left = int(pt.x() - half + 0.5);
-                const int top = int(pt.y() - half + 0.5);
-                const int right = int(pt.x() + half + 0.5);
-                const int bottom = int(pt.y() + half + 0.5);
-                const QRectF mark(left, top, right - 1 - left, bottom - 1 - top);
-                if (m_tickStyle == 2 || m_tickStyle == 3)
-                    p.drawEllipse(mark);
-                else if (m_tickStyle == 4 || m_tickStyle == 5)
-                    p.drawRect(mark);
-            }
-        }
-
-        if (m_showNeedle) {
-            const ColorValue needle = !m_showArc && (m_fade || m_gradient)
-                                          ? ColorAtFraction(360.0f / float(span) * f)
-                                          : ResolveColor(m_needleColor);
-            p.setPen(spokePen(needle, w));
-            p.drawLine(c, PointAtAngle(r0, valueAngle));
-        }
-
-        if (m_showValue) {
-            p.resetTransform();
-            p.setFont(font());
-            const QString text = gauge::valueText(m_value, m_min, m_max, m_showValueAsPercent);
-            const QFontMetrics metrics(font(), &m_image);
-            const int tw = metrics.horizontalAdvance(text);
-            const int th = metrics.height();
-            const int x = m_xCenter + m_textOffsetX - tw / 2;
-            const int y = m_yCenter + m_textOffsetY - th / 2 + metrics.ascent();
-            if (m_textShadow) {
-                p.setPen(qcolor(ResolveColor(m_textShadowColor)));
-                p.drawText(x + m_textShadowXOffset, y + m_textShadowYOffset, text);
-            }
-            p.setPen(qcolor(ResolveColor(m_textColor)));
-            p.drawText(x, y, text);
-        }
+        const Face f = face();
+        drawCircle(p, f);
+        drawArc(p, f);
+        drawBorder(p, f);
+        drawTicks(p, f);
+        drawNeedle(p, f);
+        drawValueText(p);
     }
 
     if (m_autoMask) {

@@ -3,10 +3,13 @@
 #include "gaugegeometry.h"
 
 #include <QImage>
+#include <QPen>
+#include <QRectF>
 #include <QWidget>
 #include <cstdint>
 
 class PropertyBag;
+class QPainter;
 namespace props {
 template <typename C> class Table;
 struct Context;
@@ -23,7 +26,7 @@ class bkCProg : public QWidget {
     Q_OBJECT
 
 public:
-    using ColorValue = std::uint32_t;
+    using ColorValue = ::ColorValue;
 
     enum TickStyleValue { NoTicks, Lines, FilledDots, HollowDots, FilledSquares, HollowSquares };
     enum TickPositionValue { Inside, Outside, Centred };
@@ -179,12 +182,31 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Where the face lies and how far the value reaches, for one drawing.
+    struct Face {
+        int span = 360;
+        float filled = 0.0f;         // filled part of a full turn
+        std::int64_t valueAngle = 0; // scale angle of the value
+        int spokeWidth = 1;
+        int innerRadius = 0;
+        QPoint centre;
+        QRectF box;
+        QPen framePen;
+    };
+
     void notify(const char* name);
     props::Context persistenceContext() const;
     void afterFieldsSet();
     QFont ambientFont() const;
     void applyShape();
     gauge::Frame frame() const;
+    Face face() const;
+    void drawCircle(QPainter& p, const Face& f);
+    void drawArc(QPainter& p, const Face& f);
+    void drawBorder(QPainter& p, const Face& f) const;
+    void drawTicks(QPainter& p, const Face& f) const;
+    void drawNeedle(QPainter& p, const Face& f) const;
+    void drawValueText(QPainter& p) const;
 
     bool m_autoMask{};
     bool m_autoSize{};

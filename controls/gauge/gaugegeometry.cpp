@@ -1,5 +1,7 @@
 #include "gaugegeometry.h"
 
+#include "rounding.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -8,7 +10,7 @@ namespace gauge {
 
 namespace {
 
-int channel(std::uint32_t c, int shift) {
+int channel(ColorValue c, int shift) {
     return int(c >> shift & 0xFF);
 }
 
@@ -22,8 +24,8 @@ int clampToInt(double v) {
 } // namespace
 
 std::int64_t roundEven(double v) {
-    return std::int64_t(std::nearbyint(std::clamp(v, double(std::numeric_limits<int>::min()),
-                                                  double(std::numeric_limits<int>::max()))));
+    return std::int64_t(RoundHalfEven(std::clamp(v, double(std::numeric_limits<int>::min()),
+                                                 double(std::numeric_limits<int>::max()))));
 }
 
 QPoint pointAtAngle(const Frame& frame, int r, std::int64_t a) {
@@ -36,21 +38,21 @@ QPoint pointAtAngle(const Frame& frame, int r, std::int64_t a) {
     return QPoint(clampToInt(std::trunc(x)), clampToInt(std::trunc(y)));
 }
 
-std::uint32_t blendColor(float t, std::uint32_t a, std::uint32_t b) {
+ColorValue blendColor(float t, ColorValue a, ColorValue b) {
     if (t >= 1.0f)
         return a;
     if (t <= 0.0f)
         return b;
     const double u = t;
-    std::uint32_t out = 0;
+    ColorValue out = 0;
     for (int shift : {0, 8, 16}) {
         const double v = channel(b, shift) * (1.0 - u) + channel(a, shift) * u;
-        out |= std::uint32_t(std::nearbyint(v)) << shift;
+        out |= ColorValue(RoundHalfEven(v)) << shift;
     }
     return out;
 }
 
-std::uint32_t colorAtFraction(float t, const Colors& c) {
+ColorValue colorAtFraction(float t, const Colors& c) {
     if (!c.tricolor)
         return blendColor(t, c.end, c.start);
     if (t < 0.5f)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colorvalue.h"
+
 #include <QPoint>
 #include <QString>
 #include <cstdint>
@@ -21,17 +23,17 @@ struct Frame {
 QPoint pointAtAngle(const Frame& frame, int r, std::int64_t a);
 
 // B at t <= 0, A at t >= 1, channels blended in between (nearest, ties to even).
-std::uint32_t blendColor(float t, std::uint32_t a, std::uint32_t b);
+ColorValue blendColor(float t, ColorValue a, ColorValue b);
 
 struct Colors {
-    std::uint32_t start = 0;
-    std::uint32_t mid = 0;
-    std::uint32_t end = 0;
+    ColorValue start = 0;
+    ColorValue mid = 0;
+    ColorValue end = 0;
     bool tricolor = true;
 };
 
 // The gradient colour at fraction t of the scale.
-std::uint32_t colorAtFraction(float t, const Colors& colors);
+ColorValue colorAtFraction(float t, const Colors& colors);
 
 // Width of the spokes that draw the circle, the arc and the needle.
 int spokeWidth(int radius);

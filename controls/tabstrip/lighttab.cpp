@@ -1,9 +1,9 @@
 #include "lighttab.h"
 
 #include "fonts.h"
-#include "gradient.h"
 #include "lighttabaccessible.h"
-#include "system_colors.h"
+#include "rounding.h"
+#include "systemcolors.h"
 #include "twips.h"
 
 #include <QAccessible>

@@ -2,7 +2,7 @@
 
 #include "tabcaptions.h"
 
-#include "property_table.h"
+#include "propertytable.h"
 
 #include <QImage>
 #include <QWidget>

@@ -38,16 +38,6 @@ constexpr const char* kLoadKeys = "1111111011110";
 constexpr const char* kResetKeys = "1111111111110";
 constexpr const char* kNoKeys = "0000000000000";
 
-TEST(CheckerKeypadTest, LoadState) {
-    const CheckerKeypad keypad = roundKeypad();
-    EXPECT_EQ(enabledKeys(keypad), kLoadKeys);
-    EXPECT_FALSE(keypad.isBackEnabled());
-    EXPECT_EQ(keypad.LastKey(), kNoKey);
-    EXPECT_EQ(keypad.KeyHistory(), std::vector<std::int16_t>{0});
-    EXPECT_EQ(keypad.targetCaption(), "Target = 449");
-    EXPECT_EQ(keypad.target(), 449);
-}
-
 TEST(CheckerKeypadTest, KeysOutOfTurnAreIgnored) {
     CheckerKeypad keypad = roundKeypad();
     press(keypad, {KeyMultiply, KeyClose, KeyEquals});
@@ -76,15 +66,6 @@ TEST(CheckerKeypadTest, EqualsWaitsForBalancedBrackets) {
     press(stray, {N3, KeyClose});
     EXPECT_EQ(stray.display(), "3)");
     EXPECT_FALSE(stray.isKeyEnabled(KeyEquals));
-}
-
-TEST(CheckerKeypadTest, RefusedCloseLeavesEqualsDisabled) {
-    CheckerKeypad keypad = roundKeypad();
-    keypad.pressReset();
-    press(keypad, {N6, KeyMultiply, KeyClose});
-    EXPECT_EQ(keypad.display(), "6×");
-    EXPECT_FALSE(keypad.isKeyEnabled(KeyClose));
-    EXPECT_FALSE(keypad.isKeyEnabled(KeyEquals));
 }
 
 TEST(CheckerKeypadTest, StrayCloseThenMultiplyEndsWithAMessage) {
@@ -141,33 +122,66 @@ INSTANTIATE_TEST_SUITE_P(
                             kOutOfRangeResult}),
     [](const testing::TestParamInfo<StopRow>& info) { return std::string(info.param.name); });
 
-TEST(CheckerKeypadTest, MissWithAllNumbersUsedEndsTheLine) {
-    CheckerKeypad keypad = roundKeypad();
-    press(keypad,
-          {N75, KeyAdd, N50, KeyAdd, N10, KeyAdd, N6, KeyAdd, N3, KeySubtract, N1, KeyEquals});
-    EXPECT_EQ(keypad.display(), "75+50+10+6+3-1 = 143");
-    EXPECT_TRUE(keypad.isBackEnabled());
-    // The finished line takes no more operators and no second "=".
-    press(keypad, {KeyAdd, KeyEquals});
-    EXPECT_EQ(keypad.display(), "75+50+10+6+3-1 = 143");
+// Back and reset among the keys of a row.
+enum : int { Back = -1, Reset = -2 };
 
-    keypad.pressBack();
-    EXPECT_EQ(keypad.display(), "75+50+10+6+3-1");
-    EXPECT_EQ(keypad.LastKey(), N1);
-    keypad.pressBack();
-    EXPECT_EQ(keypad.display(), "75+50+10+6+3-");
-    EXPECT_TRUE(keypad.isKeyEnabled(N1));
+struct KeyRow {
+    const char* name;
+    std::vector<int> keys;
+    const char* display;
+    const char* enabled; // "1" per enabled key 0..12
+    bool backOn;
+    friend void PrintTo(const KeyRow& row, std::ostream* os) { *os << row.name; }
+};
+
+class KeyRuleTest : public testing::TestWithParam<KeyRow> {};
+
+TEST_P(KeyRuleTest, LeavesTheDisplayAndTheKeys) {
+    CheckerKeypad keypad = roundKeypad();
+    for (int key : GetParam().keys) {
+        if (key == Back)
+            keypad.pressBack();
+        else if (key == Reset)
+            keypad.pressReset();
+        else
+            keypad.pressKey(key);
+    }
+    EXPECT_EQ(keypad.display(), GetParam().display);
+    EXPECT_EQ(enabledKeys(keypad), GetParam().enabled);
+    EXPECT_EQ(keypad.isBackEnabled(), GetParam().backOn);
 }
 
-TEST(CheckerKeypadTest, NegativeIntermediateCarriesOn) {
-    CheckerKeypad keypad = roundKeypad();
-    press(keypad, {N3, KeySubtract, N6, KeyEquals});
-    EXPECT_EQ(keypad.display(), "3-6 = -3\n-3");
-    keypad.pressKey(KeyEquals);
-    EXPECT_EQ(keypad.display(), "3-6 = -3\n-3");
-    press(keypad, {KeyMultiply, N10, KeyEquals});
-    EXPECT_EQ(keypad.display(), "3-6 = -3\n-3×10 = -30\n-30");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyRuleTest,
+    testing::Values(KeyRow{"RefusedCloseBalancedEnablesEquals",
+                           {Reset, N3, KeyAdd, KeyClose},
+                           "3+",
+                           "1111011011111",
+                           true},
+                    KeyRow{"EqualsAfterRefusedCloseEvaluates",
+                           {Reset, N3, KeyAdd, KeyClose, KeyEquals},
+                           "3+ = 3\n3",
+                           "1111011011111",
+                           true},
+                    KeyRow{"MissWithAllNumbersUsedTakesNoKey",
+                           {N75, KeyAdd, N50, KeyAdd, N10, KeyAdd, N6, KeyAdd, N3, KeySubtract, N1,
+                            KeyEquals, KeyAdd, KeyEquals, KeyClose},
+                           "75+50+10+6+3-1 = 143",
+                           kNoKeys,
+                           true},
+                    KeyRow{"BackAfterMissGivesTheKeysBack",
+                           {N75, KeyAdd, N50, KeyAdd, N10, KeyAdd, N6, KeyAdd, N3, KeySubtract, N1,
+                            KeyEquals, Back},
+                           "75+50+10+6+3-1",
+                           "0000001011111",
+                           true},
+                    KeyRow{"SecondBackFreesTheLastNumber",
+                           {N75, KeyAdd, N50, KeyAdd, N10, KeyAdd, N6, KeyAdd, N3, KeySubtract, N1,
+                            KeyEquals, Back, Back},
+                           "75+50+10+6+3-",
+                           "0000011011110",
+                           true}),
+    [](const testing::TestParamInfo<KeyRow>& info) { return std::string(info.param.name); });
 
 TEST(CheckerKeypadTest, BackWalksTheHistory) {
     CheckerKeypad keypad = roundKeypad();
@@ -195,15 +209,6 @@ TEST(CheckerKeypadTest, BackWalksTheHistory) {
     EXPECT_FALSE(keypad.isBackEnabled());
     EXPECT_TRUE(keypad.isKeyEnabled(N6));
     EXPECT_TRUE(keypad.isKeyEnabled(N3));
-}
-
-TEST(CheckerKeypadTest, BackOverAnOperatorReenablesEquals) {
-    CheckerKeypad keypad = roundKeypad();
-    press(keypad, {N6, KeyMultiply, N75, KeySubtract});
-    EXPECT_FALSE(keypad.isKeyEnabled(KeyEquals));
-    keypad.pressBack();
-    EXPECT_EQ(keypad.display(), "6×75");
-    EXPECT_TRUE(keypad.isKeyEnabled(KeyEquals));
 }
 
 } // namespace

@@ -61,46 +61,13 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"DigitRunAtLargestValue", "(1+2)2767", "32767"},
                     Row{"DigitRunOverLargestValue", "(1+2)2768", kOutOfRangeResult},
                     Row{"DigitRunInsideBracket", "((100×75)5)+1", kOutOfRangeResult},
-                    Row{"StrayCloseBeforeMultiply", "3)+(4×5", kBracketsResult},
-                    Row{"StrayCloseBeforeDivide", "(2+3)÷5)×2", kBracketsResult},
+                    Row{"StrayCloseBeforeMultiplyLoops", "3)+(4×5", kBracketsResult},
+                    Row{"StrayCloseAfterMultiply", "3×4)+(5", "12"},
+                    Row{"StrayCloseAfterMultiplyThenAdd", "7×8)+(9+6", "62"},
+                    Row{"StrayCloseGroupedWithDigitsAfter", "3)5×2", "70"},
+                    Row{"StrayCloseBeforeDivide", "(2+3)÷5)×2", kNonIntegerResult},
                     Row{"StrayCloseBeforeAddReadsDigits", "3)+(4+5", "8"},
                     Row{"UnclosedBracketReadsDigits", "(4+3", "3"}),
     rowName);
-
-TEST(AddBracketsTest, GroupsTheFirstMultiplicationElseTheFirstDivision) {
-    EXPECT_EQ(Add_brackets("8/4*2"), "8/(4*2)");
-    EXPECT_EQ(Add_brackets("3+4*5-1"), "3+(4*5)-1");
-    EXPECT_EQ(Add_brackets("12/4/3"), "(12/4)/3");
-    EXPECT_EQ(Add_brackets("10-3+2"), "10-3+2");
-}
-
-TEST(AddBracketsTest, KeepsASignWithItsNumber) {
-    EXPECT_EQ(Add_brackets("2*-2"), "(2*-2)");
-    EXPECT_EQ(Add_brackets("3+-2*4"), "3+(-2*4)");
-    EXPECT_EQ(Add_brackets("-2/4-1"), "(-2/4)-1");
-}
-
-TEST(WorkItOutTest, WorksStrictlyLeftToRight) {
-    EXPECT_EQ(work_it_out("3+4*5"), "35");
-    EXPECT_EQ(work_it_out("10--2"), "12");
-    EXPECT_EQ(work_it_out("-2"), "-2");
-    EXPECT_EQ(work_it_out("25"), "25");
-}
-
-TEST(WorkItOutTest, ReportsWhatIsNotANumber) {
-    EXPECT_EQ(work_it_out("7/2+1"), kNoneInteger);
-    EXPECT_EQ(work_it_out("5/0"), kDivideByZero);
-    EXPECT_EQ(work_it_out("40000"), kOutOfRange);
-    EXPECT_EQ(work_it_out("1+32768"), kOutOfRange);
-}
-
-TEST(EvaluateTest, EveryStopResultAsksForReset) {
-    for (std::string_view result :
-         {kNonIntegerResult, kDivideByZeroResult, kOutOfRangeResult, kBracketsResult}) {
-        EXPECT_TRUE(isStopResult(result)) << result;
-        EXPECT_EQ(result.front(), '\n');
-    }
-    EXPECT_FALSE(isStopResult("449"));
-}
 
 } // namespace

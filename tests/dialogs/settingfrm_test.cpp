@@ -4,8 +4,8 @@
 #include "lighttab.h"
 #include "messagebox.h"
 #include "settingfrm.h"
-#include "test_support.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -274,28 +274,27 @@ TEST_F(SettingFrmTest, SettingCommandChangesTheNextRoundAndSurvivesARestart) {
         shown->activateWindow();
         sawDialog = QTest::qWaitForWindowActive(shown);
         dialog.reset(shown); // borrowed for the helpers; released below
-        testsupport::saveScreenshot(shown, QStringLiteral("settings-difficulty"));
         tabs()->setActiveTab(1);
         combo()->setCurrentIndex(1); // 35 seconds
         QTest::mouseClick(check(1), Qt::LeftButton);
-        testsupport::saveScreenshot(shown, QStringLiteral("settings-timing"));
         slider()->setValue(600);
         click(1);
         (void)dialog.release();
     });
-    window.mnuSettings->trigger();
+    window.findChild<QAction*>(QStringLiteral("mnuSettings"))->trigger();
     ASSERT_TRUE(sawDialog);
 
-    EXPECT_TRUE(window.cp1->showValue());
-    EXPECT_EQ(window.Timer1->interval(), 600);
+    EXPECT_TRUE(window.findChild<bkCProg*>(QStringLiteral("cp1"))->showValue());
+    EXPECT_EQ(window.findChild<QTimer*>(QStringLiteral("Timer1"))->interval(), 600);
     for (int i : {20, 21, 0, 1, 10, 2})
-        QTest::mouseClick(window.btnPick[static_cast<std::size_t>(i)], Qt::LeftButton);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
+        window.btnPick_Click(i);
+    auto* round = window.findChild<QPushButton*>(QStringLiteral("Command1"));
+    round->click();
     for (int i = 0; i < 34; ++i)
         window.Timer1_Timer();
-    EXPECT_EQ(window.Command1->text(), QStringLiteral("STOP"));
+    EXPECT_EQ(round->text(), QStringLiteral("STOP"));
     window.Timer1_Timer();
-    EXPECT_EQ(window.Command1->text(), QStringLiteral("PLAY AGAIN"));
+    EXPECT_EQ(round->text(), QStringLiteral("PLAY AGAIN"));
 
     const GameSettings restarted = LoadGameSettings(store);
     EXPECT_EQ(restarted.RoundSeconds, 35);

@@ -211,6 +211,16 @@ TEST_F(ButtonDrawing, SkinGivesSizeAndShape) {
     EXPECT_FALSE(b.mask().contains(QPoint(0, 0)));
     EXPECT_TRUE(b.mask().contains(QPoint(1, 0)));
     EXPECT_EQ(b.surfaceImage().pixelColor(20, 10), QColor(0, 160, 0));
+
+    QImage focusSkin = skin;
+    focusSkin.fill(QColor(200, 200, 0));
+    b.setSkin(ButtonEx::SkinFocus, focusSkin);
+    QApplication::setActiveWindow(&s.window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&s.window));
+    b.clearFocus();
+    EXPECT_EQ(b.surfaceImage().pixelColor(20, 10), QColor(0, 160, 0)) << "up without focus";
+    b.setFocus();
+    EXPECT_EQ(b.surfaceImage().pixelColor(20, 10), QColor(200, 200, 0)) << "up with focus";
 }
 
 } // namespace

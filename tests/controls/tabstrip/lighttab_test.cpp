@@ -1,5 +1,5 @@
 #include "lighttab.h"
-#include "property_bag.h"
+#include "propertybag.h"
 #include "propertypage1.h"
 #include "tabcaptions.h"
 

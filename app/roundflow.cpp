@@ -1,0 +1,94 @@
+#include "roundflow.h"
+
+RoundFlow::RoundFlow(const GameSettings& settings, RandomSource& random)
+    : m_settings(settings), m_random(random) {
+    m_deal.deal(m_random);
+}
+
+int RoundFlow::pick(int index) {
+    if (m_phase != Phase::Picking)
+        return -1;
+    const int slot = m_deal.pick(index);
+    if (m_deal.complete())
+        m_phase = Phase::Ready;
+    return slot;
+}
+
+bool RoundFlow::start() {
+    if (m_phase != Phase::Ready)
+        return false;
+    m_phase = Phase::Rolling;
+    return true;
+}
+
+void RoundFlow::rolled(std::int32_t value) {
+    if (m_phase == Phase::Rolling)
+        m_target = value;
+}
+
+void RoundFlow::rollDone() {
+    if (m_phase == Phase::Rolling)
+        m_phase = Phase::Running;
+}
+
+bool RoundFlow::stop() {
+    if (m_phase != Phase::Running)
+        return false;
+    m_phase = Phase::Over;
+    return true;
+}
+
+RoundFlow::Tick RoundFlow::tick() {
+    Tick t;
+    if (m_phase != Phase::Running)
+        return t;
+    const int seconds = m_settings.RoundSeconds;
+    // The music lasts thirty ticks; a round shorter than that has none.
+    t.startMusic = m_clockCount == seconds - 30 && !m_settings.NoSounds;
+    m_clockCount = static_cast<std::int16_t>((m_clockCount + 1) % (seconds + 1));
+    m_clockShown = m_clockCount;
+    t.shown = m_clockShown;
+    if (m_clockCount == seconds) {
+        t.timeUp = true;
+        m_phase = Phase::Over;
+        m_clockCount = 0;
+    }
+    return t;
+}
+
+std::optional<int> RoundFlow::startSearch() {
+    const bool again = m_phase == Phase::Searched && m_outcome == SearchOutcome::Stopped;
+    if ((m_phase != Phase::Over && !again) || m_searchRunning)
+        return std::nullopt;
+    m_phase = Phase::Searching;
+    m_searchRunning = true;
+    return m_round;
+}
+
+bool RoundFlow::requestStop() {
+    if (m_phase != Phase::Searching)
+        return false;
+    m_phase = Phase::Stopping;
+    return true;
+}
+
+void RoundFlow::searchEnded(int ticket, bool finished) {
+    m_searchRunning = false;
+    if (ticket != m_round || (m_phase != Phase::Searching && m_phase != Phase::Stopping))
+        return;
+    m_phase = Phase::Searched;
+    m_outcome = finished ? SearchOutcome::Finished : SearchOutcome::Stopped;
+}
+
+bool RoundFlow::playAgain() {
+    if (m_phase != Phase::Over && m_phase != Phase::Stopping && m_phase != Phase::Searched)
+        return false;
+    ++m_round;
+    m_phase = Phase::Picking;
+    m_clockCount = 0;
+    m_clockShown = 0;
+    m_target.reset();
+    m_outcome = SearchOutcome::None;
+    m_deal.deal(m_random);
+    return true;
+}

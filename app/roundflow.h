@@ -1,0 +1,81 @@
+#pragma once
+
+#include "gamesettings.h"
+#include "round.h"
+
+#include <cstdint>
+#include <optional>
+
+// The round's flow: the phase, the clock, the target and the answer search, with no window.
+// The main window feeds it the player's clicks and the clock's ticks, then shows its state.
+class RoundFlow {
+public:
+    enum class Phase {
+        Picking,   // fewer than six numbers chosen
+        Ready,     // six numbers chosen, the round can start
+        Rolling,   // the target is being drawn
+        Running,   // the clock ticks
+        Over,      // time up or stopped; the answers and the checker are offered
+        Searching, // the solver runs
+        Stopping,  // a stop was asked for; the search has not returned yet
+        Searched,  // the search returned
+        Closed,    // the window is closing; nothing starts any more
+    };
+    enum class SearchOutcome { None, Finished, Stopped };
+
+    // What one clock tick asks of the window.
+    struct Tick {
+        bool startMusic = false; // thirty ticks remain (and sounds are on)
+        bool timeUp = false;     // the round is over
+        int shown = 0;           // the count the clock shows
+    };
+
+    // Both are read at every use, so that the settings dialog's changes apply at once.
+    RoundFlow(const GameSettings& settings, RandomSource& random);
+
+    Phase phase() const { return m_phase; }
+    const RoundDeal& deal() const { return m_deal; }
+    // Clock ticks so far in the current round; 0 between rounds.
+    std::int16_t clockCount() const { return m_clockCount; }
+    // What the clock shows: the count, or the full count once time is up.
+    int clockShown() const { return m_clockShown; }
+    // Nothing before the first roll of the round.
+    std::optional<std::int32_t> target() const { return m_target; }
+    SearchOutcome searchOutcome() const { return m_outcome; }
+    // A search is on the stack (it may outlive its round when "PLAY AGAIN" comes during a stop).
+    bool searchRunning() const { return m_searchRunning; }
+
+    // Returns the slot filled, or -1 when the pick does not count.
+    int pick(int index);
+    // Ready -> Rolling. False in any other phase.
+    bool start();
+    // Each value the target roll shows; the last one is the target.
+    void rolled(std::int32_t value);
+    // Rolling -> Running.
+    void rollDone();
+    // Running -> Over.
+    bool stop();
+    Tick tick();
+    // Over or Searched (after a stop) -> Searching, when no search is still unwinding. Returns
+    // the ticket to hand back to searchEnded().
+    std::optional<int> startSearch();
+    // Searching -> Stopping. The caller stops the solver.
+    bool requestStop();
+    // The search with `ticket` returned; ignored when its round has been played again since.
+    void searchEnded(int ticket, bool finished);
+    // Over, Stopping or Searched -> Picking, with newly dealt numbers.
+    bool playAgain();
+    void close() { m_phase = Phase::Closed; }
+
+private:
+    const GameSettings& m_settings;
+    RandomSource& m_random;
+    RoundDeal m_deal;
+    Phase m_phase = Phase::Picking;
+    std::int16_t m_clockCount = 0;
+    int m_clockShown = 0;
+    std::optional<std::int32_t> m_target;
+    SearchOutcome m_outcome = SearchOutcome::None;
+    int m_round = 0; // counts "PLAY AGAIN"s
+    bool m_searchRunning = false;
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+// Makes every ButtonEx a push button to assistive technology: its accessible name (or else
+// its caption without the access-key marks) as the name, "press" clicks it, and a two-state
+// button reports whether it is latched. Safe to call more than once.
+void installButtonExAccessibility();

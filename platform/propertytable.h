@@ -1,0 +1,203 @@
+#pragma once
+
+#include "propertybag.h"
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <QVariant>
+#include <algorithm>
+#include <functional>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+// The persisted properties of a custom control, described once: each entry has its stored
+// name, its kind, its default, and the member or the getter/setter pair that holds it.
+// Initialising, restoring and saving walk the entries in the table's order.
+//
+// Defaults are in memory units: pixels for the twips kinds, the resolved value otherwise.
+// A font default is "the host's font": restoring an absent font gives QFont() (the widget
+// inherits), saving compares with the host's font.
+namespace props {
+
+// What a walk needs from outside the control.
+struct Context {
+    double twipsPerPixelX = 15.0;
+    double twipsPerPixelY = 15.0;
+    QFont hostFont;
+    // Stored twips -> pixels; the control names its rounding rule.
+    int (*twipsToPixels)(double twips, double twipsPerPixel) = nullptr;
+};
+
+enum class Kind {
+    Bool,
+    Int16,
+    Int32,
+    Float,
+    Color,
+    String,
+    Font,
+    Picture,
+    TwipsX,      // pixels in memory, twips as a double in the bag
+    TwipsY,      //
+    TwipsFloatX, // 16-bit pixels in memory, twips as a float in the bag
+    TwipsFloatY, //
+};
+
+template <Kind K> struct Codec;
+
+// A kind that the bag stores as it is, through one of its read/write pairs.
+template <typename V, auto Read, auto Write> struct BagCodec {
+    using Value = V;
+    static Value read(const PropertyBag& bag, const QString& name, const Value& def,
+                      const Context&) {
+        return (bag.*Read)(name, def);
+    }
+    static void write(PropertyBag& bag, const QString& name, const Value& v, const Value& def,
+                      const Context&) {
+        (bag.*Write)(name, v, def);
+    }
+};
+template <>
+struct Codec<Kind::Bool> : BagCodec<bool, &PropertyBag::readBool, &PropertyBag::writeBool> {};
+template <>
+struct Codec<Kind::Int16> : BagCodec<int, &PropertyBag::readInt16, &PropertyBag::writeInt16> {};
+template <>
+struct Codec<Kind::Int32>
+    : BagCodec<std::int32_t, &PropertyBag::readInt32, &PropertyBag::writeInt32> {};
+template <>
+struct Codec<Kind::Float> : BagCodec<float, &PropertyBag::readFloat, &PropertyBag::writeFloat> {};
+template <>
+struct Codec<Kind::Color>
+    : BagCodec<std::uint32_t, &PropertyBag::readColor, &PropertyBag::writeColor> {};
+template <>
+struct Codec<Kind::String>
+    : BagCodec<QString, &PropertyBag::readString, &PropertyBag::writeString> {};
+
+template <> struct Codec<Kind::Font> {
+    using Value = QFont;
+    static Value read(const PropertyBag& bag, const QString& name, const Value& def,
+                      const Context&) {
+        return bag.readFont(name, def);
+    }
+    static void write(PropertyBag& bag, const QString& name, const Value& v, const Value&,
+                      const Context& ctx) {
+        bag.writeFont(name, v, ctx.hostFont);
+    }
+};
+
+template <> struct Codec<Kind::Picture> {
+    using Value = QImage;
+    static Value read(const PropertyBag& bag, const QString& name, const Value&, const Context&) {
+        return bag.readPicture(name);
+    }
+    static void write(PropertyBag& bag, const QString& name, const Value& v, const Value&,
+                      const Context&) {
+        bag.writePicture(name, v);
+    }
+};
+
+template <bool Horizontal, bool AsFloat> struct TwipsCodec {
+    using Value = int;
+    static double perPixel(const Context& ctx) {
+        return Horizontal ? ctx.twipsPerPixelX : ctx.twipsPerPixelY;
+    }
+    static Value read(const PropertyBag& bag, const QString& name, const Value& def,
+                      const Context& ctx) {
+        const double tpp = perPixel(ctx);
+        if (AsFloat)
+            return std::clamp(ctx.twipsToPixels(bag.readFloat(name, float(def * tpp)), tpp), -32768,
+                              32767);
+        return ctx.twipsToPixels(bag.readDouble(name, def * tpp), tpp);
+    }
+    static void write(PropertyBag& bag, const QString& name, const Value& v, const Value& def,
+                      const Context& ctx) {
+        const double tpp = perPixel(ctx);
+        if (AsFloat)
+            bag.writeFloat(name, float(v * tpp), float(def * tpp));
+        else
+            bag.writeDouble(name, v * tpp, def * tpp);
+    }
+};
+template <> struct Codec<Kind::TwipsX> : TwipsCodec<true, false> {};
+template <> struct Codec<Kind::TwipsY> : TwipsCodec<false, false> {};
+template <> struct Codec<Kind::TwipsFloatX> : TwipsCodec<true, true> {};
+template <> struct Codec<Kind::TwipsFloatY> : TwipsCodec<false, true> {};
+
+// One row of a table.
+template <typename C> struct Property {
+    QString name;
+    Kind kind;
+    QVariant defaultValue;
+    std::function<void(C&, const Context&)> initialise;
+    std::function<void(C&, const PropertyBag&, const Context&)> restore;
+    std::function<void(const C&, PropertyBag&, const Context&)> save;
+};
+
+// A property held in a data member: initialising and restoring assign the member directly,
+// with no side effects. With `initialised` false, initialising leaves the member alone (a
+// value that the control computes for itself).
+template <Kind K, typename C, typename M>
+Property<C> member(const char* name, typename Codec<K>::Value def, M C::*field,
+                   bool initialised = true) {
+    using V = typename Codec<K>::Value;
+    const QString key = QString::fromLatin1(name);
+    return {key,
+            K,
+            QVariant::fromValue(def),
+            [=](C& c, const Context&) {
+                if (initialised)
+                    c.*field = M(def);
+            },
+            [=](C& c, const PropertyBag& bag, const Context& ctx) {
+                c.*field = M(Codec<K>::read(bag, key, def, ctx));
+            },
+            [=](const C& c, PropertyBag& bag, const Context& ctx) {
+                Codec<K>::write(bag, key, V(c.*field), def, ctx);
+            }};
+}
+
+// A property reached through its getter and setter: initialising and restoring run the
+// setter, with every side effect it has.
+template <Kind K, typename C, typename Get, typename Set>
+Property<C> setter(const char* name, typename Codec<K>::Value def, Get get, Set set) {
+    using V = typename Codec<K>::Value;
+    const QString key = QString::fromLatin1(name);
+    return {key,
+            K,
+            QVariant::fromValue(def),
+            [=](C& c, const Context&) { std::invoke(set, c, def); },
+            [=](C& c, const PropertyBag& bag, const Context& ctx) {
+                std::invoke(set, c, Codec<K>::read(bag, key, def, ctx));
+            },
+            [=](const C& c, PropertyBag& bag, const Context& ctx) {
+                Codec<K>::write(bag, key, V(std::invoke(get, c)), def, ctx);
+            }};
+}
+
+template <typename C> class Table {
+public:
+    Table(std::initializer_list<Property<C>> rows) : m_rows(rows) {}
+
+    void initialise(C& control, const Context& ctx) const {
+        for (const Property<C>& p : m_rows)
+            p.initialise(control, ctx);
+    }
+    void restore(C& control, const PropertyBag& bag, const Context& ctx) const {
+        for (const Property<C>& p : m_rows)
+            p.restore(control, bag, ctx);
+    }
+    // A bag is a map: the order of writing is not observable.
+    void save(const C& control, PropertyBag& bag, const Context& ctx) const {
+        for (const Property<C>& p : m_rows)
+            p.save(control, bag, ctx);
+    }
+
+    const std::vector<Property<C>>& rows() const { return m_rows; }
+
+private:
+    std::vector<Property<C>> m_rows;
+};
+
+} // namespace props

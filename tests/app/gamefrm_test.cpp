@@ -1,0 +1,281 @@
+#include "bkcprog.h"
+#include "buttonex.h"
+#include "gamefrm.h"
+#include "gamelayout.h"
+#include "scriptedrandom.h"
+#include "varifyfrm.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SoundLog {
+    std::vector<int> playedAt; // the clock count of the tick that started the music
+    int stops = 0;
+    bool loaded = false;
+    const GameFrm* window = nullptr;
+};
+
+class FakeSound final : public SoundSink {
+public:
+    explicit FakeSound(SoundLog& log) : m_log(log) {}
+    void load(const QString& path) override { m_log.loaded = path == ":/WAVE/Figurello30"; }
+    void play() override { m_log.playedAt.push_back(m_log.window->round().clockCount()); }
+    void stop() override { ++m_log.stops; }
+
+private:
+    SoundLog& m_log;
+};
+
+// The window with the deal 1..10, 1..10, 25, 50, 75, 100 and the target 952.
+class GameFrmTest : public testing::Test {
+protected:
+    void open(std::function<void()> rollPause = {}) {
+        settings.LowestTarget = settings.HighestTarget = target;
+        GameFrm::Services services;
+        services.settings = &settings;
+        services.store = &store;
+        services.random = std::make_unique<ScriptedRandom>(std::vector<float>{0.0f});
+        services.rollPause = rollPause ? rollPause : [] {};
+        services.sound = std::make_unique<FakeSound>(sound);
+        window = std::make_unique<GameFrm>(std::move(services));
+        sound.window = window.get();
+        window->show();
+    }
+
+    template <typename T = QPushButton> T* child(const QString& name) const {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    ButtonEx* pickButton(int i) const {
+        return child<ButtonEx>(QStringLiteral("btnPick_%1").arg(i));
+    }
+    QString slotTexts() const {
+        QStringList texts;
+        for (int i = 0; i < 6; ++i)
+            texts << child<QLabel>(QStringLiteral("Label2_%1").arg(i))->text();
+        return texts.join(QLatin1Char(' '));
+    }
+    void click(const char* name) { QTest::mouseClick(child<QWidget>(name), Qt::LeftButton); }
+    // Picks 100 75 50 25 6 3 and ends the round with STOP.
+    void roundOver() {
+        for (int i : {23, 22, 21, 20, 5, 2})
+            QTest::mouseClick(pickButton(i), Qt::LeftButton);
+        click("Command1");
+        click("Command1");
+    }
+    // Runs `action` from inside the search, once the progress line shows a running count.
+    void whileSearching(std::function<void()> action) {
+        auto* poll = new QTimer(window.get());
+        poll->setInterval(0);
+        QObject::connect(poll, &QTimer::timeout, window.get(), [this, poll, action] {
+            if (!child<QLabel>("LBa")->text().startsWith("Searching... "))
+                return;
+            poll->stop();
+            action();
+        });
+        poll->start();
+    }
+
+    std::int16_t target = 952;
+    QTemporaryDir dir;
+    SettingsStore store{dir.path()};
+    GameSettings settings;
+    SoundLog sound;
+    std::unique_ptr<GameFrm> window;
+};
+
+// The wiring of a whole round; the round's own cases are RoundFlow's.
+TEST_F(GameFrmTest, ARoundFromTheDealToPlayAgain) {
+    open();
+    EXPECT_TRUE(sound.loaded);
+    EXPECT_EQ(child<QTimer>("Timer1")->interval(), 1000);
+    EXPECT_EQ(child<QTimer>("Timer1")->timerType(), Qt::PreciseTimer);
+    EXPECT_FALSE(child("Command1")->isEnabled());
+    QTest::mouseClick(pickButton(23), Qt::LeftButton);
+    QTest::mouseClick(pickButton(5), Qt::LeftButton);
+    EXPECT_EQ(slotTexts(), "100     6");
+    EXPECT_TRUE(pickButton(23)->isHidden());
+    for (int i : {22, 21, 20, 2})
+        QTest::mouseClick(pickButton(i), Qt::LeftButton);
+    EXPECT_EQ(slotTexts(), "100 75 50 25 6 3");
+    EXPECT_TRUE(pickButton(0)->isHidden());
+    EXPECT_TRUE(child<QLabel>("lbinst")->isHidden());
+
+    click("Command1");
+    EXPECT_EQ(child("Command1")->text(), "STOP");
+    EXPECT_EQ(child<QLabel>("lbTarget")->text(), "952");
+    EXPECT_TRUE(child<QTimer>("Timer1")->isActive());
+    for (int i = 0; i < 30; ++i)
+        window->Timer1_Timer();
+    EXPECT_EQ(sound.playedAt, std::vector<int>{1});
+    EXPECT_EQ(child<bkCProg>("cp1")->value(), 30);
+    EXPECT_FALSE(child<QTimer>("Timer1")->isActive());
+    EXPECT_EQ(child("Command1")->text(), "PLAY AGAIN");
+    EXPECT_TRUE(child("cmdAnswer")->isVisible());
+    EXPECT_TRUE(child<ButtonEx>("cmdVarify")->isVisible());
+
+    click("Command1");
+    EXPECT_EQ(child("Command1")->text(), "START");
+    EXPECT_EQ(slotTexts(), "     ");
+    EXPECT_EQ(child<QLabel>("lbTarget")->text(), "");
+    EXPECT_EQ(child<bkCProg>("cp1")->value(), 0);
+    EXPECT_TRUE(pickButton(23)->isVisible());
+    EXPECT_TRUE(child<QLabel>("lbinst")->isVisible());
+    EXPECT_TRUE(child("cmdAnswer")->isHidden());
+    EXPECT_TRUE(child<QListWidget>("List1")->isHidden());
+}
+
+TEST_F(GameFrmTest, ARoundPlaysFromTheKeyboard) {
+    open();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(QApplication::focusWidget(), pickButton(0));
+    QAccessibleInterface* sixth = QAccessible::queryAccessibleInterface(pickButton(5));
+    EXPECT_EQ(sixth->role(), QAccessible::Button);
+    EXPECT_EQ(sixth->text(QAccessible::Name).toStdString(), "Face-down number 6");
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(QApplication::focusWidget(), i % 2 ? Qt::Key_Space : Qt::Key_Return);
+    EXPECT_EQ(sixth->text(QAccessible::Name).toStdString(), "Face-down number 6, used")
+        << "the focus went through the first six";
+    QPushButton* round = child("Command1");
+    EXPECT_EQ(QApplication::focusWidget(), round);
+    QTest::keyClick(round, Qt::Key_Return);
+    EXPECT_EQ(round->text(), "STOP");
+    EXPECT_EQ(QApplication::focusWidget(), round);
+    QTest::keyClick(round, Qt::Key_Space);
+    EXPECT_EQ(round->text(), "PLAY AGAIN");
+}
+
+TEST_F(GameFrmTest, TheSecondsDisplayReachesTheClock) {
+    store.CreateSettingsKey(SettingsKeyPath);
+    store.PutSettingValue(SettingsKeyPath, "ShowSeconds", std::int32_t{1}, SettingsStore::DWord);
+    open();
+    EXPECT_TRUE(child<bkCProg>("cp1")->showValue());
+    store.PutSettingValue(SettingsKeyPath, "ShowSeconds", std::int32_t{0}, SettingsStore::DWord);
+    window->GetSettings();
+    EXPECT_FALSE(child<bkCProg>("cp1")->showValue());
+}
+
+TEST_F(GameFrmTest, TheCheckerGetsTheNumbersAndTheTarget) {
+    open();
+    roundOver();
+    QStringList keys;
+    QString target;
+    QTimer::singleShot(0, [&] {
+        auto* checker = qobject_cast<VarifyFrm*>(QApplication::activeModalWidget());
+        ASSERT_NE(checker, nullptr);
+        for (int i = 0; i < 6; ++i)
+            keys << checker->btn1()[static_cast<std::size_t>(i)]->caption();
+        target = checker->lbTarget()->text();
+        checker->close();
+    });
+    click("cmdVarify");
+    EXPECT_EQ(keys.join(' '), "100 75 50 25 6 3");
+    EXPECT_EQ(target, "Target = 952");
+}
+
+TEST_F(GameFrmTest, SearchStopAndSearchAgain) {
+    open();
+    roundOver();
+    whileSearching([this] {
+        EXPECT_EQ(child("cmdAnswer")->text(), "Stop Search");
+        EXPECT_FALSE(child("Command1")->isEnabled());
+        click("cmdAnswer");
+        // The round button is back at once, before the search has unwound.
+        EXPECT_TRUE(child("Command1")->isEnabled());
+        EXPECT_EQ(child("Command1")->text(), "PLAY AGAIN");
+    });
+    click("cmdAnswer");
+    EXPECT_TRUE(child<QLabel>("LBa")->text().startsWith("Search Stopped at combination "));
+    EXPECT_EQ(child("cmdAnswer")->text(), "Show Answer(s)");
+    EXPECT_TRUE(child("cmdAnswer")->isEnabled());
+    EXPECT_TRUE(child<ButtonEx>("cmdVarify")->isHidden());
+
+    click("cmdAnswer");
+    EXPECT_EQ(child("cmdAnswer")->text(), "Search Finished");
+    EXPECT_FALSE(child("cmdAnswer")->isEnabled());
+    EXPECT_EQ(child<QLabel>("LBa")->text(), "Searched 610200 combinations: \n8 answers found.");
+    EXPECT_EQ(child<QListWidget>("List1")->count(), 8);
+}
+
+TEST_F(GameFrmTest, LongestReportAndSixCharacterTargetShowWhole) {
+    target = -32768;
+    open();
+    roundOver();
+    click("cmdAnswer");
+    auto* report = child<QLabel>("LBa");
+    report->setText("Search Stopped at combination 1267200\n0 answers found.");
+    const QLabel* shownTarget = child<QLabel>("lbTarget");
+    ASSERT_EQ(shownTarget->text(), "-32768");
+    for (QSize size : {gamelayout::kMinimumWindowPixels, QSize(1280, 800)}) {
+        window->resize(size);
+        QCoreApplication::processEvents();
+        EXPECT_LE(shownTarget->fontMetrics().horizontalAdvance(shownTarget->text()),
+                  shownTarget->width());
+        for (const QString& line : report->text().split(u'\n'))
+            EXPECT_LE(report->fontMetrics().horizontalAdvance(line), report->width())
+                << line.toStdString();
+        EXPECT_LE(report->fontMetrics().height() * 2, report->height());
+        EXPECT_LE(report->geometry().right(), child<bkCProg>("cp1")->geometry().left());
+    }
+}
+
+TEST_F(GameFrmTest, PlayAgainWhileAStoppedSearchUnwinds) {
+    open();
+    roundOver();
+    whileSearching([this] {
+        click("cmdAnswer");
+        click("Command1");
+    });
+    click("cmdAnswer");
+    EXPECT_EQ(child("Command1")->text(), "START");
+    EXPECT_FALSE(child("Command1")->isEnabled());
+    EXPECT_TRUE(child("cmdAnswer")->isHidden());
+    EXPECT_EQ(child("cmdAnswer")->text(), "Show Answer(s)");
+    EXPECT_TRUE(child<QListWidget>("List1")->isHidden());
+    EXPECT_TRUE(child<QLabel>("LBa")->isHidden());
+    EXPECT_TRUE(pickButton(0)->isVisible());
+    EXPECT_FALSE(window->round().searchRunning());
+}
+
+TEST_F(GameFrmTest, ClosingDuringTheTargetRollStartsNoClock) {
+    int rolls = 0;
+    open([&] {
+        if (++rolls == 10)
+            window->close();
+    });
+    roundOver();
+    EXPECT_EQ(rolls, 10);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(child<QTimer>("Timer1")->isActive());
+}
+
+TEST_F(GameFrmTest, ClosingDuringASearchStopsIt) {
+    open();
+    roundOver();
+    auto* setup = child<QAction>("mnuSetup");
+    setup->setEnabled(true);
+    bool setupDuringSearch = true;
+    whileSearching([&] {
+        setupDuringSearch = setup->isEnabled();
+        window->close();
+    });
+    click("cmdAnswer");
+    EXPECT_FALSE(setupDuringSearch);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->round().searchRunning());
+    EXPECT_TRUE(child<QLabel>("LBa")->text().startsWith("Search Stopped at combination "));
+    EXPECT_EQ(sound.stops, 2); // STOP, then closing
+}
+
+} // namespace

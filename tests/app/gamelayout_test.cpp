@@ -1,0 +1,137 @@
+#include "gamelayout.h"
+
+#include <gtest/gtest.h>
+#include <ostream>
+
+void PrintTo(const QRectF& r, std::ostream* os) {
+    *os << "QRectF(" << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height() << ")";
+}
+
+using namespace gamelayout;
+
+namespace {
+
+// Twips are 1/20 point; a line takes 1.15 times the point size.
+double lineHeight(int pointSize, const QString&) {
+    return pointSize * 20 * 1.15;
+}
+
+// Every character 0.6 of the point size wide.
+double charWidth(int pointSize, const QString& text) {
+    return pointSize * 20 * 0.6 * static_cast<double>(text.size());
+}
+
+LayoutInput windowOf(int widthPx, int heightPx, int targetFont = 120, int numberFont = 72) {
+    LayoutInput in;
+    in.winWidth = LayoutTwips(widthPx, 15);
+    in.winHeight = LayoutTwips(heightPx, 15);
+    in.capB = 270;
+    in.menuH = 300;
+    in.targetFontSize = targetFont;
+    in.numberFontSize = numberFont;
+    return in;
+}
+
+void expectNear(const QRectF& actual, const QRectF& expected, const char* name) {
+    EXPECT_NEAR(actual.x(), expected.x(), 0.01) << name;
+    EXPECT_NEAR(actual.y(), expected.y(), 0.01) << name;
+    EXPECT_NEAR(actual.width(), expected.width(), 0.01) << name;
+    EXPECT_NEAR(actual.height(), expected.height(), 0.01) << name;
+}
+
+TEST(PositionControls, EightHundredBySixHundredWindow) {
+    const GameLayout l = PositionControls(windowOf(800, 600), lineHeight, charWidth);
+    const double slot = (11760.0 - 230) / 6;
+    struct Row {
+        const char* name;
+        QRectF actual;
+        QRectF expected;
+    };
+    const Row rows[] = {
+        {"Picture4", l.Picture4, QRectF(90, 120, 11760, 3600)},
+        {"Picture3", l.Picture3, QRectF(3480, 60, 4800, 2520)},
+        {"Picture2", l.Picture2, QRectF(150, 150, 4500, 2220)},
+        {"lbTarget", l.lbTarget, QRectF(30, 30, 4440, 2160)},
+        {"Label2_0", l.Label2[0], QRectF(30, 2490, slot, 1050)},
+        {"Label2_5", l.Label2[5], QRectF(30 + 5 * (slot + 30), 2490, slot, 1050)},
+        {"lbinst", l.lbinst, QRectF(90, 3780, 8040, 495)},
+        {"cmdAnswer", l.cmdAnswer, QRectF(90, 3780, 3000, 615)},
+        {"LBa", l.LBa, QRectF(3150, 3787.5, 4200, 600)},
+        {"cmdVarify", l.cmdVarify, QRectF(3150, 3780, 2400, 615)},
+        {"btnPick_0", l.btnPick[0], QRectF(90, 4275, 807, 1345)},
+        {"Command1", l.Command1, QRectF(3438, 7025, 4992, 1345)},
+        {"cp1", l.cp1, QRectF(8430, 3720, 3420, 4650)},
+        {"List1", l.List1, QRectF(90, 4495, 8140, 2480)},
+    };
+    for (const Row& row : rows)
+        expectNear(row.actual, row.expected, row.name);
+    EXPECT_EQ(l.cp1Radius, 104);
+    // The slots end 50 twips short of Picture4's right edge.
+    EXPECT_NEAR(l.Label2[5].right(), 11710, 0.01);
+}
+
+TEST(PositionControls, FontsOnlyShrinkAcrossResizes) {
+    // Designed fonts in an 800 x 600 window: 1050 and 2160 twips fit 45 and 93 points.
+    const GameLayout first = PositionControls(windowOf(800, 600), lineHeight, charWidth);
+    EXPECT_EQ(first.numberFontSize, 45);
+    EXPECT_EQ(first.targetFontSize, 93);
+
+    // A larger window would hold the designed sizes, but the fitted ones stay.
+    const GameLayout fresh = PositionControls(windowOf(1600, 1200), lineHeight, charWidth);
+    EXPECT_EQ(fresh.numberFontSize, 72);
+    EXPECT_EQ(fresh.targetFontSize, 120);
+    const GameLayout grown = PositionControls(
+        windowOf(1600, 1200, first.targetFontSize, first.numberFontSize), lineHeight, charWidth);
+    EXPECT_EQ(grown.numberFontSize, 45);
+    EXPECT_EQ(grown.targetFontSize, 93);
+
+    const GameLayout shrunk = PositionControls(
+        windowOf(800, 600, grown.targetFontSize, grown.numberFontSize), lineHeight, charWidth);
+    EXPECT_EQ(shrunk.numberFontSize, 45);
+    EXPECT_EQ(shrunk.targetFontSize, 93);
+}
+
+TEST(PositionControls, ReportAndWidestTargetShowWholeAtTheSmallestWindow) {
+    LayoutInput in = windowOf(800, 600);
+    // "Search Stopped at combination 1267200" and two lines of bold 12 pt.
+    in.reportSize = QSizeF(4650, 540);
+    in.widestTarget = QStringLiteral("-32768");
+    const GameLayout l = PositionControls(in, lineHeight, charWidth);
+    EXPECT_GE(l.LBa.width(), 4650.0);
+    EXPECT_GE(l.LBa.height(), 540.0);
+    EXPECT_LE(l.LBa.right(), l.List1.right());
+    EXPECT_LE(l.LBa.bottom(), l.List1.top());
+    // The target shows smaller; the next fit still starts from the height fit.
+    EXPECT_EQ(l.targetFontSize, 93);
+    EXPECT_EQ(l.targetShownSize, 61); // 6 x 0.6 x 61 x 20 = 4392 <= 4440
+    const GameLayout threeDigits = PositionControls(windowOf(800, 600), lineHeight, charWidth);
+    EXPECT_EQ(threeDigits.targetShownSize, 93);
+}
+
+TEST(GuardResize, KeepsANormalWindowAtLeast800By600) {
+    struct Row {
+        const char* name;
+        WindowShowState state;
+        QSize outer;
+        bool resize;
+        QSize target;
+        bool layout;
+    };
+    const Row rows[] = {
+        {"narrowNormal", WindowShowState::Normal, QSize(500, 700), true, QSize(800, 700), true},
+        {"smallNormal", WindowShowState::Normal, QSize(300, 200), true, QSize(800, 600), true},
+        {"exactlyMinimum", WindowShowState::Normal, QSize(800, 600), false, QSize(800, 600), true},
+        {"maximisedAsIs", WindowShowState::Maximised, QSize(500, 400), false, QSize(), true},
+        {"minimised", WindowShowState::Minimised, QSize(160, 30), false, QSize(), false},
+    };
+    for (const Row& row : rows) {
+        const ResizeGuard guard = GuardResize(row.state, row.outer);
+        EXPECT_EQ(guard.resize, row.resize) << row.name;
+        EXPECT_EQ(guard.layout, row.layout) << row.name;
+        if (row.resize) {
+            EXPECT_EQ(guard.outerPixels, row.target) << row.name;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,108 @@
+#include "gamesettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Writes `content` as the settings file (nullptr: no file at all) and loads the settings.
+struct Loaded {
+    GameSettings settings;
+    bool showSeconds;
+    bool keyExists;
+};
+
+Loaded loadFrom(const char* content) {
+    QTemporaryDir dir;
+    const SettingsStore store(dir.path());
+    const QString file = store.fileForKey(SettingsKeyPath);
+    if (content) {
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile f(file);
+        f.open(QIODevice::WriteOnly);
+        f.write(content);
+    }
+    Loaded loaded{LoadGameSettings(store), ShowSecondsSetting(store), QFile::exists(file)};
+    // The first run creates the key and writes nothing into it.
+    loaded.keyExists = loaded.keyExists && (content || QFileInfo(file).size() == 0);
+    return loaded;
+}
+
+GameSettings make(int seconds, bool noSounds, int lowest, int highest, int interval) {
+    GameSettings s;
+    s.RoundSeconds = static_cast<std::int16_t>(seconds);
+    s.NoSounds = noSounds;
+    s.LowestTarget = static_cast<std::int16_t>(lowest);
+    s.HighestTarget = static_cast<std::int16_t>(highest);
+    s.TimerInterval = static_cast<std::int16_t>(interval);
+    return s;
+}
+
+struct Row {
+    const char* name;
+    const char* file;
+    GameSettings expected;
+};
+
+const GameSettings kEmptyKey = make(30, false, 101, 999, 950);
+
+const Row kRows[] = {
+    {"no key: first-run defaults", nullptr, make(30, false, 101, 999, 1000)},
+    {"empty key", "", kEmptyKey},
+    {"TimeAllowed 0", "[General]\nTimeAllowed=0\n", kEmptyKey},
+    {"TimeAllowed 2", "[General]\nTimeAllowed=2\n", make(40, false, 101, 999, 950)},
+    {"TimeAllowed -1", "[General]\nTimeAllowed=-1\n", make(25, false, 101, 999, 950)},
+    {"TimeAllowed string 12", "[General]\nTimeAllowed=\"12\"\n", make(90, false, 101, 999, 950)},
+    {"TimeAllowed leading digits", "[General]\nTimeAllowed=2 rounds\n",
+     make(40, false, 101, 999, 950)},
+    {"TimeAllowed too short to tick", "[General]\nTimeAllowed=-6\n", kEmptyKey},
+    {"TimeAllowed beyond 16 bits", "[General]\nTimeAllowed=7000\n", kEmptyKey},
+    {"NoSounds 1", "[General]\nNoSounds=1\n", make(30, true, 101, 999, 950)},
+    {"NoSounds -1", "[General]\nNoSounds=-1\n", make(30, true, 101, 999, 950)},
+    {"NoSounds 0", "[General]\nNoSounds=0\n", kEmptyKey},
+    {"NoSounds not a number", "[General]\nNoSounds=yes\n", kEmptyKey},
+    {"NoSounds out of range", "[General]\nNoSounds=40000\n", kEmptyKey},
+    {"LowestTarget 0 is absent", "[General]\nLowestTarget=0\n", kEmptyKey},
+    {"LowestTarget out of range", "[General]\nLowestTarget=70000\n", kEmptyKey},
+    {"HighestTarget equal to lowest", "[General]\nLowestTarget=300\nHighestTarget=300\n",
+     make(30, false, 300, 300, 950)},
+    {"HighestTarget below lowest", "[General]\nLowestTarget=300\nHighestTarget=299\n",
+     make(30, false, 300, 999, 950)},
+    {"TimerInterval 949", "[General]\nTimerInterval=949\n", kEmptyKey},
+    {"TimerInterval 500 from the slider", "[General]\nTimerInterval=500\n", kEmptyKey},
+    {"TimerInterval 1500", "[General]\nTimerInterval=1500\n", make(30, false, 101, 999, 1500)},
+    {"TimerInterval beyond 16 bits", "[General]\nTimerInterval=40000\n", kEmptyKey},
+    {"binary value of four bytes", "[General]\nTimeAllowed=@ByteArray(\\x2\\0\\0\\0)\n",
+     make(40, false, 101, 999, 950)},
+    {"a list value", "[General]\nLowestTarget=1, 2\n", kEmptyKey},
+    {"binary garbage", "\x01\xff\xfe[Gen\x00\x13=\xff\n\n==\x7f\x80", kEmptyKey},
+    {"all six values",
+     "[General]\nTimeAllowed=3\nNoSounds=1\nLowestTarget=150\nHighestTarget=850\n"
+     "TimerInterval=1200\nShowSeconds=1\n",
+     make(45, true, 150, 850, 1200)},
+};
+
+TEST(LoadGameSettings, StoredContentsGiveTheRecord) {
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.name);
+        const Loaded loaded = loadFrom(row.file);
+        EXPECT_EQ(loaded.settings.RoundSeconds, row.expected.RoundSeconds);
+        EXPECT_EQ(loaded.settings.NoSounds, row.expected.NoSounds);
+        EXPECT_EQ(loaded.settings.LowestTarget, row.expected.LowestTarget);
+        EXPECT_EQ(loaded.settings.HighestTarget, row.expected.HighestTarget);
+        EXPECT_EQ(loaded.settings.TimerInterval, row.expected.TimerInterval);
+        EXPECT_TRUE(loaded.keyExists);
+    }
+}
+
+TEST(LoadGameSettings, AnUnreadableStoreGivesTheFirstRunDefaults) {
+    QTemporaryDir dir;
+    const SettingsStore store(dir.path());
+    QDir().mkpath(store.fileForKey(SettingsKeyPath)); // a folder where the file should be
+    EXPECT_EQ(LoadGameSettings(store), make(30, false, 101, 999, 1000));
+    EXPECT_FALSE(ShowSecondsSetting(store));
+}
+
+} // namespace

@@ -1,0 +1,81 @@
+#include "clocksound.h"
+#include "resources.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QtEndian>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Wave {
+    int format = 0, channels = 0, rate = 0, bits = 0;
+    std::vector<std::int16_t> samples;
+};
+
+Wave parse(const QByteArray& image) {
+    Wave w;
+    if (image.size() < 12 || !image.startsWith("RIFF") || image.mid(8, 4) != "WAVE")
+        return w;
+    qsizetype at = 12;
+    while (at + 8 <= image.size()) {
+        const QByteArray id = image.mid(at, 4);
+        const auto size = qFromLittleEndian<quint32>(image.constData() + at + 4);
+        const char* body = image.constData() + at + 8;
+        if (id == "fmt ") {
+            w.format = qFromLittleEndian<quint16>(body);
+            w.channels = qFromLittleEndian<quint16>(body + 2);
+            w.rate = static_cast<int>(qFromLittleEndian<quint32>(body + 4));
+            w.bits = qFromLittleEndian<quint16>(body + 14);
+        } else if (id == "data") {
+            for (quint32 i = 0; i + 1 < size && at + 8 + i + 1 < image.size(); i += 2)
+                w.samples.push_back(qFromLittleEndian<qint16>(body + i));
+        }
+        at += 8 + size + (size & 1);
+    }
+    return w;
+}
+
+double rms(const Wave& w, double from, double to) {
+    const auto a = static_cast<std::size_t>(from * w.rate);
+    const auto b = std::min(w.samples.size(), static_cast<std::size_t>(to * w.rate));
+    double sum = 0;
+    for (std::size_t i = a; i < b; ++i)
+        sum += double(w.samples[i]) * w.samples[i];
+    return b > a ? std::sqrt(sum / double(b - a)) : 0.0;
+}
+
+TEST(ClockMusic, IsAThirtySecondPcmWaveEndingOnAChord) {
+    resources::init();
+    QFile file(resources::ClockMusicPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const Wave w = parse(file.readAll());
+    EXPECT_EQ(w.format, 1);
+    EXPECT_EQ(w.channels, 1);
+    EXPECT_EQ(w.rate, 48000);
+    EXPECT_EQ(w.bits, 16);
+    ASSERT_GT(w.rate, 0);
+    EXPECT_NEAR(double(w.samples.size()) / w.rate, 30.5, 0.01);
+    // Music all the way through, and the final chord at 30 s is the loudest moment.
+    for (int second = 0; second < 30; ++second)
+        EXPECT_GT(rms(w, second, second + 1), 1000.0) << "second " << second;
+    EXPECT_GT(rms(w, 30.0, 30.2), 1.3 * rms(w, 29.5, 29.9));
+}
+
+TEST(ClockSound, StaysSilentWithoutAnAudioDeviceOrAClip) {
+    resources::init();
+    ClockSound sound;
+    sound.load(resources::ClockMusicPath);
+    EXPECT_TRUE(sound.image().startsWith("RIFF"));
+    sound.play();
+    QCoreApplication::processEvents();
+    sound.play(); // again from the start
+    sound.stop();
+    sound.load(QStringLiteral(":/WAVE/none"));
+    EXPECT_TRUE(sound.image().isEmpty());
+    sound.play();
+    sound.stop();
+}
+
+} // namespace

@@ -1,0 +1,177 @@
+// Makes the README's pictures: picking, a round in play, the solver's answers, the checker, the
+// clock and the settings dialog.
+// Usage: tallyrun_screenshots [OUT_DIR] (default docs/screenshots); it needs a display, or
+// QT_QPA_PLATFORM=offscreen.
+#include "bkcprog.h"
+#include "buttonex.h"
+#include "gamefrm.h"
+#include "lighttab.h"
+#include "roundclockdesign.h"
+#include "settingfrm.h"
+#include "varifyfrm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <initializer_list>
+#include <tuple>
+
+namespace {
+
+class Silence final : public SoundSink {
+public:
+    void load(const QString&) override {}
+    void play() override {}
+    void stop() override {}
+};
+
+QString g_out;
+
+void save(QWidget* widget, const char* name) {
+    QCoreApplication::processEvents();
+    const QString path = g_out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
+    if (!widget->grab().save(path))
+        std::fprintf(stderr, "tallyrun_screenshots: cannot write %s\n", qPrintable(path));
+}
+
+// Always the first number left in a pool: the deal is 1..10, 1..10, 25, 50, 75, 100 and the
+// target the lowest allowed.
+class FirstInPool final : public RandomSource {
+public:
+    void reseed() override {}
+    float next() override { return 0.0f; }
+};
+
+std::unique_ptr<GameFrm> openWindow(GameSettings& settings, const SettingsStore& store,
+                                    std::unique_ptr<RandomSource> random) {
+    GameFrm::Services services;
+    services.settings = &settings;
+    services.store = &store;
+    services.sound = std::make_unique<Silence>();
+    services.random = std::move(random);
+    services.rollPause = [] {};
+    auto window = std::make_unique<GameFrm>(std::move(services));
+    window->show();
+    QCoreApplication::processEvents();
+    return window;
+}
+
+template <typename Button> void click(Button* button) {
+    button->click();
+    QCoreApplication::processEvents();
+}
+
+void click(GameFrm& window, const QString& name) {
+    if (auto* button = window.findChild<ButtonEx*>(name))
+        click(button);
+    else
+        click(window.findChild<QPushButton*>(name));
+}
+
+void mouse(QWidget* widget, QEvent::Type type) {
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+    QCoreApplication::processEvents();
+}
+
+void pick(GameFrm& window, std::initializer_list<int> buttons) {
+    for (int i : buttons)
+        click(window, QStringLiteral("btnPick_%1").arg(i));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    g_out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    QDir().mkpath(g_out);
+
+    QTemporaryDir dir;
+    const SettingsStore store(dir.path());
+    store.CreateSettingsKey(SettingsKeyPath);
+    store.PutSettingValue(SettingsKeyPath, QStringLiteral("ShowSeconds"), std::int32_t{1},
+                          SettingsStore::DWord);
+    GameSettings settings;
+
+    // Picking: three numbers in their slots and a face-down button held down.
+    {
+        auto window = openWindow(settings, store, std::make_unique<SeededRandom>(7));
+        pick(*window, {0, 14, 4});
+        auto* held = window->findChild<ButtonEx*>(QStringLiteral("btnPick_7"));
+        mouse(held, QEvent::MouseMove);
+        mouse(held, QEvent::MouseButtonPress);
+        save(window.get(), "picking");
+        mouse(held, QEvent::MouseButtonRelease);
+    }
+
+    // A round in play: six numbers, the target and the clock at 15 seconds.
+    {
+        auto window = openWindow(settings, store, std::make_unique<SeededRandom>(7));
+        pick(*window, {20, 22, 3, 7, 12, 16});
+        click(*window, QStringLiteral("Command1"));
+        for (int i = 0; i < 15; ++i)
+            window->Timer1_Timer();
+        save(window.get(), "round");
+    }
+
+    // The round clock alone, at 15 with its seconds shown and at a full minute without.
+    for (const auto& [value, showSeconds, name] :
+         {std::tuple{15, true, "clock-15-seconds"}, std::tuple{60, false, "clock-60"}}) {
+        bkCProg clock;
+        clock.ReadProperties(roundClockDesign());
+        clock.resize(284, 280);
+        clock.setShowValue(showSeconds);
+        clock.setValue(value);
+        save(&clock, name);
+    }
+
+    // The solver's answers for 100 75 50 25 6 3 and the target 952.
+    {
+        settings.LowestTarget = settings.HighestTarget = 952;
+        auto window = openWindow(settings, store, std::make_unique<FirstInPool>());
+        window->resize(1024, 700);
+        pick(*window, {23, 22, 21, 20, 5, 2});
+        click(*window, QStringLiteral("Command1"));
+        click(*window, QStringLiteral("Command1")); // STOP
+
+        // The checker, opened from the round: (75 x 3) x (100 + 6) - 50, divided by 25.
+        QTimer::singleShot(0, [] {
+            auto* checker = qobject_cast<VarifyFrm*>(QApplication::activeModalWidget());
+            if (!checker)
+                return;
+            for (int key : {1, 10, 5, 12, 10, 6, 0, 8, 4, 7, 12, 9, 2, 12, 11, 3, 12})
+                checker->btn1()[static_cast<std::size_t>(key)]->click();
+            save(checker, "checker");
+            checker->close();
+        });
+        click(*window, QStringLiteral("cmdVarify"));
+        click(*window, QStringLiteral("cmdAnswer"));
+        save(window.get(), "answers");
+    }
+
+    // The settings dialog's Timing page, opened from the main window: a 35-second round
+    // previewed with its seconds shown.
+    {
+        store.PutSettingValue(SettingsKeyPath, QStringLiteral("TimeAllowed"), std::int32_t{1},
+                              SettingsStore::DWord);
+        auto window = openWindow(settings, store, std::make_unique<SeededRandom>(7));
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<SettingFrm*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->findChild<LightTab*>(QStringLiteral("LightTab1"))->setActiveTab(1);
+            save(dialog, "settings-timing");
+            dialog->reject();
+        });
+        window->findChild<QAction*>(QStringLiteral("mnuSettings"))->trigger();
+    }
+    return 0;
+}
