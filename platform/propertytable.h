@@ -26,7 +26,7 @@ struct Context {
     double twipsPerPixelX = 15.0;
     double twipsPerPixelY = 15.0;
     QFont hostFont;
-    // Stored twips -> pixels; the control names its rounding rule.
+    // Stored twips -> pixels, the control's rounding rule; needed by the twips kinds only.
     int (*twipsToPixels)(double twips, double twipsPerPixel) = nullptr;
 };
 
@@ -106,6 +106,7 @@ template <bool Horizontal, bool AsFloat> struct TwipsCodec {
     static Value read(const PropertyBag& bag, const QString& name, const Value& def,
                       const Context& ctx) {
         const double tpp = perPixel(ctx);
+        Q_ASSERT(ctx.twipsToPixels);
         if (AsFloat)
             return std::clamp(ctx.twipsToPixels(bag.readFloat(name, float(def * tpp)), tpp), -32768,
                               32767);

@@ -484,6 +484,10 @@ void ButtonEx::Redraw(int state) {
             state = Up;
     }
     const bool skinned = m_skins[SkinUp].has_value() && m_appearance == 2;
+    if (!skinned && size().isEmpty()) {
+        m_surface = QImage();
+        return;
+    }
     if (m_surface.size() != size()) {
         m_surface = QImage(size(), QImage::Format_ARGB32_Premultiplied);
         m_surface.setDevicePixelRatio(1.0);

@@ -201,6 +201,21 @@ TEST_F(ButtonDrawing, NoBorderStyleShowsOnlyTheHoverEdge) {
     EXPECT_EQ(corner(), back);
 }
 
+TEST_F(ButtonDrawing, PictureLeavesOutItsTransparentColourAndGoesSolidWhenHovered) {
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(QColor(200, 0, 0));
+    picture.setPixelColor(0, 0, QColor(0, 0, 255)); // TransparentColor, pure blue
+    b.setPicture(picture);
+    b.setHighlightPicture(true);
+    b.setHighlightColor(0x0000FF00);
+    const int top = 30 / 2 - 8 / 2; // centred; 6 from the left
+    EXPECT_EQ(b.surfaceImage().pixel(6, top), back) << "the blue pixel is left out";
+    EXPECT_EQ(b.surfaceImage().pixel(7, top + 1), qRgb(200, 0, 0));
+    hover();
+    EXPECT_EQ(b.surfaceImage().pixel(7, top + 1), qRgb(0, 255, 0)) << "a silhouette in green";
+    EXPECT_EQ(b.surfaceImage().pixel(6, top), back) << "the background stays out";
+}
+
 TEST_F(ButtonDrawing, SkinGivesSizeAndShape) {
     QImage skin(40, 20, QImage::Format_RGB32);
     skin.fill(QColor(0, 160, 0));
