@@ -1,10 +1,12 @@
 #include "gamefrm.h"
 
+#include "aboutfrm.h"
 #include "bkcprog.h"
 #include "buttonex.h"
 #include "fonts.h"
 #include "gamelayout.h"
 #include "gradientwidget.h"
+#include "manualfrm.h"
 #include "resources.h"
 #include "roundclockdesign.h"
 #include "settingfrm.h"
@@ -104,9 +106,8 @@ void GameFrm::createMenus() {
     mnuAbout = named(bar->addAction(QStringLiteral("&About")), QStringLiteral("mnuAbout"));
     connect(mnuExit, &QAction::triggered, this, &GameFrm::mnuExit_Click);
     connect(mnuSettings, &QAction::triggered, this, &GameFrm::mnuSettings_Click);
-    // Their windows are not part of the game yet.
-    mnuSetup->setEnabled(false);
-    mnuAbout->setEnabled(false);
+    connect(mnuSetup, &QAction::triggered, this, &GameFrm::mnuSetup_Click);
+    connect(mnuAbout, &QAction::triggered, this, &GameFrm::mnuAbout_Click);
 }
 
 QLabel* GameFrm::createSlot(int index) {
@@ -358,11 +359,14 @@ void GameFrm::showRound() {
                          phase == Phase::Stopping || searched);
     cmdAnswer->setText(answerCaption(round));
     cmdAnswer->setVisible(over || searching || searched);
+    // A finished search, or any search of a round set by hand, is not run again.
     cmdAnswer->setEnabled(
-        !(searched && round.searchOutcome() == RoundFlow::SearchOutcome::Finished));
+        !(searched &&
+          (round.searchOutcome() == RoundFlow::SearchOutcome::Finished || round.manual())));
     cmdVarify->setVisible(over);
     LBa->setVisible(searching || searched);
     List1->setVisible(searching || searched);
+    mnuSetup->setEnabled(round.canSetUp());
 }
 
 void GameFrm::btnPick_Click(int index) {
@@ -455,23 +459,20 @@ void GameFrm::cmdAnswer_Click() {
 }
 
 void GameFrm::SearchAnswers() {
-    const std::optional<int> ticket = m_round->startSearch();
-    if (!ticket)
-        return;
+    if (const std::optional<int> ticket = m_round->startSearch())
+        runSearch(*ticket);
+}
+
+void GameFrm::runSearch(int ticket) {
     LBa->setText(QStringLiteral("Searching..."));
-    showRound();
+    showRound(); // the manual set-up waits while the search is on the stack
     QCoreApplication::processEvents();
     if (m_round->phase() == Phase::Closed)
         return;
-    // The solver is not re-entrant: the manual set-up, which starts a search of its own,
-    // waits until this one has returned.
-    const bool setupEnabled = mnuSetup->isEnabled();
-    mnuSetup->setEnabled(false);
     const solver::Solver::Outcome outcome =
         m_solver->SearchAnswers(m_round->deal().RoundNumbers, m_round->target().value_or(0));
     m_solverHost->showAll();
-    mnuSetup->setEnabled(setupEnabled);
-    m_round->searchEnded(*ticket, outcome == solver::Solver::Outcome::Finished);
+    m_round->searchEnded(ticket, outcome == solver::Solver::Outcome::Finished);
     if (m_round->phase() != Phase::Closed)
         showRound();
 }
@@ -483,6 +484,32 @@ void GameFrm::cmdVarify_Click() {
     if (m_round->target())
         checker.appendTargetText(QString::number(*m_round->target()));
     checker.exec();
+}
+
+void GameFrm::mnuSetup_Click() {
+    if (!m_round->canSetUp())
+        return;
+    std::optional<ManualRound> handed;
+    {
+        ManualFrm setup(this);
+        setup.exec();
+        handed = setup.handedOver();
+    }
+    if (!handed)
+        return;
+    const std::optional<int> ticket = m_round->startManualSearch(handed->numbers, handed->target);
+    if (!ticket)
+        return;
+    // The round on show is now the one set by hand: the clock stops where it stands.
+    Timer1->stop();
+    m_services.sound->stop();
+    List1->clear();
+    runSearch(*ticket);
+}
+
+void GameFrm::mnuAbout_Click() {
+    AboutFrm about(this);
+    about.exec();
 }
 
 void GameFrm::mnuExit_Click() {

@@ -55,6 +55,10 @@ public:
     // Opens the settings dialog modally; it changes GameSettings, the clock's seconds display
     // and the clock's period.
     void mnuSettings_Click();
+    // Opens the manual set-up; a round handed over is sorted, shown and searched at once.
+    // Does nothing while the target rolls or a search runs.
+    void mnuSetup_Click();
+    void mnuAbout_Click();
     void mnuExit_Click();
 
     const RoundFlow& round() const { return *m_round; }
@@ -74,6 +78,8 @@ private:
     void stopRound();
     void playAgain();
     void SearchAnswers();
+    // Runs the search that `ticket` of the round flow allows.
+    void runSearch(int ticket);
     // Captions, visibility and enabling of every control from the round's state.
     void showRound();
 

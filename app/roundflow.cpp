@@ -57,7 +57,8 @@ RoundFlow::Tick RoundFlow::tick() {
 }
 
 std::optional<int> RoundFlow::startSearch() {
-    const bool again = m_phase == Phase::Searched && m_outcome == SearchOutcome::Stopped;
+    const bool again =
+        m_phase == Phase::Searched && m_outcome == SearchOutcome::Stopped && !m_manual;
     if ((m_phase != Phase::Over && !again) || m_searchRunning)
         return std::nullopt;
     m_phase = Phase::Searching;
@@ -80,6 +81,23 @@ void RoundFlow::searchEnded(int ticket, bool finished) {
     m_outcome = finished ? SearchOutcome::Finished : SearchOutcome::Stopped;
 }
 
+bool RoundFlow::canSetUp() const {
+    return m_phase != Phase::Rolling && m_phase != Phase::Closed && !m_searchRunning;
+}
+
+std::optional<int> RoundFlow::startManualSearch(const std::array<std::int32_t, kSlotCount>& numbers,
+                                                std::int32_t target) {
+    if (!canSetUp())
+        return std::nullopt;
+    m_deal.setNumbers(numbers);
+    m_target = target;
+    m_manual = true;
+    m_outcome = SearchOutcome::None;
+    m_phase = Phase::Searching;
+    m_searchRunning = true;
+    return m_round;
+}
+
 bool RoundFlow::playAgain() {
     if (m_phase != Phase::Over && m_phase != Phase::Stopping && m_phase != Phase::Searched)
         return false;
@@ -89,6 +107,7 @@ bool RoundFlow::playAgain() {
     m_clockShown = 0;
     m_target.reset();
     m_outcome = SearchOutcome::None;
+    m_manual = false;
     m_deal.deal(m_random);
     return true;
 }

@@ -3,6 +3,7 @@
 #include "gamesettings.h"
 #include "round.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -63,6 +64,15 @@ public:
     bool requestStop();
     // The search with `ticket` returned; ignored when its round has been played again since.
     void searchEnded(int ticket, bool finished);
+    // Whether a round set by hand may take over now: not while the target rolls, while a
+    // search is on the stack (the solver is not re-entrant) or once the window is closing.
+    bool canSetUp() const;
+    // A round set by hand (six numbers in any order, a target) -> Searching, from any phase
+    // canSetUp() allows; the clock keeps what it shows. Its search is not run a second time.
+    // Returns the ticket for searchEnded(), or nothing when a set-up is not allowed.
+    std::optional<int> startManualSearch(const std::array<std::int32_t, kSlotCount>& numbers,
+                                         std::int32_t target);
+    bool manual() const { return m_manual; }
     // Over, Stopping or Searched -> Picking, with newly dealt numbers.
     bool playAgain();
     void close() { m_phase = Phase::Closed; }
@@ -78,4 +88,5 @@ private:
     SearchOutcome m_outcome = SearchOutcome::None;
     int m_round = 0; // counts "PLAY AGAIN"s
     bool m_searchRunning = false;
+    bool m_manual = false;
 };

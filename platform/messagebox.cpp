@@ -36,8 +36,4 @@ void MsgBox(QWidget* parent, const QString& text, const QString& title, MessageI
 }
 
 ScopedMessageBoxPresenter::ScopedMessageBoxPresenter(MessageBoxPresenter replacement)
-    : m_previous(std::exchange(presenter(), std::move(replacement))) {}
-
-ScopedMessageBoxPresenter::~ScopedMessageBoxPresenter() {
-    presenter() = std::move(m_previous);
-}
+    : ScopedOverride(presenter(), std::move(replacement)) {}

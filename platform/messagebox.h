@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scopedoverride.h"
+
 #include <QString>
 #include <functional>
 
@@ -21,13 +23,7 @@ using MessageBoxPresenter = std::function<void(QWidget* parent, const MessageBox
 void MsgBox(QWidget* parent, const QString& text, const QString& title, MessageIcon icon);
 
 // Puts `presenter` in place of the real boxes for its lifetime; the previous one returns after.
-class ScopedMessageBoxPresenter {
+class ScopedMessageBoxPresenter : ScopedOverride<MessageBoxPresenter> {
 public:
     explicit ScopedMessageBoxPresenter(MessageBoxPresenter presenter);
-    ~ScopedMessageBoxPresenter();
-    ScopedMessageBoxPresenter(const ScopedMessageBoxPresenter&) = delete;
-    ScopedMessageBoxPresenter& operator=(const ScopedMessageBoxPresenter&) = delete;
-
-private:
-    MessageBoxPresenter m_previous;
 };

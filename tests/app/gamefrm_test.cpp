@@ -1,19 +1,23 @@
 #include "bkcprog.h"
 #include "buttonex.h"
+#include "commands.h"
 #include "gamefrm.h"
 #include "gamelayout.h"
 #include "scriptedrandom.h"
 #include "varifyfrm.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -246,6 +250,52 @@ TEST_F(GameFrmTest, PlayAgainWhileAStoppedSearchUnwinds) {
     EXPECT_TRUE(child<QLabel>("LBa")->isHidden());
     EXPECT_TRUE(pickButton(0)->isVisible());
     EXPECT_FALSE(window->round().searchRunning());
+}
+
+TEST_F(GameFrmTest, ARoundSetByHandIsSortedShownAndSearchedLikeTheTerminalSolver) {
+    open();
+    QTimer::singleShot(0, window.get(), [] {
+        QWidget* setup = QApplication::activeModalWidget();
+        ASSERT_NE(setup, nullptr);
+        for (int i : {0, 10, 20, 21, 22, 23})
+            QTest::mouseClick(setup->findChild<QAbstractButton*>(QStringLiteral("l1_%1").arg(i)),
+                              Qt::LeftButton);
+        setup->findChild<QLineEdit*>("Text1")->setText("626");
+        QTest::mouseClick(setup->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
+    });
+    child<QAction>("mnuSetup")->trigger();
+
+    EXPECT_EQ(slotTexts(), "100 75 50 25 1 1");
+    EXPECT_EQ(child<QLabel>("lbTarget")->text(), "626");
+    EXPECT_TRUE(pickButton(0)->isHidden());
+    std::ostringstream out, err;
+    ASSERT_EQ(runSolve({"1", "1", "25", "50", "75", "100", "626"}, out, err), 0);
+    QStringList expected = QString::fromStdString(out.str()).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(expected.size(), 21); // 19 answers, then the two lines of the report
+    EXPECT_EQ(child<QLabel>("LBa")->text(), expected[19] + u'\n' + expected[20]);
+    expected.resize(19);
+    QStringList listed;
+    for (int i = 0; i < child<QListWidget>("List1")->count(); ++i)
+        listed << child<QListWidget>("List1")->item(i)->text();
+    EXPECT_EQ(listed, expected);
+    EXPECT_EQ(child("cmdAnswer")->text(), "Search Finished");
+    EXPECT_FALSE(child("cmdAnswer")->isEnabled());
+    EXPECT_TRUE(child("Command1")->isEnabled());
+    EXPECT_EQ(child("Command1")->text(), "PLAY AGAIN");
+}
+
+TEST_F(GameFrmTest, TheAboutWindowOpensFromTheMenuAndCloses) {
+    open();
+    QString title;
+    QTimer::singleShot(0, window.get(), [&title] {
+        QWidget* about = QApplication::activeModalWidget();
+        ASSERT_NE(about, nullptr);
+        title = about->windowTitle();
+        QTest::mouseClick(about->findChild<QWidget*>("ButtonEx1"), Qt::LeftButton);
+    });
+    child<QAction>("mnuAbout")->trigger();
+    EXPECT_EQ(title, "About");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(GameFrmTest, ClosingDuringTheTargetRollStartsNoClock) {

@@ -119,6 +119,32 @@ TEST_F(RoundFlowTest, PlayAgainWhileAStopUnwindsLeavesTheNewRoundAlone) {
     EXPECT_FALSE(round.searchRunning());
 }
 
+TEST_F(RoundFlowTest, ARoundSetByHandTakesOverAndIsSearchedOnce) {
+    for (int i : {0, 1, 2, 3, 4, 5})
+        round.pick(i);
+    round.start();
+    EXPECT_FALSE(round.canSetUp()) << "not while the target rolls";
+    round.rollDone();
+    for (int i = 0; i < 7; ++i)
+        round.tick();
+    const std::optional<int> ticket = round.startManualSearch({1, 1, 25, 50, 75, 100}, 626);
+    ASSERT_TRUE(ticket);
+    EXPECT_EQ(round.phase(), Phase::Searching);
+    EXPECT_EQ(round.deal().RoundNumbers, (std::vector<std::int32_t>{100, 75, 50, 25, 1, 1, 0}));
+    EXPECT_EQ(round.target(), 626);
+    EXPECT_EQ(round.clockShown(), 7);
+    EXPECT_FALSE(round.canSetUp()) << "the solver is not re-entrant";
+    EXPECT_FALSE(round.startManualSearch({2, 2, 3, 3, 4, 4}, 200));
+
+    round.requestStop();
+    round.searchEnded(*ticket, false);
+    EXPECT_EQ(round.phase(), Phase::Searched);
+    EXPECT_FALSE(round.startSearch()) << "a stopped manual search is not run again";
+    EXPECT_TRUE(round.canSetUp());
+    EXPECT_TRUE(round.playAgain());
+    EXPECT_FALSE(round.manual());
+}
+
 TEST_F(RoundFlowTest, ClosingEndsTheRollAndEveryLaterEvent) {
     for (int i : {0, 1, 2, 3, 4, 5})
         round.pick(i);
@@ -130,6 +156,7 @@ TEST_F(RoundFlowTest, ClosingEndsTheRollAndEveryLaterEvent) {
     EXPECT_FALSE(round.target());
     EXPECT_FALSE(round.playAgain());
     EXPECT_FALSE(round.startSearch());
+    EXPECT_FALSE(round.canSetUp());
 }
 
 } // namespace

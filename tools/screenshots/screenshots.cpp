@@ -1,18 +1,22 @@
 // Makes the README's pictures: picking, a round in play, the solver's answers, the checker, the
-// clock and the settings dialog.
+// clock, the manual set-up, the about window and the settings dialog.
 // Usage: tallyrun_screenshots [OUT_DIR] (default docs/screenshots); it needs a display, or
 // QT_QPA_PLATFORM=offscreen.
+#include "aboutfrm.h"
 #include "bkcprog.h"
 #include "buttonex.h"
 #include "gamefrm.h"
 #include "lighttab.h"
+#include "manualfrm.h"
 #include "roundclockdesign.h"
 #include "settingfrm.h"
 #include "varifyfrm.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -155,6 +159,21 @@ int main(int argc, char** argv) {
         click(*window, QStringLiteral("cmdVarify"));
         click(*window, QStringLiteral("cmdAnswer"));
         save(window.get(), "answers");
+    }
+
+    // The manual set-up with 1, 1, 25, 50, 75 and 100 chosen and the target typed.
+    {
+        ManualFrm setup;
+        setup.show();
+        for (int i : {0, 10, 20, 21, 22, 23})
+            setup.findChild<QAbstractButton*>(QStringLiteral("l1_%1").arg(i))->click();
+        setup.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("626"));
+        save(&setup, "manual-setup");
+    }
+    {
+        AboutFrm about;
+        about.show();
+        save(&about, "about");
     }
 
     // The settings dialog's Timing page, opened from the main window: a 35-second round

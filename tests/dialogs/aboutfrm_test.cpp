@@ -1,0 +1,69 @@
+#include "aboutfrm.h"
+#include "linkopener.h"
+#include "messagebox.h"
+#include "tallyrun_version.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(AboutFrm, LinksReachTheLinkServiceSilentlyAndOkCloses) {
+    QStringList opened;
+    ScopedUrlOpener opener([&opened](const QString& url) {
+        opened << url;
+        return false; // no mail program, no browser
+    });
+    int boxes = 0;
+    ScopedMessageBoxPresenter presenter([&boxes](QWidget*, const MessageBoxCall&) { ++boxes; });
+
+    AboutFrm about;
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    const auto label = [&about](const char* name) {
+        return about.findChild<QLabel*>(QString::fromLatin1(name));
+    };
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About"));
+    EXPECT_EQ(label("Label1")->text(), QStringLiteral("The Figurello Tallyrun"));
+    EXPECT_EQ(label("Label2")->text(), QStringLiteral("Version 4.1.0"));
+    EXPECT_FALSE(label("Image1")->pixmap().isNull());
+
+    QTest::mouseClick(label("Label4"), Qt::LeftButton);
+    QTest::mouseClick(label("Label6"), Qt::LeftButton);
+    const QString address = QString::fromUtf8(tallyrun::kContactEmail);
+    const QString version =
+        QStringLiteral("%1.%2").arg(tallyrun::kVersionMajor).arg(tallyrun::kVersionMinor);
+    EXPECT_EQ(opened, (QStringList{"mailto:" + address +
+                                       "?subject=The Figurello Tallyrun: " + version + "%20&body=",
+                                   QString::fromUtf8(tallyrun::kWebUrl)}));
+    EXPECT_EQ(boxes, 0);
+    EXPECT_TRUE(about.isVisible());
+
+    // Hover colours, and both links back to normal on the background.
+    const auto colour = [&label](const char* name) {
+        return label(name)->palette().color(QPalette::WindowText);
+    };
+    const QColor mailNormal = colour("Label4");
+    EXPECT_EQ(mailNormal, about.palette().color(QPalette::ButtonText));
+    EXPECT_EQ(colour("Label6"), QColor(0, 0, 0xC0));
+    QTest::mouseMove(label("Label4"));
+    EXPECT_EQ(colour("Label4"), QColor(0, 0, 0xFF));
+    QTest::mouseMove(label("Label6"));
+    EXPECT_EQ(colour("Label6"), QColor(0xC0, 0, 0xC0));
+    QTest::mouseMove(&about, QPoint(2, 2));
+    EXPECT_EQ(colour("Label4"), mailNormal);
+    EXPECT_EQ(colour("Label6"), QColor(0, 0, 0xC0));
+
+    // Enter on a focused link opens it; elsewhere it presses OK.
+    label("Label6")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(label("Label6"), Qt::Key_Return);
+    EXPECT_EQ(opened.size(), 3);
+    EXPECT_TRUE(about.isVisible());
+    QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("ButtonEx1")), Qt::LeftButton);
+    EXPECT_FALSE(about.isVisible());
+}
+
+} // namespace

@@ -1,0 +1,72 @@
+#include "manualboard.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(ManualBoard, ASeventhChoiceIsIgnoredAndReleasingOneFreesAPlace) {
+    ManualBoard board;
+    for (int i : {0, 1, 2, 3, 4, 5})
+        EXPECT_TRUE(board.click(i));
+    EXPECT_FALSE(board.click(6));
+    EXPECT_FALSE(board.chosen(6));
+    EXPECT_EQ(board.chosenCount(), 6);
+
+    EXPECT_TRUE(board.click(3));
+    EXPECT_FALSE(board.chosen(3));
+    EXPECT_EQ(board.chosenCount(), 5);
+    EXPECT_TRUE(board.click(23));
+    EXPECT_EQ(board.chosenNumbers(), (std::array<std::int32_t, 6>{1, 2, 3, 5, 6, 100}));
+    EXPECT_FALSE(board.click(24));
+    EXPECT_FALSE(board.click(-1));
+}
+
+TEST(ManualBoard, ArrowKeysWalkTheRowsAndLineUpAcrossThem) {
+    struct Case {
+        const char* name;
+        int from, dx, dy, to;
+    };
+    for (const Case& c : {
+             Case{"right off a row's end goes on reading", 9, 1, 0, 10},
+             Case{"left at the first stays", 0, -1, 0, 0},
+             Case{"right at the last stays", 23, 1, 0, 23},
+             Case{"down onto 25", 11, 0, 1, 20},
+             Case{"down onto 100", 19, 0, 1, 23},
+             Case{"down from the large row stays", 22, 0, 1, 22},
+             Case{"up from 25", 20, 0, -1, 11},
+             Case{"up from 100", 23, 0, -1, 18},
+         }) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ManualBoard::neighbour(c.from, c.dx, c.dy), c.to);
+    }
+}
+
+TEST(ManualTarget, ReadsWholeNumbersFrom101To32767) {
+    struct Case {
+        const char* text;
+        TargetCheck check;
+        std::int32_t value; // of an accepted text
+    };
+    for (const Case& c : {
+             Case{"", TargetCheck::Empty, 0},
+             Case{"101", TargetCheck::Accepted, 101},
+             Case{"100", TargetCheck::Rejected, 0},
+             Case{"0150", TargetCheck::Accepted, 150},
+             Case{"32767", TargetCheck::Accepted, 32767},
+             Case{"32768", TargetCheck::Rejected, 0},
+             Case{"99999999999999999999", TargetCheck::Rejected, 0},
+             Case{"12a", TargetCheck::Rejected, 0},
+             Case{" 500", TargetCheck::Rejected, 0},
+             Case{"-500", TargetCheck::Rejected, 0},
+         }) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(CheckTarget(c.text), c.check);
+        if (c.check == TargetCheck::Accepted) {
+            EXPECT_EQ(TargetValue(c.text), c.value);
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,132 @@
+#include "manualfrm.h"
+#include "messagebox.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ManualFrmTest : public testing::Test {
+protected:
+    void SetUp() override {
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    }
+
+    QAbstractButton* l1(int i) {
+        return dialog.findChild<QAbstractButton*>(QStringLiteral("l1_%1").arg(i));
+    }
+    QLineEdit* Text1() { return dialog.findChild<QLineEdit*>(QStringLiteral("Text1")); }
+    QPushButton* Command1() { return dialog.findChild<QPushButton*>(QStringLiteral("Command1")); }
+    void choose(std::initializer_list<int> indices) {
+        for (int i : indices)
+            QTest::mouseClick(l1(i), Qt::LeftButton);
+    }
+    QColor middleColour(QWidget* w) { return w->grab().toImage().pixelColor(4, w->height() / 2); }
+
+    std::vector<MessageBoxCall> shown;
+    ScopedMessageBoxPresenter boxes{
+        [this](QWidget*, const MessageBoxCall& call) { shown.push_back(call); }};
+    ManualFrm dialog;
+};
+
+TEST_F(ManualFrmTest, TheBoardByMouseAndKeyboardThenTheHandOver) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Manual Overide"));
+    EXPECT_EQ(Text1()->text(), QStringLiteral("101"));
+    choose({0, 10, 20, 21, 22});
+    EXPECT_TRUE(l1(20)->isChecked());
+    EXPECT_EQ(middleColour(l1(20)), QColor(0, 0, 255));
+    EXPECT_EQ(middleColour(l1(1)), QColor(0xE0, 0xE0, 0xE0));
+
+    // Five chosen: the hand-over waits for a sixth.
+    QTest::mouseClick(Command1(), Qt::LeftButton);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, QStringLiteral("You must choose 6 numbers to use."));
+    EXPECT_EQ(shown[0].title, QStringLiteral("More numbers required"));
+    EXPECT_EQ(shown[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.handedOver());
+
+    // From the first row's 9, Down twice then Right reaches 100, and Space chooses it; a
+    // seventh is refused.
+    l1(8)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(l1(8), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(QApplication::focusWidget(), l1(23));
+    EXPECT_TRUE(l1(23)->isChecked());
+    choose({5});
+    EXPECT_FALSE(l1(5)->isChecked());
+    EXPECT_EQ(middleColour(l1(5)), QColor(0xE0, 0xE0, 0xE0));
+
+    QAccessibleInterface* chosen = QAccessible::queryAccessibleInterface(l1(23));
+    ASSERT_NE(chosen, nullptr);
+    EXPECT_EQ(chosen->text(QAccessible::Name), QStringLiteral("100"));
+    EXPECT_TRUE(chosen->state().checked);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(l1(5))->state().checked);
+
+    // Letters never reach the target box.
+    Text1()->selectAll();
+    QTest::keyClicks(Text1(), QStringLiteral("9x5 2"));
+    EXPECT_EQ(Text1()->text(), QStringLiteral("952"));
+
+    QTest::mouseClick(Command1(), Qt::LeftButton);
+    EXPECT_EQ(shown.size(), 1u);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.isVisible());
+    ASSERT_TRUE(dialog.handedOver());
+    EXPECT_EQ(dialog.handedOver()->numbers, (std::array<std::int32_t, 6>{1, 1, 25, 50, 75, 100}));
+    EXPECT_EQ(dialog.handedOver()->target, 952);
+}
+
+TEST_F(ManualFrmTest, AnUnusableTargetIsRejectedAndBecomes101) {
+    choose({0, 1, 2, 3, 4, 20});
+    struct Case {
+        const char* name;
+        QString text;
+        bool message;
+    };
+    for (const Case& c :
+         {Case{"letters", QStringLiteral("ten"), true},
+          Case{"beyond 16 bits", QStringLiteral("40000"), true}, Case{"empty", QString(), false}}) {
+        SCOPED_TRACE(c.name);
+        shown.clear();
+        // Pasted text passes the key filter.
+        Text1()->clear();
+        QApplication::clipboard()->setText(c.text);
+        Text1()->paste();
+        QTest::mouseClick(Command1(), Qt::LeftButton);
+        EXPECT_EQ(shown.size(), c.message ? 1u : 0u);
+        if (c.message) {
+            EXPECT_EQ(shown[0].text, QStringLiteral("The target must be more than 101"));
+            EXPECT_EQ(shown[0].title, QStringLiteral("Invalid Target."));
+        }
+        EXPECT_EQ(Text1()->text(), QStringLiteral("101"));
+        EXPECT_FALSE(dialog.handedOver());
+        EXPECT_TRUE(dialog.isVisible());
+    }
+
+    // Leaving the box by Tab checks it too, and the focus comes back.
+    shown.clear();
+    Text1()->setFocus();
+    Text1()->setText(QStringLiteral("50"));
+    QTest::keyClick(Text1(), Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown.size(), 1u);
+    EXPECT_EQ(Text1()->text(), QStringLiteral("101"));
+    EXPECT_TRUE(Text1()->hasFocus());
+
+    QTest::mouseClick(Command1(), Qt::LeftButton);
+    ASSERT_TRUE(dialog.handedOver());
+    EXPECT_EQ(dialog.handedOver()->target, 101);
+}
+
+} // namespace
