@@ -33,14 +33,21 @@ long leadingNumber(std::string_view text) {
 
 } // namespace
 
-CheckerKeypad::CheckerKeypad() {
-    m_captions[KeyOpen] = "(";
-    m_captions[KeyClose] = ")";
-    m_captions[KeyAdd] = "+";
-    m_captions[KeySubtract] = "-";
-    m_captions[KeyMultiply] = std::string(kTimesSign);
-    m_captions[KeyDivide] = std::string(kDivideSign);
-    m_captions[KeyEquals] = "=";
+// The number keys start without captions; the others, from KeyOpen on, show their signs.
+CheckerKeypad::CheckerKeypad()
+    : m_captions{{{},
+                  {},
+                  {},
+                  {},
+                  {},
+                  {},
+                  "(",
+                  ")",
+                  "+",
+                  "-",
+                  std::string(kTimesSign),
+                  std::string(kDivideSign),
+                  "="}} {
     m_enabled.fill(true);
     m_enabled[KeyClose] = false;
     m_enabled[KeyEquals] = false;

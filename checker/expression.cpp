@@ -104,10 +104,17 @@ std::string_view stopResult(Status status) {
     return {};
 }
 
+// Builds the result beside the text: GCC 12 reports a false overlap (-Wrestrict) inside
+// std::string::replace when the replacement is a literal.
 void replaceAll(std::string& text, std::string_view from, std::string_view to) {
-    for (std::size_t at = text.find(from); at != std::string::npos;
-         at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
+    std::string out;
+    std::size_t start = 0;
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, start)) {
+        out.append(text, start, at - start).append(to);
+        start = at + from.size();
+    }
+    out.append(text, start);
+    text = std::move(out);
 }
 
 bool holdsOperator(std::string_view t) {

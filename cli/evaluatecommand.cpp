@@ -49,19 +49,24 @@ int runEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
     bool json = false;
     std::string text;
     bool haveText = false;
+    bool optionsEnded = false; // after "--" every word belongs to LINE
     for (const std::string& arg : args) {
-        if (arg == "--json") {
-            json = true;
-        } else if (arg.starts_with("--")) {
-            err << "tallyrun-cli evaluate: unknown option " << quoted(arg) << "\n";
-            return 2;
-        } else {
-            // "6 × 75 - 1" may arrive as several words.
-            if (haveText)
-                text += ' ';
-            text += arg;
-            haveText = true;
+        if (!optionsEnded && arg.starts_with("--")) {
+            if (arg == "--") {
+                optionsEnded = true;
+            } else if (arg == "--json") {
+                json = true;
+            } else {
+                err << "tallyrun-cli evaluate: unknown option " << quoted(arg) << "\n";
+                return 2;
+            }
+            continue;
         }
+        // "6 × 75 - 1" may arrive as several words.
+        if (haveText)
+            text += ' ';
+        text += arg;
+        haveText = true;
     }
     std::string line;
     std::string bad;

@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "tallyrun_version.h"
 
 #include <iostream>
 #include <string>
@@ -6,9 +7,23 @@
 
 namespace {
 
-void printUsage(std::ostream& os) {
-    os << "usage: tallyrun-cli solve N1 N2 N3 N4 N5 N6 TARGET [--json]\n"
-          "       tallyrun-cli evaluate LINE [--json]\n";
+void printHelp(std::ostream& os) {
+    os << "Usage: tallyrun-cli solve N1 N2 N3 N4 N5 N6 TARGET [--json]\n"
+          "  or:  tallyrun-cli evaluate [--json] [--] LINE\n"
+          "\n"
+          "The numbers puzzle's solver and calculation checker in a terminal.\n\n"
+          "Commands:\n"
+          "  solve     list every expression of the six numbers N1..N6 (1 to 1000) that reaches\n"
+          "            TARGET (1 to 32767), then a report line with the combinations tried\n"
+          "  evaluate  work out LINE with the checker's rules: digits, brackets and + - * /\n"
+          "            (or × ÷), whole-number steps only\n\n"
+          "Options:\n"
+          "  --json         print one JSON object instead of lines\n"
+          "  --             end of options: LINE may then start with \"-\"\n"
+          "  -h, --help     print this help and exit\n"
+          "  --version      print the version and exit\n\n"
+          "Bad input gets one line on standard error and exit status 2; a LINE with nothing\n"
+          "to work out (no operator) exits with status 1.\n";
 }
 
 } // namespace
@@ -16,7 +31,11 @@ void printUsage(std::ostream& os) {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
-        printUsage(std::cout);
+        printHelp(std::cout);
+        return 0;
+    }
+    if (!args.empty() && args[0] == "--version") {
+        std::cout << "tallyrun-cli " << tallyrun::kVersionText << '\n';
         return 0;
     }
     return runCommand(args, std::cout, std::cerr);

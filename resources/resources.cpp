@@ -1,19 +1,33 @@
 #include "resources.h"
 
+#include "tallyrun_version.h"
+
+#include <QDir>
 #include <QtGlobal>
 
-static void initClockMusic() {
+static void initResources() {
     Q_INIT_RESOURCE(clock_music);
+    Q_INIT_RESOURCE(app_icon);
 }
 
 namespace resources {
 
 void init() {
     static const bool done = [] {
-        initClockMusic();
+        initResources();
         return true;
     }();
     (void)done;
+}
+
+QStringList AppIconPaths() {
+    init();
+    const QDir icons(QStringLiteral(":/icons"));
+    QStringList paths;
+    for (const QString& size : icons.entryList(QDir::Dirs))
+        paths +=
+            QStringLiteral(":/icons/%1/apps/%2.png").arg(size, QLatin1String(tallyrun::kAppId));
+    return paths;
 }
 
 } // namespace resources

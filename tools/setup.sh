@@ -1,16 +1,18 @@
 #!/bin/bash
 # Installs the Debian packages that building, playing and testing need (only the missing ones)
-# and configures the build folder. Usage: tools/setup.sh [BUILD_DIR]
+# and configures the build folder. Usage: tools/setup.sh [BUILD_DIR [CMAKE_OPTION...]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build}
+shift || true
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fontconfig
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
+  help2man desktop-file-utils appstream dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -24,4 +26,4 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null

@@ -13,6 +13,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace {
 
@@ -118,7 +119,7 @@ void drawFan(QPainter& p, QImage& image, const bkCProg& g, int r, std::int64_t f
 
 // Screen angle in degrees (counter-clockwise from 3 o'clock) of the ray from c through p.
 double rayAngle(QPoint c, QPoint p) {
-    return std::atan2(double(c.y() - p.y()), double(p.x() - c.x())) * 180.0 / M_PI;
+    return std::atan2(double(c.y() - p.y()), double(p.x() - c.x())) * 180.0 / std::numbers::pi;
 }
 
 } // namespace

@@ -34,7 +34,6 @@ std::string enabledKeys(const CheckerKeypad& keypad) {
     return flags;
 }
 
-constexpr const char* kLoadKeys = "1111111011110";
 constexpr const char* kResetKeys = "1111111111110";
 constexpr const char* kNoKeys = "0000000000000";
 

@@ -48,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Json", {"--json", "100*75*5"}, "{\"result\": \"-28036\"}\n"},
                     Row{"JsonEscapesTheLineFeed",
                         {"10/(5-5)", "--json"},
-                        "{\"result\": \"\\nDivision by zero! please press reset\"}\n"}),
+                        "{\"result\": \"\\nDivision by zero! please press reset\"}\n"},
+                    Row{"LineAfterOptionsEnd", {"--json", "--", "-3+10"}, "{\"result\": \"7\"}\n"}),
     [](const testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 
 // Every refusal of the terminal tool, whichever command: one line on standard error, nothing
@@ -108,6 +109,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"LineFeed", {"evaluate", "1+2\n3"}, 2, "tallyrun-cli evaluate: '\\n' is not", ""},
         BadRow{"NotUtf8", {"evaluate", "1+\xff"}, 2, "tallyrun-cli evaluate: '\\xff' is not", ""},
         BadRow{"Missing", {"evaluate"}, 2, "tallyrun-cli evaluate: missing LINE", ""},
+        BadRow{"OptionAfterOptionsEnd",
+               {"evaluate", "--", "--json"},
+               2,
+               "tallyrun-cli evaluate: 'j' is not allowed",
+               ""},
         BadRow{"OnlyBlanks", {"evaluate", "  ", "--json"}, 2, "tallyrun-cli evaluate: missing", ""},
         BadRow{"UnknownOption",
                {"evaluate", "--xml", "1+1"},

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
+#include <numbers>
 
 namespace {
 
@@ -34,7 +35,7 @@ ColorValue pixelAt(const bkCProg& g, int x, int y) {
 
 // Pixel at radius r and screen angle theta (degrees clockwise from straight up).
 QPoint screenPoint(double r, double theta) {
-    const double rad = theta * M_PI / 180.0;
+    const double rad = theta * std::numbers::pi / 180.0;
     return QPoint(int(std::lround(50 + r * std::sin(rad))),
                   int(std::lround(50 - r * std::cos(rad))));
 }
