@@ -87,7 +87,11 @@ SettingFrm::SettingFrm(Services services, QWidget* parent)
         Combo1->addItem(QString::number(seconds));
     Acquire_Settings();
 
-    connect(qApp, &QApplication::focusChanged, this, &SettingFrm::focusMoved);
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, &SettingFrm::focusMoved);
+}
+
+SettingFrm::~SettingFrm() {
+    disconnect(m_focusWatch);
 }
 
 void SettingFrm::createControls() {

@@ -41,6 +41,7 @@ public:
     static constexpr int kSliderMax = 2000;
 
     explicit SettingFrm(Services services, QWidget* parent = nullptr);
+    ~SettingFrm() override;
 
     void Acquire_Settings();
     void Apply_Difficulty();
@@ -69,6 +70,7 @@ private:
     int targetIndexOf(const QObject* object) const;
 
     Services m_services;
+    QMetaObject::Connection m_focusWatch; // ends before the controls go
     bool Activated = false;
     int m_listIndex = -1;
 
