@@ -9,6 +9,7 @@
 #include "manualfrm.h"
 #include "resources.h"
 #include "roundclockdesign.h"
+#include "settingfrm.h"
 #include "systemcolors.h"
 #include "twips.h"
 #include "varifyfrm.h"
@@ -104,10 +105,9 @@ void GameFrm::createMenus() {
     mnuSetup = named(bar->addAction(QStringLiteral("&Manual setup")), QStringLiteral("mnuSetup"));
     mnuAbout = named(bar->addAction(QStringLiteral("&About")), QStringLiteral("mnuAbout"));
     connect(mnuExit, &QAction::triggered, this, &GameFrm::mnuExit_Click);
+    connect(mnuSettings, &QAction::triggered, this, &GameFrm::mnuSettings_Click);
     connect(mnuSetup, &QAction::triggered, this, &GameFrm::mnuSetup_Click);
     connect(mnuAbout, &QAction::triggered, this, &GameFrm::mnuAbout_Click);
-    // Its window is not part of the game yet.
-    mnuSettings->setEnabled(false);
 }
 
 QLabel* GameFrm::createSlot(int index) {
@@ -323,6 +323,18 @@ void GameFrm::PositionControls() {
 
 void GameFrm::GetSettings() {
     cp1->setShowValue(ShowSecondsSetting(*m_services.store));
+}
+
+void GameFrm::mnuSettings_Click() {
+    SettingFrm::Services services;
+    services.settings = m_services.settings;
+    services.store = m_services.store;
+    services.GetSettings = [this] { GetSettings(); };
+    services.showSeconds = [this](bool on) { cp1->setShowValue(on); };
+    services.setClockPeriod = [this](int milliseconds) { Timer1->setInterval(milliseconds); };
+    services.clockDesign = roundClockDesign();
+    SettingFrm dialog(std::move(services), this);
+    dialog.exec();
 }
 
 void GameFrm::showRound() {

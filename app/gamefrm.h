@@ -52,6 +52,9 @@ public:
     void Timer1_Timer();
     void cmdAnswer_Click();
     void cmdVarify_Click();
+    // Opens the settings dialog modally; it changes GameSettings, the clock's seconds display
+    // and the clock's period.
+    void mnuSettings_Click();
     // Opens the manual set-up; a round handed over is sorted, shown and searched at once.
     // Does nothing while the target rolls or a search runs.
     void mnuSetup_Click();

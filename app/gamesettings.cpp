@@ -80,17 +80,7 @@ std::optional<std::int16_t> asInt16(const SettingValue& value) {
     return std::nullopt;
 }
 
-} // namespace settingrules
-
-namespace {
-
-using namespace settingrules;
-
-SettingValue read(const SettingsStore& store, const char* name) {
-    return store.GetSettingValue(SettingsKeyPath, QString::fromLatin1(name)).value;
-}
-
-std::int16_t loadRoundSeconds(const SettingValue& v) {
+std::int16_t roundSecondsFrom(const SettingValue& v) {
     constexpr std::int16_t kDefault = settingdefaults::kRoundSeconds;
     if (isAbsent(v))
         return kDefault;
@@ -104,6 +94,16 @@ std::int16_t loadRoundSeconds(const SettingValue& v) {
     return *seconds;
 }
 
+} // namespace settingrules
+
+namespace {
+
+using namespace settingrules;
+
+SettingValue read(const SettingsStore& store, const char* name) {
+    return store.GetSettingValue(SettingsKeyPath, QString::fromLatin1(name)).value;
+}
+
 } // namespace
 
 GameSettings LoadGameSettings(const SettingsStore& store) {
@@ -113,7 +113,7 @@ GameSettings LoadGameSettings(const SettingsStore& store) {
         return s; // first run: the built-in defaults, nothing written
     }
 
-    s.RoundSeconds = loadRoundSeconds(read(store, "TimeAllowed"));
+    s.RoundSeconds = roundSecondsFrom(read(store, "TimeAllowed"));
 
     const SettingValue noSounds = read(store, "NoSounds");
     const std::optional<std::int16_t> noSounds16 = asInt16(noSounds);

@@ -47,5 +47,8 @@ std::optional<double> takenAsNumber(const SettingValue& value);
 // A number, or a string that is wholly a number, rounded half to even; nothing when it is
 // not a number or lies outside -32768..32767.
 std::optional<std::int16_t> asInt16(const SettingValue& value);
+// Round length from a stored "TimeAllowed" list index: index x 5 + 30 seconds; 30 when absent,
+// not a number, shorter than one tick or beyond the 16-bit count.
+std::int16_t roundSecondsFrom(const SettingValue& timeAllowed);
 
 } // namespace settingrules

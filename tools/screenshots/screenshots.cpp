@@ -1,16 +1,19 @@
-// Makes the README's pictures: picking, a round in play, the solver's answers, the checker and
-// the clock.
+// Makes the README's pictures: picking, a round in play, the solver's answers, the checker, the
+// clock, the manual set-up, the about window and the settings dialog.
 // Usage: tallyrun_screenshots [OUT_DIR] (default docs/screenshots); it needs a display, or
 // QT_QPA_PLATFORM=offscreen.
 #include "aboutfrm.h"
 #include "bkcprog.h"
 #include "buttonex.h"
 #include "gamefrm.h"
+#include "lighttab.h"
 #include "manualfrm.h"
 #include "roundclockdesign.h"
+#include "settingfrm.h"
 #include "varifyfrm.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -171,6 +174,23 @@ int main(int argc, char** argv) {
         AboutFrm about;
         about.show();
         save(&about, "about");
+    }
+
+    // The settings dialog's Timing page, opened from the main window: a 35-second round
+    // previewed with its seconds shown.
+    {
+        store.PutSettingValue(SettingsKeyPath, QStringLiteral("TimeAllowed"), std::int32_t{1},
+                              SettingsStore::DWord);
+        auto window = openWindow(settings, store, std::make_unique<SeededRandom>(7));
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<SettingFrm*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->findChild<LightTab*>(QStringLiteral("LightTab1"))->setActiveTab(1);
+            save(dialog, "settings-timing");
+            dialog->reject();
+        });
+        window->findChild<QAction*>(QStringLiteral("mnuSettings"))->trigger();
     }
     return 0;
 }
