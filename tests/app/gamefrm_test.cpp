@@ -153,16 +153,6 @@ TEST_F(GameFrmTest, ARoundPlaysFromTheKeyboard) {
     EXPECT_EQ(round->text(), "PLAY AGAIN");
 }
 
-TEST_F(GameFrmTest, TheSecondsDisplayReachesTheClock) {
-    store.CreateSettingsKey(SettingsKeyPath);
-    store.PutSettingValue(SettingsKeyPath, "ShowSeconds", std::int32_t{1}, SettingsStore::DWord);
-    open();
-    EXPECT_TRUE(child<bkCProg>("cp1")->showValue());
-    store.PutSettingValue(SettingsKeyPath, "ShowSeconds", std::int32_t{0}, SettingsStore::DWord);
-    window->GetSettings();
-    EXPECT_FALSE(child<bkCProg>("cp1")->showValue());
-}
-
 TEST_F(GameFrmTest, TheCheckerGetsTheNumbersAndTheTarget) {
     open();
     roundOver();
@@ -200,8 +190,6 @@ TEST_F(GameFrmTest, SearchStopAndSearchAgain) {
 
     click("cmdAnswer");
     EXPECT_EQ(child("cmdAnswer")->text(), "Search Finished");
-    EXPECT_FALSE(child("cmdAnswer")->isEnabled());
-    EXPECT_EQ(child<QLabel>("LBa")->text(), "Searched 610200 combinations: \n8 answers found.");
     EXPECT_EQ(child<QListWidget>("List1")->count(), 8);
 }
 
