@@ -41,13 +41,13 @@ private:
 // The window with the deal 1..10, 1..10, 25, 50, 75, 100 and the target 952.
 class GameFrmTest : public testing::Test {
 protected:
-    void open() {
+    void open(std::function<void()> rollPause = [] {}) {
         settings.LowestTarget = settings.HighestTarget = 952;
         GameFrm::Services services;
         services.settings = &settings;
         services.store = &store;
         services.random = std::make_unique<ScriptedRandom>(std::vector<float>{0.0f});
-        services.rollPause = [] {};
+        services.rollPause = std::move(rollPause);
         services.sound = std::make_unique<FakeSound>(sound);
         window = std::make_unique<GameFrm>(std::move(services));
         sound.window = window.get();
@@ -255,6 +255,34 @@ TEST_F(GameFrmTest, ClosingDuringASearchStopsIt) {
     EXPECT_FALSE(window->round().searchRunning());
     EXPECT_TRUE(child<QLabel>("LBa")->text().startsWith("Search Stopped at combination "));
     EXPECT_EQ(sound.stops, 2); // STOP, then closing
+}
+
+// The stop is handled inside the search; "PLAY AGAIN" then deals a new round that the
+// returning search must leave alone.
+TEST_F(GameFrmTest, PlayAgainWhileAStoppedSearchUnwinds) {
+    open();
+    roundOver();
+    whileSearching([this] {
+        click("cmdAnswer");
+        click("Command1");
+    });
+    click("cmdAnswer");
+    EXPECT_EQ(child("Command1")->text(), "START");
+    EXPECT_TRUE(child("cmdAnswer")->isHidden());
+    EXPECT_TRUE(child<QListWidget>("List1")->isHidden());
+    EXPECT_TRUE(pickButton(0)->isVisible());
+}
+
+TEST_F(GameFrmTest, ClosingDuringTheTargetRollStartsNoClock) {
+    int rolls = 0;
+    open([&] {
+        if (++rolls == 10)
+            window->close();
+    });
+    roundOver();
+    EXPECT_EQ(rolls, 10);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(child<QTimer>("Timer1")->isActive());
 }
 
 } // namespace
