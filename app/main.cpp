@@ -3,7 +3,7 @@
 #include "gamesettings.h"
 #include "resources.h"
 #include "settingsstore.h"
-#include "tallyrun_version.h"
+#include "programversion.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

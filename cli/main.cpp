@@ -1,5 +1,5 @@
 #include "commands.h"
-#include "tallyrun_version.h"
+#include "programversion.h"
 
 #include <iostream>
 #include <string>

@@ -5,7 +5,7 @@
 #include "linkopener.h"
 #include "placement.h"
 #include "systemcolors.h"
-#include "tallyrun_version.h"
+#include "programversion.h"
 
 #include <QEvent>
 #include <QGridLayout>

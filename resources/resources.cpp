@@ -1,6 +1,6 @@
 #include "resources.h"
 
-#include "tallyrun_version.h"
+#include "programversion.h"
 
 #include <QDir>
 #include <QtGlobal>

@@ -1,7 +1,7 @@
 #include "aboutfrm.h"
 #include "linkopener.h"
 #include "messagebox.h"
-#include "tallyrun_version.h"
+#include "programversion.h"
 
 #include <QAbstractButton>
 #include <QApplication>
