@@ -1,9 +1,9 @@
 #include "displaycheck.h"
 #include "gamefrm.h"
 #include "gamesettings.h"
+#include "programversion.h"
 #include "resources.h"
 #include "settingsstore.h"
-#include "programversion.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -4,8 +4,8 @@
 #include "fonts.h"
 #include "linkopener.h"
 #include "placement.h"
-#include "systemcolors.h"
 #include "programversion.h"
+#include "systemcolors.h"
 
 #include <QEvent>
 #include <QGridLayout>
