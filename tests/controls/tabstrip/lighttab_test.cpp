@@ -11,28 +11,24 @@
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
 using tabstrip::CaptionItem;
 
 TEST(TabCaptionsTest, ReplacingAnItemLeavesTheOthers) {
-    struct Row {
-        const char* name;
-        const char* caption;
-        int index;
-        const char* expected;
-    };
     // Without padding the search for the item's end wraps round to the first item.
-    const Row rows[] = {{"Middle", "Tab0|Tab1|Tab2|", 1, "Tab0| Timing |Tab2|"},
-                        {"BeyondTheItemsPads", "A|B|", 3, "A|B|| Timing |"},
-                        {"UnterminatedLastItem", "A|B", 1, "A| Timing |"},
-                        {"NegativeIndex", "A|B|", -1, "A|B|"}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const QString result = tabstrip::ReplaceCaptionItem(QString::fromUtf8(row.caption),
-                                                            row.index, QStringLiteral(" Timing "));
-        EXPECT_EQ(result.toStdString(), row.expected);
+    const std::tuple<const char*, const char*, int, const char*> rows[] = {
+        {"Middle", "Tab0|Tab1|Tab2|", 1, "Tab0| Timing |Tab2|"},
+        {"BeyondTheItemsPads", "A|B|", 3, "A|B|| Timing |"},
+        {"UnterminatedLastItem", "A|B", 1, "A| Timing |"},
+        {"NegativeIndex", "A|B|", -1, "A|B|"}};
+    for (const auto& [name, caption, index, expected] : rows) {
+        SCOPED_TRACE(name);
+        const QString result = tabstrip::ReplaceCaptionItem(QString::fromUtf8(caption), index,
+                                                            QStringLiteral(" Timing "));
+        EXPECT_EQ(result.toStdString(), expected);
     }
     EXPECT_EQ(CaptionItem(QStringLiteral("A| B |C|"), 1), QStringLiteral(" B "));
     EXPECT_EQ(CaptionItem(QStringLiteral("A|B|"), 9), QString());
@@ -46,9 +42,9 @@ TEST(TabCaptionsTest, HitTabFindsTheTabUnderThePress) {
         EXPECT_EQ(tabstrip::HitTab(g, 3, x), expected) << "at x " << x;
 }
 
-// One shown strip: the tab widths, presses, code, keys, the raised tab's drawing and what
-// screen readers see.
-TEST(LightTabTest, WiresPressesKeysDrawingAndScreenReaders) {
+// One shown strip: the tab widths, the raised tab's drawing, what screen readers see, and
+// presses, code and keys.
+TEST(LightTabTest, WiresDrawingScreenReadersPressesAndKeys) {
     LightTab strip;
     strip.resize(300, 200);
     strip.setCaptions(QStringLiteral(" Difficulty | Timing | General |"));
@@ -63,37 +59,8 @@ TEST(LightTabTest, WiresPressesKeysDrawingAndScreenReaders) {
     const double timingWidth = QFontMetricsF(strip.font()).horizontalAdvance(" Timing ") + 15;
     EXPECT_NEAR(g.width[1], timingWidth, 0.5);
 
-    const auto press = [&](int x) {
-        QTest::mouseClick(&strip, Qt::LeftButton, {}, strip.stripRect().topLeft() + QPoint(x, 8));
-    };
-    struct Row {
-        const char* name;
-        std::function<void()> act;
-        int events;
-        int active;
-    };
-    const Row rows[] = {
-        {"PressTab2", [&] { press(g.left[2] + 5); }, 1, 2},
-        {"PressTheRaisedTab", [&] { press(g.left[2] + 5); }, 0, 2},
-        {"PressRightOfTheLastTab", [&] { press(287); }, 0, 2},
-        {"PressOnABoundaryTakesTheLeftTab", [&] { press(g.left[1]); }, 1, 0},
-        {"CodeRepeatsTheEvent", [&] { strip.setActiveTab(0); }, 1, 0},
-        {"CtrlShiftTabWraps",
-         [&] { QTest::keyClick(&strip, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier); },
-         1, 2},
-        {"RightOnTheLastTab", [&] { QTest::keyClick(&strip, Qt::Key_Right); }, 0, 2},
-        {"Left", [&] { QTest::keyClick(&strip, Qt::Key_Left); }, 1, 1},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        changes.clear();
-        row.act();
-        ASSERT_EQ(changes.count(), row.events);
-        EXPECT_TRUE(changes.isEmpty() || changes.first().at(0).toInt() == row.active);
-        EXPECT_EQ(strip.activeTab(), row.active);
-    }
-
     // Tab 1 raised: its top edge at the control's top, over the page frame's top line.
+    strip.setActiveTab(1);
     const QImage image = strip.grab().toImage();
     const int xRaised = strip.highlightRect().center().x();
     const int xOther = strip.stripRect().left() + g.left[0] + 5;
@@ -109,24 +76,43 @@ TEST(LightTabTest, WiresPressesKeysDrawingAndScreenReaders) {
     EXPECT_TRUE(list->child(1)->state().selected);
     list->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(strip.activeTab(), 0);
-}
 
-TEST(LightTabTest, FewerTabsKeepOnlyAnActiveTabThatStillExists) {
-    for (const auto& [active, expected] : {std::pair{3, 0}, {2, 0}, {1, 1}}) {
-        LightTab strip;
-        strip.setActiveTab(active);
-        strip.setNumberOfTabs(2);
-        EXPECT_EQ(strip.activeTab(), expected) << "from tab " << active;
+    const auto press = [&](int x) {
+        QTest::mouseClick(&strip, Qt::LeftButton, {}, strip.stripRect().topLeft() + QPoint(x, 8));
+    };
+    struct Row {
+        const char* name;
+        std::function<void()> act;
+        int events;
+        int active;
+    };
+    // In order, from tab 0 of three.
+    const Row rows[] = {
+        {"PressTab2", [&] { press(g.left[2] + 5); }, 1, 2},
+        {"PressTheRaisedTab", [&] { press(g.left[2] + 5); }, 0, 2},
+        {"PressRightOfTheLastTab", [&] { press(287); }, 0, 2},
+        {"PressOnABoundaryTakesTheLeftTab", [&] { press(g.left[1]); }, 1, 0},
+        {"CodeRepeatsTheEvent", [&] { strip.setActiveTab(0); }, 1, 0},
+        {"CtrlShiftTabWraps",
+         [&] { QTest::keyClick(&strip, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier); },
+         1, 2},
+        {"RightOnTheLastTab", [&] { QTest::keyClick(&strip, Qt::Key_Right); }, 0, 2},
+        {"Left", [&] { QTest::keyClick(&strip, Qt::Key_Left); }, 1, 1},
+        {"FewerTabsKeepTheActiveOne", [&] { strip.setNumberOfTabs(2); }, 0, 1},
+        {"FewerTabsDropTheActiveOne", [&] { strip.setNumberOfTabs(1); }, 0, 0},
+        {"CodeBeyondTheDrawnTabs", [&] { strip.setActiveTab(5); }, 1, 5},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        changes.clear();
+        row.act();
+        ASSERT_EQ(changes.count(), row.events);
+        EXPECT_TRUE(changes.isEmpty() || changes.first().at(0).toInt() == row.active);
+        EXPECT_EQ(strip.activeTab(), row.active);
     }
-    // Beyond the ten slots of the geometry tables: clamped.
-    LightTab strip;
-    strip.setNumberOfTabs(11);
+    EXPECT_FALSE(strip.highlightVisible()); // tab 5 is selected but not drawn
+    strip.setNumberOfTabs(11);              // beyond the ten slots of the geometry tables
     EXPECT_EQ(strip.numberOfTabs(), 10);
-    strip.setNumberOfTabs(2);
-    QSignalSpy changes(&strip, &LightTab::AfterTabChange);
-    strip.setActiveTab(5); // not drawn: selected without a raised tab
-    EXPECT_EQ(changes.count(), 1);
-    EXPECT_FALSE(strip.highlightVisible());
 }
 
 TEST(LightTabTest, SavesWhatDiffersFromTheDefaultsAndRestoresIt) {
