@@ -135,7 +135,9 @@ TEST_F(GameFrmTest, ARoundFromTheDealToPlayAgain) {
 
 TEST_F(GameFrmTest, ARoundPlaysFromTheKeyboard) {
     open();
-    QApplication::setActiveWindow(window.get());
+    // Without a window manager nothing activates a window but the window itself.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_EQ(QApplication::focusWidget(), pickButton(0));
     QAccessibleInterface* sixth = QAccessible::queryAccessibleInterface(pickButton(5));
