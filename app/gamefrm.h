@@ -4,6 +4,7 @@
 #include "gamesettings.h"
 #include "round.h"
 #include "roundflow.h"
+#include "settingsstore.h"
 #include "solver.h"
 #include "windowsolverhost.h"
 

@@ -1,8 +1,8 @@
 #include "displaycheck.h"
 #include "gamefrm.h"
-#include "gamesettings.h"
 #include "programversion.h"
 #include "resources.h"
+#include "settingrules.h"
 #include "settingsstore.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "bkcprog.h"
-#include "roundclockdesign.h"
+#include "roundclock.h"
 
 #include <benchmark/benchmark.h>
 

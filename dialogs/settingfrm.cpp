@@ -7,6 +7,7 @@
 #include "messagebox.h"
 #include "placement.h"
 #include "rounding.h"
+#include "settingrules.h"
 #include "systemcolors.h"
 #include "twips.h"
 

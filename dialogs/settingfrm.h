@@ -2,6 +2,7 @@
 
 #include "gamesettings.h"
 #include "propertybag.h"
+#include "settingsstore.h"
 
 #include <QDialog>
 #include <array>

@@ -1,17 +1,8 @@
 #pragma once
 
+#include "settingvalue.h"
+
 #include <QString>
-#include <cstdint>
-#include <optional>
-#include <variant>
-
-// A stored setting as it is read back: nothing, a 32-bit number or a string.
-using SettingValue = std::variant<std::monostate, std::int32_t, QString>;
-
-struct SettingRead {
-    int status = 0;     // 0 read; 2 no such value; -1 no such key or a value of another type
-    SettingValue value; // std::monostate whenever the read produced nothing
-};
 
 // Per-user settings store. A key path such as "Software\K.V.R.\Figurello\" names one key;
 // on disk it is the INI file <base>/<organisation>/<application>.conf, where <base> is, in
@@ -19,7 +10,7 @@ struct SettingRead {
 // user's configuration folder. INI text has no value types: a value that reads as a whole
 // 32-bit number is a number, "@ByteArray" of four bytes is a little-endian number, anything
 // else is a string. Every call opens the store afresh; failures to write are silent.
-class SettingsStore {
+class SettingsStore final : public SettingsSource {
 public:
     enum ValueType { String = 1, Binary = 3, DWord = 4 };
     static constexpr int kNoSuchValue = 2;
@@ -27,13 +18,13 @@ public:
     explicit SettingsStore(QString baseDir = {});
 
     // Creates the key (an empty file) unless it exists. Never fails loudly.
-    void CreateSettingsKey(const QString& path) const;
+    void CreateSettingsKey(const QString& path) const override;
     // Writes a type-1 string or a type-3/4 32-bit number; other types write nothing.
     void PutSettingValue(const QString& path, const QString& name, const SettingValue& value,
                          int type) const;
     // Reads one value. The empty name probes the key: status -1 when the key is missing,
     // 2 when it exists (its unnamed value is never written).
-    SettingRead GetSettingValue(const QString& path, const QString& name) const;
+    SettingRead GetSettingValue(const QString& path, const QString& name) const override;
 
     // The file that holds the key at `path`; empty when the path names no key.
     QString fileForKey(const QString& path) const;
@@ -42,6 +33,3 @@ public:
 private:
     QString m_baseDir;
 };
-
-// The game's key under the current user.
-inline const QString SettingsKeyPath = QStringLiteral("Software\\K.V.R.\\Figurello\\");

@@ -12,7 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fontconfig
   clang libclang-rt-14-dev clang-format
-  help2man desktop-file-utils appstream dpkg-dev file
+  help2man desktop-file-utils appstream dpkg-dev file python3
 )
 missing=()
 for p in "${packages[@]}"; do

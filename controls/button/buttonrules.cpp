@@ -1,6 +1,6 @@
 #include "buttonrules.h"
 
-#include "edges.h"
+#include "edgestyle.h"
 
 #include <cmath>
 

@@ -8,7 +8,7 @@
 #include "gamefrm.h"
 #include "lighttab.h"
 #include "manualfrm.h"
-#include "roundclockdesign.h"
+#include "roundclock.h"
 #include "settingfrm.h"
 #include "varifyfrm.h"
 

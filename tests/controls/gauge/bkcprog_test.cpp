@@ -1,5 +1,6 @@
 #include "bkcprog.h"
 #include "propertybag.h"
+#include "propertytablecheck.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -87,6 +88,10 @@ TEST(GaugePersistence, SizedInstanceSurvivesAFile) {
 
     EXPECT_EQ(again, saved);
     EXPECT_EQ(copy.xCenter(), 150);
+}
+
+TEST(PropertyTable, EveryGaugePropertyRoundTrips) {
+    expectEveryRowRoundTrips<bkCProg>();
 }
 
 } // namespace

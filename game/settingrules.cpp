@@ -1,4 +1,4 @@
-#include "gamesettings.h"
+#include "settingrules.h"
 
 #include "rounding.h"
 
@@ -100,13 +100,13 @@ namespace {
 
 using namespace settingrules;
 
-SettingValue read(const SettingsStore& store, const char* name) {
+SettingValue read(const SettingsSource& store, const char* name) {
     return store.GetSettingValue(SettingsKeyPath, QString::fromLatin1(name)).value;
 }
 
 } // namespace
 
-GameSettings LoadGameSettings(const SettingsStore& store) {
+GameSettings LoadGameSettings(const SettingsSource& store) {
     GameSettings s;
     if (store.GetSettingValue(SettingsKeyPath, QString()).status == -1) {
         store.CreateSettingsKey(SettingsKeyPath);
@@ -137,7 +137,7 @@ GameSettings LoadGameSettings(const SettingsStore& store) {
     return s;
 }
 
-bool ShowSecondsSetting(const SettingsStore& store) {
+bool ShowSecondsSetting(const SettingsSource& store) {
     const std::optional<double> v = takenAsNumber(read(store, "ShowSeconds"));
     return v && *v != 0;
 }

@@ -1,4 +1,5 @@
-#include "gamesettings.h"
+#include "settingrules.h"
+#include "settingsstore.h"
 
 #include <QDir>
 #include <QFile>

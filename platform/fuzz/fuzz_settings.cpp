@@ -1,7 +1,7 @@
 // libFuzzer target: arbitrary bytes as the stored settings file, loaded as the game starts.
 // Loading never fails, never writes, and every loaded value lies inside its range. Each
 // checked property aborts when it fails, so that the fuzzer keeps the input.
-#include "gamesettings.h"
+#include "settingrules.h"
 #include "settingsstore.h"
 
 #include <QByteArray>
