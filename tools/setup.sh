@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fontconfig
-  clang libclang-rt-14-dev clang-format
+  clang libclang-rt-14-dev clang-format cppcheck
   help2man desktop-file-utils appstream dpkg-dev file python3
 )
 missing=()
