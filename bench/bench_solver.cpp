@@ -1,4 +1,5 @@
 #include "answerlist.h"
+#include "nearest.h"
 #include "round.h"
 #include "solver.h"
 #include "solverhost.h"
@@ -73,6 +74,23 @@ void BM_SearchDealtRounds(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SearchDealtRounds)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+
+// The nearest values of a round without an exact answer: its values under the game's rules,
+// then a search for each value that is asked about.
+void BM_Nearest(benchmark::State& state, const Round& round) {
+    std::size_t found = 0;
+    for (auto _ : state) {
+        found = solver::NearestResults(round.numbers, round.target).size();
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["nearest"] = double(found);
+}
+BENCHMARK_CAPTURE(BM_Nearest, SmallNumbers999, Round{{3, 3, 2, 2, 1, 1}, 999})
+    ->Unit(benchmark::kMicrosecond);
+// 851 is made by the game's rules but by none of the search's shapes: the target itself is
+// asked about before 850 and 852.
+BENCHMARK_CAPTURE(BM_Nearest, TargetOutsideTheShapes851, Round{{100, 75, 25, 6, 3, 2}, 851})
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

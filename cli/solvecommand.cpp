@@ -2,6 +2,7 @@
 
 #include "answerlist.h"
 #include "jsonstring.h"
+#include "nearest.h"
 #include "solver.h"
 #include "solverhost.h"
 
@@ -84,6 +85,9 @@ int runSolve(const std::vector<std::string>& args, std::ostream& out, std::ostre
     search.SearchAnswers(numbers, target);
 
     const std::vector<std::string>& answers = host.list.entries();
+    std::vector<solver::NearestResult> nearest;
+    if (answers.empty())
+        nearest = solver::NearestResults(numbers, target);
     if (json) {
         out << "{\"answers\": [";
         for (std::size_t i = 0; i < answers.size(); ++i) {
@@ -92,12 +96,21 @@ int runSolve(const std::vector<std::string>& args, std::ostream& out, std::ostre
             out << JsonString(answers[i]);
         }
         out << "], \"combinations\": " << search.combinationCount() << ", \"report\": ";
-        out << JsonString(host.progress);
-        out << "}\n";
+        out << JsonString(host.progress) << ", \"nearest\": [";
+        for (std::size_t i = 0; i < nearest.size(); ++i) {
+            out << (i > 0 ? ", " : "") << "{\"value\": " << nearest[i].value
+                << ", \"distance\": " << nearest[i].distance
+                << ", \"expression\": " << JsonString(nearest[i].expression) << "}";
+        }
+        out << "]}\n";
     } else {
         for (const std::string& answer : answers)
             out << answer << '\n';
         out << host.progress << '\n';
+        for (const solver::NearestResult& result : nearest) {
+            out << "Nearest: " << result.value << " (" << result.distance << " away)\n"
+                << result.expression << '\n';
+        }
     }
     return 0;
 }

@@ -2,37 +2,50 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-TEST(SolveCommand, ListsAnswersThenReportAsTextOrJson) {
-    const CommandRun r = run(runSolve, {"3", "25", "100", "6", "75", "50", "952"});
-    EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.err, "");
-    const std::vector<std::string> lines = Lines(r.out);
-    ASSERT_EQ(lines.size(), 10u);
-    EXPECT_EQ(lines[0], "(((100+6)x(75x3))-50)/25");
-    EXPECT_EQ(lines[8], "Searched 610200 combinations: ");
-    EXPECT_EQ(lines[9], "8 answers found.");
-
-    const CommandRun json = run(runSolve, {"100", "75", "50", "25", "6", "3", "952", "--json"});
-    EXPECT_EQ(json.code, 0);
-    EXPECT_EQ(json.out.rfind("{\"answers\": [\"(((100+6)x(75x3))-50)/25\", ", 0), 0u) << json.out;
-    EXPECT_NE(json.out.find("], \"combinations\": 610200, \"report\": \"Searched 610200 "
-                            "combinations: \\n8 answers found.\"}\n"),
-              std::string::npos)
-        << json.out;
+// The whole output starts with `start` and ends with `end`.
+TEST(SolveCommand, PrintsAnswersReportAndNearestAsTextOrJson) {
+    struct Row {
+        const char* name;
+        std::vector<std::string> args;
+        const char* start;
+        const char* end;
+    };
+    const Row rows[] = {
+        {"AnswersThenReport",
+         {"3", "25", "100", "6", "75", "50", "952"},
+         "(((100+6)x(75x3))-50)/25\n",
+         "\nSearched 610200 combinations: \n8 answers found.\n"},
+        {"Json",
+         {"100", "75", "50", "25", "6", "3", "952", "--json"},
+         "{\"answers\": [\"(((100+6)x(75x3))-50)/25\", ",
+         "\"], \"combinations\": 610200, \"report\": \"Searched 610200 combinations: \\n8 answers "
+         "found.\", \"nearest\": []}\n"},
+        // ((2+6)x(100-3))+75 makes 851, but no shape of the search does: never 0 away.
+        {"NearestBelowAndAbove",
+         {"100", "75", "25", "6", "3", "2", "851"},
+         "Searched 599428 combinations: \n0 answers found.\nNearest: 850 (1 away)\n((100+2)x25)/3\n"
+         "Nearest: 852 (1 away)\n((75-(100/25))x6)x2\n",
+         ""},
+        {"NearestAsJson",
+         {"3", "3", "2", "2", "1", "1", "999", "--json"},
+         "{\"answers\": [], \"combinations\": 158976, \"report\": \"Searched 158976 combinations: "
+         "\\n0 answers found.\", \"nearest\": [{\"value\": 81, \"distance\": 918, \"expression\": "
+         "\"((2+1)x3)x((2+1)x3)\"}]}\n",
+         ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CommandRun r = run(runSolve, row.args);
+        EXPECT_EQ(r.code, 0);
+        EXPECT_EQ(r.err, "");
+        EXPECT_TRUE(r.out.starts_with(row.start)) << r.out;
+        EXPECT_TRUE(r.out.ends_with(row.end)) << r.out;
+    }
 }
 
 TEST(SolveCommand, RejectsBadInputWithOneLineAndCodeTwo) {
