@@ -49,4 +49,3 @@ protected:
     GameSettings settings;
     std::unique_ptr<SettingFrm> dialog;
 };
-
