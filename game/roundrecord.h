@@ -13,14 +13,14 @@ struct RoundRecord {
     std::int32_t utcOffset = 0;                     // seconds east of UTC where it was played
     std::array<std::int32_t, kSlotCount> numbers{}; // largest first
     std::int32_t target = 0;
-    int roundSeconds = 0;                 // the round's length
-    int secondsUsed = 0;                  // clock ticks when it stopped
-    std::optional<std::int32_t> best;     // the checked value nearest the target
-    std::optional<std::int64_t> distance; // |best - target|
-    int points = 0;                       // RoundPoints(distance)
-    std::optional<int> exactCount;        // answers that reach the target, once known
-    std::optional<std::int32_t> nearest;  // the nearest value the numbers reach, once known
-    bool manual = false;                  // set by hand
+    int roundSeconds = 0;                   // the round's length
+    int secondsUsed = 0;                    // clock ticks when it stopped
+    std::optional<std::int32_t> best{};     // the checked value nearest the target
+    std::optional<std::int64_t> distance{}; // |best - target|
+    int points = 0;                         // RoundPoints(distance)
+    std::optional<int> exactCount{};        // answers that reach the target, once known
+    std::optional<std::int32_t> nearest{};  // the nearest value the numbers reach, once known
+    bool manual = false;                    // set by hand
 
     friend bool operator==(const RoundRecord&, const RoundRecord&) = default;
 };

@@ -218,8 +218,8 @@ QString HistoryStore::message() const {
     case Status::Ok:
         return {};
     case Status::SetAside:
-        return tr("The round history was damaged. It was kept as %1 and a new history was "
-                  "started.")
+        return tr("The round history was damaged. It was kept as %1 and the history starts "
+                  "afresh.")
             .arg(QDir::toNativeSeparators(m_detail));
     case Status::Locked:
         return tr("The round history %1 is in use by another program. Play goes on without "
