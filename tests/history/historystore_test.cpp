@@ -1,4 +1,5 @@
 #include "historystore.h"
+#include "sampleround.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,40 +15,20 @@ namespace {
 constexpr std::int64_t kDay = 86400;
 constexpr std::int64_t kMay1 = 1714521600; // 2024-05-01 00:00 UTC
 
-RoundRecord played(std::int64_t at, std::optional<std::int64_t> distance, int points,
-                   bool manual = false) {
-    return {.playedAt = at,
-            .numbers = {100, 75, 50, 25, 6, 3},
-            .target = 952,
-            .roundSeconds = 45,
-            .secondsUsed = 45,
-            .distance = distance,
-            .points = points,
-            .manual = manual};
+// Runs `sql` on the file through a connection of the test's own; the first value it returns.
+QVariant sqlOn(const QString& file, const char* sql) {
+    QVariant value;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+        db.setDatabaseName(file);
+        QSqlQuery q(db);
+        if (db.open() && q.exec(QString::fromLatin1(sql)) && q.next())
+            value = q.value(0);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+    return value;
 }
-
-// A connection of the test's own to the file, for what the store must live with.
-class RawFile {
-public:
-    explicit RawFile(const QString& file)
-        : m_db(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"))) {
-        m_db.setDatabaseName(file);
-        m_db.open();
-    }
-    ~RawFile() {
-        m_db.close();
-        m_db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("raw"));
-    }
-    QVariant value(const char* sql) {
-        QSqlQuery q(m_db);
-        return q.exec(QString::fromLatin1(sql)) && q.next() ? q.value(0) : QVariant();
-    }
-    bool exec(const char* sql) { return QSqlQuery(m_db).exec(QString::fromLatin1(sql)); }
-
-private:
-    QSqlDatabase m_db;
-};
 
 class HistoryStoreTest : public testing::Test {
 protected:
@@ -63,34 +44,33 @@ TEST_F(HistoryStoreTest, ARoundIsAddedThenCompletedUnderItsIdInANewWalFile) {
     HistoryStore store(dir.path());
     ASSERT_EQ(store.status(), HistoryStore::Status::Ok);
     EXPECT_EQ(store.takeNotice(), QString());
-    RoundRecord round = played(kMay1, {}, 0);
+    RoundRecord round = sampleRound(kMay1);
     round.utcOffset = 7200;
     const std::optional<std::int64_t> id = store.save(round);
     ASSERT_TRUE(id);
     round.id = *id;
     round.best = 950;
     round.distance = 2;
+    round.points = 7;
     round.exactCount = 0;
     round.nearest = 950;
     EXPECT_EQ(store.save(round), id);
-    ASSERT_TRUE(store.save(played(kMay1 + 60, 0, 10)));
+    ASSERT_TRUE(store.save(sampleRound(kMay1 + 60, 952)));
     const std::vector<RoundRecord> rounds = store.rounds();
     ASSERT_EQ(rounds.size(), 2u);
     EXPECT_EQ(rounds[0].playedAt, kMay1 + 60); // newest first
     EXPECT_EQ(rounds[1], round);
-    EXPECT_EQ(store.rounds(1).size(), 1u);
-    RawFile raw(file());
-    EXPECT_EQ(raw.value("PRAGMA user_version").toInt(), HistoryStore::kSchemaVersion);
-    EXPECT_EQ(raw.value("PRAGMA journal_mode").toString(), QStringLiteral("wal"));
+    EXPECT_EQ(sqlOn(file(), "PRAGMA user_version").toInt(), HistoryStore::kSchemaVersion);
+    EXPECT_EQ(sqlOn(file(), "PRAGMA journal_mode").toString(), QStringLiteral("wal"));
 }
 
 TEST_F(HistoryStoreTest, TotalsCountTheRoundsPlayedAgainstTheClock) {
     HistoryStore store(dir.path());
     for (const RoundRecord& r :
-         {played(kMay1 + 100, 0, 10), played(kMay1 + 200, 0, 10),
-          played(kMay1 + 300, 0, 10, true), // set by hand: not counted, breaks no streak
-          played(kMay1 + 400, 0, 10), played(kMay1 + 500, 4, 5), played(kMay1 + kDay, {}, 0),
-          played(kMay1 + kDay + 60, 0, 10), played(kMay1 + kDay + 120, 1, 8)})
+         {sampleRound(kMay1 + 100, 952), sampleRound(kMay1 + 200, 952),
+          sampleRound(kMay1 + 300, 952, true), // set by hand: not counted, breaks no streak
+          sampleRound(kMay1 + 400, 952), sampleRound(kMay1 + 500, 948), sampleRound(kMay1 + kDay),
+          sampleRound(kMay1 + kDay + 60, 952), sampleRound(kMay1 + kDay + 120, 951)})
         ASSERT_TRUE(store.save(r));
     const HistoryTotals t = store.totals();
     EXPECT_EQ(t.rounds, 7);
@@ -104,19 +84,17 @@ TEST_F(HistoryStoreTest, TotalsCountTheRoundsPlayedAgainstTheClock) {
 }
 
 TEST_F(HistoryStoreTest, AnOlderFileIsMigratedWithItsRounds) {
-    HistoryStore(dir.path()).save(played(kMay1, 0, 10));
-    {
-        RawFile raw(file());
-        for (const char* sql :
-             {"DROP INDEX rounds_by_time", "ALTER TABLE rounds DROP COLUMN nearest",
-              "ALTER TABLE rounds DROP COLUMN exact_count", "PRAGMA user_version = 1"})
-            ASSERT_TRUE(raw.exec(sql)) << sql;
-    }
+    HistoryStore(dir.path()).save(sampleRound(kMay1, 952));
+    for (const char* sql :
+         {"DROP INDEX rounds_by_time", "ALTER TABLE rounds DROP COLUMN nearest",
+          "ALTER TABLE rounds DROP COLUMN exact_count", "PRAGMA user_version = 1"})
+        sqlOn(file(), sql);
+    ASSERT_EQ(sqlOn(file(), "SELECT COUNT(*) FROM pragma_table_info('rounds')").toInt(), 16);
     HistoryStore store(dir.path());
     ASSERT_EQ(store.status(), HistoryStore::Status::Ok);
     ASSERT_EQ(store.rounds().size(), 1u);
     EXPECT_EQ(store.rounds()[0].points, 10);
-    EXPECT_EQ(RawFile(file()).value("PRAGMA user_version").toInt(), HistoryStore::kSchemaVersion);
+    EXPECT_EQ(sqlOn(file(), "PRAGMA user_version").toInt(), HistoryStore::kSchemaVersion);
 }
 
 TEST_F(HistoryStoreTest, ADamagedFileIsKeptAsideAndANewOneStarted) {
@@ -134,7 +112,7 @@ TEST_F(HistoryStoreTest, ADamagedFileIsKeptAsideAndANewOneStarted) {
     EXPECT_EQ(kept.readAll(), QByteArray(4096, 'Z'));
     EXPECT_TRUE(store.takeNotice().contains(aside[0]));
     EXPECT_EQ(store.takeNotice(), QString()); // told once
-    EXPECT_TRUE(store.save(played(kMay1, 0, 10)));
+    EXPECT_TRUE(store.save(sampleRound(kMay1, 952)));
 }
 
 TEST_F(HistoryStoreTest, FilesItCannotUseAreLeftAloneAndHistoryIsOff) {
@@ -145,25 +123,30 @@ TEST_F(HistoryStoreTest, FilesItCannotUseAreLeftAloneAndHistoryIsOff) {
     for (const auto& [sql, status] : rows) {
         SCOPED_TRACE(sql);
         QFile::remove(file());
-        RawFile(file()).exec(sql);
+        sqlOn(file(), sql);
         const QByteArray before = bytes();
         HistoryStore store(dir.path());
         EXPECT_EQ(store.status(), status);
-        EXPECT_FALSE(store.save(played(kMay1, 0, 10)));
+        EXPECT_FALSE(store.save(sampleRound(kMay1, 952)));
         EXPECT_FALSE(store.takeNotice().isEmpty());
         EXPECT_EQ(bytes(), before);
     }
 }
 
 TEST_F(HistoryStoreTest, ALockedFileTurnsHistoryOffWithoutWaitingLong) {
-    HistoryStore(dir.path()).save(played(kMay1, 0, 10));
-    RawFile other(file());
-    ASSERT_TRUE(other.exec("BEGIN EXCLUSIVE"));
-    HistoryStore store(dir.path(), {.busyMilliseconds = 50});
-    EXPECT_EQ(store.status(), HistoryStore::Status::Locked);
-    EXPECT_TRUE(store.rounds().empty());
-    EXPECT_TRUE(store.takeNotice().contains(QStringLiteral("in use")));
-    other.exec("ROLLBACK");
+    HistoryStore(dir.path()).save(sampleRound(kMay1, 952));
+    {
+        QSqlDatabase other =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(file());
+        ASSERT_TRUE(other.open() && QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        HistoryStore store(dir.path(), {.busyMilliseconds = 50});
+        EXPECT_EQ(store.status(), HistoryStore::Status::Locked);
+        EXPECT_TRUE(store.rounds().empty());
+        EXPECT_TRUE(store.takeNotice().contains(QStringLiteral("in use")));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
     EXPECT_EQ(HistoryStore(dir.path()).rounds().size(), 1u);
 }
 
@@ -176,10 +159,10 @@ TEST_F(HistoryStoreTest, AFolderThatCannotBeWrittenTurnsHistoryOff) {
         SCOPED_TRACE(folder.toStdString());
         HistoryStore store(folder);
         EXPECT_EQ(store.status(), HistoryStore::Status::Unwritable);
-        EXPECT_FALSE(store.save(played(kMay1, 0, 10)));
+        EXPECT_FALSE(store.save(sampleRound(kMay1, 952)));
     }
-    QFile::setPermissions(dir.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner); // so that it can be removed
 }
 
 TEST_F(HistoryStoreTest, TwoGamesWritingAtOnceLoseNoRound) {
