@@ -166,8 +166,8 @@ void HistoryFrm::exportCsv() {
     const QString path = m_prompts.exportFile(this);
     if (path.isEmpty())
         return;
-    // Newest first, whatever the table's order.
-    const QByteArray csv = historyCsv(m_store.rounds()).toUtf8();
+    // The rounds as the table shows them, in its order.
+    const QByteArray csv = historyCsv(m_model->rounds()).toUtf8();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
         MsgBox(this,

@@ -22,7 +22,9 @@ struct Migration {
     const char* sql;
 };
 constexpr Migration kMigrations[] = {
-    {1, "CREATE TABLE rounds (id INTEGER PRIMARY KEY, played_at INTEGER NOT NULL, "
+    // AUTOINCREMENT: an id is never given again, even after a clear, so that a round
+    // completed late can never replace another.
+    {1, "CREATE TABLE rounds (id INTEGER PRIMARY KEY AUTOINCREMENT, played_at INTEGER NOT NULL, "
         "utc_offset INTEGER NOT NULL DEFAULT 0, n1 INTEGER NOT NULL, n2 INTEGER NOT NULL, "
         "n3 INTEGER NOT NULL, n4 INTEGER NOT NULL, n5 INTEGER NOT NULL, n6 INTEGER NOT NULL, "
         "target INTEGER NOT NULL, round_seconds INTEGER NOT NULL, "

@@ -81,6 +81,7 @@ TEST_F(HistoryStoreTest, TotalsCountTheRoundsPlayedAgainstTheClock) {
     EXPECT_EQ(t.bestDay, 35);
     EXPECT_TRUE(store.clear());
     EXPECT_EQ(store.totals(), HistoryTotals{});
+    EXPECT_EQ(store.save(sampleRound(kMay1)), 9); // ids are not given twice
 }
 
 TEST_F(HistoryStoreTest, AnOlderFileIsMigratedWithItsRounds) {
