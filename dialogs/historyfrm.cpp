@@ -80,6 +80,7 @@ HistoryFrm::HistoryFrm(HistoryStore& store, QWidget* parent, Prompts prompts)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setAlternatingRowColors(true);
     m_table->setWordWrap(false);
+    m_table->setTabKeyNavigation(false); // Tab leaves the table for the buttons
     m_table->verticalHeader()->hide();
     // Fixed row heights keep scrolling through thousands of rounds smooth.
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
