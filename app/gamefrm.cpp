@@ -6,6 +6,8 @@
 #include "fonts.h"
 #include "gamelayout.h"
 #include "gradientwidget.h"
+#include "historyfrm.h"
+#include "historystore.h"
 #include "manualfrm.h"
 #include "resources.h"
 #include "roundclock.h"
@@ -104,10 +106,12 @@ void GameFrm::createMenus() {
     mnuExit = named(bar->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
     mnuSettings = named(bar->addAction(QStringLiteral("&Setting")), QStringLiteral("mnuSettings"));
     mnuSetup = named(bar->addAction(QStringLiteral("&Manual setup")), QStringLiteral("mnuSetup"));
+    mnuHistory = named(bar->addAction(tr("&History")), QStringLiteral("mnuHistory"));
     mnuAbout = named(bar->addAction(QStringLiteral("&About")), QStringLiteral("mnuAbout"));
     connect(mnuExit, &QAction::triggered, this, &GameFrm::mnuExit_Click);
     connect(mnuSettings, &QAction::triggered, this, &GameFrm::mnuSettings_Click);
     connect(mnuSetup, &QAction::triggered, this, &GameFrm::mnuSetup_Click);
+    connect(mnuHistory, &QAction::triggered, this, &GameFrm::mnuHistory_Click);
     connect(mnuAbout, &QAction::triggered, this, &GameFrm::mnuAbout_Click);
 }
 
@@ -506,6 +510,12 @@ void GameFrm::mnuSetup_Click() {
     m_services.sound->stop();
     List1->clear();
     runSearch(*ticket);
+}
+
+void GameFrm::mnuHistory_Click() {
+    HistoryStore store;
+    HistoryFrm history(store, this);
+    history.exec();
 }
 
 void GameFrm::mnuAbout_Click() {

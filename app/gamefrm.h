@@ -59,6 +59,8 @@ public:
     // Opens the manual set-up; a round handed over is sorted, shown and searched at once.
     // Does nothing while the target rolls or a search runs.
     void mnuSetup_Click();
+    // Opens the history window on the history in the game's data folder.
+    void mnuHistory_Click();
     void mnuAbout_Click();
     void mnuExit_Click();
 
@@ -110,5 +112,6 @@ private:
     QAction* mnuExit = nullptr;
     QAction* mnuSettings = nullptr;
     QAction* mnuSetup = nullptr;
+    QAction* mnuHistory = nullptr;
     QAction* mnuAbout = nullptr;
 };

@@ -14,7 +14,7 @@
 namespace {
 
 void setIdentity() {
-    QCoreApplication::setApplicationName(QStringLiteral("The Tallyrun"));
+    QCoreApplication::setApplicationName(QString::fromUtf8(tallyrun::kApplicationName));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(tallyrun::kVersionText));
 }
 

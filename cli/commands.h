@@ -11,6 +11,9 @@
 // (0 done, 1 nothing to work out, 2 bad input).
 int runSolve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The round history in the game's data folder ($TALLYRUN_DATA_DIR when set), newest first,
+// then the totals; exit code 1 when the history cannot be read.
+int runHistory(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // The command named by args[0] with the rest of args; one line on err when there is none.
 int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

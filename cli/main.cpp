@@ -10,8 +10,9 @@ namespace {
 void printHelp(std::ostream& os) {
     os << "Usage: tallyrun-cli solve N1 N2 N3 N4 N5 N6 TARGET [--json]\n"
           "  or:  tallyrun-cli evaluate [--json] [--] LINE\n"
+          "  or:  tallyrun-cli history [--json] [--limit N]\n"
           "\n"
-          "The numbers puzzle's solver and calculation checker in a terminal.\n\n"
+          "The numbers puzzle's solver, calculation checker and round history in a terminal.\n\n"
           "Commands:\n"
           "  solve     list every expression of the six numbers N1..N6 (1 to 1000) that reaches\n"
           "            TARGET (1 to 32767), then a report line with the combinations tried;\n"
@@ -19,14 +20,18 @@ void printHelp(std::ostream& os) {
           "            (both when equally near): \"Nearest: VALUE (N away)\" and, on the\n"
           "            next line, one expression of the fewest numbers\n"
           "  evaluate  work out LINE with the checker's rules: digits, brackets and + - * /\n"
-          "            (or × ÷), whole-number steps only\n\n"
+          "            (or × ÷), whole-number steps only\n"
+          "  history   the rounds played in the game, newest first, then the totals (rounds\n"
+          "            set by hand are listed but not counted); the game keeps them in its\n"
+          "            data folder, or in $TALLYRUN_DATA_DIR when that is set\n\n"
           "Options:\n"
           "  --json         print one JSON object instead of lines\n"
           "  --             end of options: LINE may then start with \"-\"\n"
+          "  --limit N      only the N newest rounds (the totals count them all)\n"
           "  -h, --help     print this help and exit\n"
           "  --version      print the version and exit\n\n"
           "Bad input gets one line on standard error and exit status 2; a LINE with nothing\n"
-          "to work out (no operator) exits with status 1.\n";
+          "to work out (no operator), or a history that cannot be read, exits with status 1.\n";
 }
 
 } // namespace

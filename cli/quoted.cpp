@@ -75,7 +75,7 @@ std::string quoted(std::string_view text) {
 
 int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
-        err << "tallyrun-cli: missing command; use solve or evaluate, or --help\n";
+        err << "tallyrun-cli: missing command; use solve, evaluate or history, or --help\n";
         return 2;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -83,7 +83,9 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         return runSolve(rest, out, err);
     if (args[0] == "evaluate")
         return runEvaluate(rest, out, err);
+    if (args[0] == "history")
+        return runHistory(rest, out, err);
     err << "tallyrun-cli: unknown command " << quoted(args[0])
-        << "; use solve or evaluate, or --help\n";
+        << "; use solve, evaluate or history, or --help\n";
     return 2;
 }

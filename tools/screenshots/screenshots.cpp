@@ -1,13 +1,16 @@
 // Makes the README's pictures: picking, a round in play, the solver's answers, the checker, the
-// clock, the manual set-up, the about window and the settings dialog.
+// clock, the manual set-up, the about window, the settings dialog and the history window.
 // Usage: tallyrun_screenshots [OUT_DIR] (default docs/screenshots); it needs a display, or
 // QT_QPA_PLATFORM=offscreen.
 #include "aboutfrm.h"
 #include "bkcprog.h"
 #include "buttonex.h"
 #include "gamefrm.h"
+#include "historyfrm.h"
+#include "historystore.h"
 #include "lighttab.h"
 #include "manualfrm.h"
+#include "points.h"
 #include "roundclock.h"
 #include "settingfrm.h"
 #include "varifyfrm.h"
@@ -21,7 +24,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <initializer_list>
 #include <tuple>
 
@@ -89,6 +94,37 @@ void mouse(QWidget* widget, QEvent::Type type) {
 void pick(GameFrm& window, std::initializer_list<int> buttons) {
     for (int i : buttons)
         click(window, QStringLiteral("btnPick_%1").arg(i));
+}
+
+// Six weeks of a player who gets better: about six rounds an evening, the distances shrinking.
+void playSixWeeks(HistoryStore& store) {
+    SeededRandom random(11);
+    const auto below = [&](int n) {
+        return static_cast<int>(random.next() * static_cast<float>(n));
+    };
+    const std::int64_t firstEvening = 1711990800; // 2024-04-01 17:00 UTC
+    for (int day = 0; day < 42; ++day) {
+        for (int round = 0, rounds = 3 + below(6); round < rounds; ++round) {
+            RoundRecord r;
+            r.playedAt = firstEvening + day * 86400 + round * 150 + below(60);
+            r.utcOffset = 7200;
+            r.numbers = {100, 75, 1 + below(10), 1 + below(10), 1 + below(10), 1 + below(10)};
+            std::sort(r.numbers.begin(), r.numbers.end(), std::greater<>());
+            r.target = 101 + below(899);
+            r.roundSeconds = 45;
+            r.secondsUsed = 20 + below(26);
+            r.manual = below(25) == 0;
+            if (!r.manual && below(10) > 0) {
+                const int distance = below(std::max(2, 16 - day / 3));
+                r.best = r.target + (below(2) ? distance : -distance);
+                r.distance = distance;
+                r.points = RoundPoints(distance);
+            }
+            r.exactCount = below(3) == 0 ? 0 : 1 + below(40);
+            r.nearest = *r.exactCount > 0 ? r.target : r.target - 1 - below(3);
+            store.save(r);
+        }
+    }
 }
 
 } // namespace
@@ -191,6 +227,19 @@ int main(int argc, char** argv) {
             dialog->reject();
         });
         window->findChild<QAction*>(QStringLiteral("mnuSettings"))->trigger();
+    }
+
+    // The history window, at the size it takes on an 800 x 600 screen and on a larger one.
+    {
+        HistoryStore store(dir.filePath(QStringLiteral("data")));
+        playSixWeeks(store);
+        HistoryFrm history(store);
+        history.show();
+        for (const auto& [size, name] : {std::pair{QSize(760, 520), "history"},
+                                         std::pair{QSize(1240, 720), "history-large"}}) {
+            history.resize(size);
+            save(&history, name);
+        }
     }
     return 0;
 }

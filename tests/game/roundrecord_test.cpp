@@ -1,0 +1,77 @@
+#include "points.h"
+#include "roundrecord.h"
+
+#include <gtest/gtest.h>
+#include <tuple>
+
+namespace {
+
+TEST(RoundPoints, FallWithTheDistance) {
+    struct Row {
+        const char* name;
+        std::optional<std::int64_t> distance;
+        int points;
+    };
+    const Row rows[] = {
+        {"Exact", 0, 10},
+        {"OneAway", 1, 8},
+        {"TwoAway", 2, 7},
+        {"FiveAway", 5, 4},
+        {"SevenAway", 7, 2},
+        {"EightAway", 8, 1},
+        {"NineAway", 9, 1},
+        {"TenAway", 10, 0},
+        {"FarAway", 5000000000, 0},
+        {"NothingChecked", {}, 0},
+        {"NegativeIsNoDistance", -1, 0},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(RoundPoints(row.distance), row.points) << row.name;
+}
+
+RoundStart start952() {
+    return {1714564980, 7200, {3, 100, 6, 25, 75, 50}, 952, 45, false};
+}
+
+TEST(RoundRecorder, KeepsTheCheckedValueNearestTheTarget) {
+    RoundRecorder recorder;
+    EXPECT_FALSE(recorder.checked(952)); // no round yet
+    recorder.start(start952());
+    EXPECT_EQ(recorder.record().numbers, (std::array<std::int32_t, 6>{100, 75, 50, 25, 6, 3}));
+    EXPECT_TRUE(recorder.finish(32));
+    EXPECT_FALSE(recorder.finish(40)); // the clock stops once
+    // value checked, whether it changed the record, the best value after it, its points
+    const std::tuple<std::int32_t, bool, std::int32_t, int> steps[] = {
+        {940, true, 940, 0}, {955, true, 955, 6},  {949, false, 955, 6},
+        {951, true, 951, 8}, {952, true, 952, 10}, {-32768, false, 952, 10},
+    };
+    for (const auto& [value, changed, best, points] : steps) {
+        EXPECT_EQ(recorder.checked(value), changed) << value;
+        EXPECT_EQ(recorder.record().best, best);
+        EXPECT_EQ(recorder.record().points, points);
+    }
+    EXPECT_EQ(recorder.record().distance, 0);
+    EXPECT_EQ(recorder.record().secondsUsed, 32);
+}
+
+TEST(RoundRecorder, SearchKnowledgeAndStoringMarkPendingChanges) {
+    RoundRecorder recorder;
+    recorder.start(start952());
+    recorder.finish(45);
+    EXPECT_TRUE(recorder.pending());
+    recorder.stored(17);
+    EXPECT_FALSE(recorder.pending());
+    EXPECT_TRUE(recorder.searchKnown(0, 950));
+    EXPECT_EQ(recorder.record().nearest, 950);
+    EXPECT_FALSE(recorder.searchKnown(0, 950)); // nothing new
+    EXPECT_TRUE(recorder.searchKnown(3, 950));  // exact answers: the target is the nearest
+    EXPECT_EQ(recorder.record().nearest, 952);
+    EXPECT_FALSE(recorder.searchKnown(-1, {}));
+    recorder.stored(17);
+    EXPECT_EQ(recorder.record().id, 17);
+    recorder.start(start952()); // the next round starts afresh
+    EXPECT_EQ(recorder.record().id, 0);
+    EXPECT_EQ(recorder.record().exactCount, std::nullopt);
+}
+
+} // namespace
