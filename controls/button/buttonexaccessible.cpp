@@ -42,8 +42,10 @@ public:
     }
 
     void doAction(const QString& action) override {
+        // Queued, as Qt's own buttons do: a click that opens a modal window must not hold
+        // back the answer to the assistive technology until that window closes.
         if (action == pressAction())
-            button()->click();
+            QMetaObject::invokeMethod(button(), &ButtonEx::click, Qt::QueuedConnection);
         else
             QAccessibleWidget::doAction(action);
     }
