@@ -1,6 +1,7 @@
 #include "readablelabel.h"
 
-#include <QAccessible>
+#include "accessiblefactory.h"
+
 #include <QAccessibleWidget>
 #include <algorithm>
 
@@ -8,7 +9,7 @@ namespace {
 
 class ReadableLabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit ReadableLabelAccessible(QLabel* label)
+    explicit ReadableLabelAccessible(ReadableLabel* label)
         : QAccessibleWidget(label, QAccessible::StaticText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -55,18 +56,8 @@ private:
     QString shown() const { return static_cast<QLabel*>(widget())->text(); }
 };
 
-QAccessibleInterface* accessibleFactory(const QString& key, QObject* object) {
-    if (key == QLatin1String("ReadableLabel") && object && object->isWidgetType())
-        return new ReadableLabelAccessible(static_cast<QLabel*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 ReadableLabel::ReadableLabel(QWidget* parent) : QLabel(parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(accessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleInterface<ReadableLabel, ReadableLabelAccessible>();
 }

@@ -1,9 +1,9 @@
 #include "buttonexaccessible.h"
 
+#include "accessiblefactory.h"
 #include "buttonex.h"
 #include "buttonrules.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeySequence>
 
@@ -51,18 +51,8 @@ public:
     }
 };
 
-QAccessibleInterface* accessibleFactory(const QString& key, QObject* object) {
-    if (key == QLatin1String("ButtonEx") && object && object->isWidgetType())
-        return new ButtonExAccessible(static_cast<ButtonEx*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 void installButtonExAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(accessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleInterface<ButtonEx, ButtonExAccessible>();
 }

@@ -1,8 +1,8 @@
 #include "bkcprogaccessible.h"
 
+#include "accessiblefactory.h"
 #include "bkcprog.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
 
 namespace {
@@ -33,18 +33,8 @@ public:
     QVariant minimumStepSize() const override { return 0; }
 };
 
-QAccessibleInterface* accessibleFactory(const QString& key, QObject* object) {
-    if (key == QLatin1String("bkCProg") && object && object->isWidgetType())
-        return new GaugeAccessible(static_cast<bkCProg*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 void installBkCProgAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(accessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleInterface<bkCProg, GaugeAccessible>();
 }
