@@ -60,28 +60,13 @@ QString qtext(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// What a screen reader says for a key whose caption is a sign; the number keys say their
-// numbers.
-QString spokenKey(int key) {
-    switch (key) {
-    case checker::KeyOpen:
-        return VarifyFrm::tr("Open bracket");
-    case checker::KeyClose:
-        return VarifyFrm::tr("Close bracket");
-    case checker::KeyAdd:
-        return VarifyFrm::tr("Plus");
-    case checker::KeySubtract:
-        return VarifyFrm::tr("Minus");
-    case checker::KeyMultiply:
-        return VarifyFrm::tr("Times");
-    case checker::KeyDivide:
-        return VarifyFrm::tr("Divided by");
-    case checker::KeyEquals:
-        return VarifyFrm::tr("Equals");
-    default:
-        return {};
-    }
-}
+// What a screen reader says for the keys whose captions are signs, "(" to "="; the number
+// keys say their numbers.
+constexpr std::array<const char*, checker::KeyEquals - checker::KeyOpen + 1> kSpokenSigns{
+    QT_TRANSLATE_NOOP("VarifyFrm", "Open bracket"), QT_TRANSLATE_NOOP("VarifyFrm", "Close bracket"),
+    QT_TRANSLATE_NOOP("VarifyFrm", "Plus"),         QT_TRANSLATE_NOOP("VarifyFrm", "Minus"),
+    QT_TRANSLATE_NOOP("VarifyFrm", "Times"),        QT_TRANSLATE_NOOP("VarifyFrm", "Divided by"),
+    QT_TRANSLATE_NOOP("VarifyFrm", "Equals")};
 
 } // namespace
 
@@ -139,7 +124,8 @@ VarifyFrm::VarifyFrm(QWidget* parent) : QDialog(parent) {
                                                            : kOperatorKey;
         m_btn1[k] = makeButton(qtext(m_keypad.caption(k)), look);
         m_btn1[k]->setObjectName(QStringLiteral("btn1_%1").arg(k));
-        m_btn1[k]->setAccessibleName(spokenKey(k));
+        if (k >= checker::KeyOpen)
+            m_btn1[k]->setAccessibleName(tr(kSpokenSigns[k - checker::KeyOpen]));
         connect(m_btn1[k], &ButtonEx::clicked, this, [this, k] { btn1_Click(k); });
         if (k < checker::KeyEquals)
             keys->addWidget(m_btn1[k], k / checker::kNumberKeyCount, k % checker::kNumberKeyCount);
