@@ -9,6 +9,7 @@
 #include "historyfrm.h"
 #include "historystore.h"
 #include "manualfrm.h"
+#include "readablelabel.h"
 #include "resources.h"
 #include "roundclock.h"
 #include "settingfrm.h"
@@ -116,7 +117,8 @@ void GameFrm::createMenus() {
 }
 
 QLabel* GameFrm::createSlot(int index) {
-    auto* label = named(new QLabel(Picture4), QStringLiteral("Label2_%1").arg(index));
+    auto* label = named(new ReadableLabel(Picture4), QStringLiteral("Label2_%1").arg(index));
+    label->setAccessibleName(tr("Chosen number %1").arg(index + 1));
     label->setAlignment(Qt::AlignCenter);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
@@ -139,9 +141,9 @@ ButtonEx* GameFrm::createPickButton(int index) {
 
 // Screen readers hear a face-down button by its place, and whether it has been picked.
 void GameFrm::describePick(int index) {
-    const QString name = QStringLiteral("Face-down number %1").arg(index + 1);
-    at(btnPick, index)
-        ->setAccessibleName(m_round->deal().used(index) ? name + QStringLiteral(", used") : name);
+    const QString name =
+        m_round->deal().used(index) ? tr("Face-down number %1, used") : tr("Face-down number %1");
+    at(btnPick, index)->setAccessibleName(name.arg(index + 1));
 }
 
 void GameFrm::createControls() {
@@ -157,7 +159,8 @@ void GameFrm::createControls() {
     QPalette black = Picture2->palette();
     black.setColor(QPalette::Window, Qt::black);
     Picture2->setPalette(black);
-    lbTarget = named(new QLabel(Picture2), QStringLiteral("lbTarget"));
+    lbTarget = named(new ReadableLabel(Picture2), QStringLiteral("lbTarget"));
+    lbTarget->setAccessibleName(tr("Target"));
     lbTarget->setAlignment(Qt::AlignCenter);
     lbTarget->setAutoFillBackground(true);
     QPalette green = black;
@@ -185,7 +188,8 @@ void GameFrm::createControls() {
     cmdAnswer->setAutoDefault(true);
     connect(cmdAnswer, &QPushButton::clicked, this, &GameFrm::cmdAnswer_Click);
 
-    LBa = named(new QLabel(m_client), QStringLiteral("LBa"));
+    LBa = named(new ReadableLabel(m_client), QStringLiteral("LBa"));
+    LBa->setAccessibleName(tr("Search report"));
     LBa->setFont(SansSerifFont(12, true));
     LBa->setAutoFillBackground(true);
     QPalette status = grey;
@@ -198,9 +202,11 @@ void GameFrm::createControls() {
     connect(cmdVarify, &ButtonEx::clicked, this, &GameFrm::cmdVarify_Click);
 
     List1 = named(new QListWidget(m_client), QStringLiteral("List1"));
+    List1->setAccessibleName(tr("Answers"));
     List1->setFont(SansSerifFont(18, true));
 
     cp1 = named(new bkCProg(m_client), QStringLiteral("cp1"));
+    cp1->setAccessibleName(tr("Round clock"));
     cp1->ReadProperties(roundClockDesign()); // a one-minute face at 0
 
     Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));

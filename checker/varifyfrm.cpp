@@ -2,6 +2,7 @@
 
 #include "buttonex.h"
 #include "gradient.h"
+#include "readablelabel.h"
 
 #include <algorithm>
 
@@ -59,6 +60,14 @@ QString qtext(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// What a screen reader says for the keys whose captions are signs, "(" to "="; the number
+// keys say their numbers.
+constexpr std::array<const char*, checker::KeyEquals - checker::KeyOpen + 1> kSpokenSigns{
+    QT_TRANSLATE_NOOP("VarifyFrm", "Open bracket"), QT_TRANSLATE_NOOP("VarifyFrm", "Close bracket"),
+    QT_TRANSLATE_NOOP("VarifyFrm", "Plus"),         QT_TRANSLATE_NOOP("VarifyFrm", "Minus"),
+    QT_TRANSLATE_NOOP("VarifyFrm", "Times"),        QT_TRANSLATE_NOOP("VarifyFrm", "Divided by"),
+    QT_TRANSLATE_NOOP("VarifyFrm", "Equals")};
+
 } // namespace
 
 VarifyFrm::VarifyFrm(QWidget* parent) : QDialog(parent) {
@@ -66,12 +75,14 @@ VarifyFrm::VarifyFrm(QWidget* parent) : QDialog(parent) {
     setModal(true);
     setStyleSheet(QString::fromLatin1(kStyle));
 
-    m_lbTarget = new QLabel(this);
+    m_lbTarget = new ReadableLabel(this);
     m_lbTarget->setObjectName(QStringLiteral("lbTarget"));
+    m_lbTarget->setAccessibleName(tr("Target"));
     m_lbTarget->setAlignment(Qt::AlignCenter);
 
-    m_lbasw = new QLabel(this);
+    m_lbasw = new ReadableLabel(this);
     m_lbasw->setObjectName(QStringLiteral("Lbasw"));
+    m_lbasw->setAccessibleName(tr("Calculation"));
     m_lbasw->setTextFormat(Qt::PlainText);
     m_lbasw->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lbasw->setWordWrap(true);
@@ -113,6 +124,8 @@ VarifyFrm::VarifyFrm(QWidget* parent) : QDialog(parent) {
                                                            : kOperatorKey;
         m_btn1[k] = makeButton(qtext(m_keypad.caption(k)), look);
         m_btn1[k]->setObjectName(QStringLiteral("btn1_%1").arg(k));
+        if (k >= checker::KeyOpen)
+            m_btn1[k]->setAccessibleName(tr(kSpokenSigns[k - checker::KeyOpen]));
         connect(m_btn1[k], &ButtonEx::clicked, this, [this, k] { btn1_Click(k); });
         if (k < checker::KeyEquals)
             keys->addWidget(m_btn1[k], k / checker::kNumberKeyCount, k % checker::kNumberKeyCount);
@@ -120,6 +133,7 @@ VarifyFrm::VarifyFrm(QWidget* parent) : QDialog(parent) {
     m_cmdBack = makeButton(QStringLiteral("<<"), kControlKey);
     m_cmdBack->setObjectName(QStringLiteral("cmdBack"));
     m_cmdBack->setToolTip(tr("Undo the last key"));
+    m_cmdBack->setAccessibleName(tr("Back"));
     m_buttonEx1 = makeButton(QStringLiteral("Reset"), kControlKey);
     m_buttonEx1->setObjectName(QStringLiteral("ButtonEx1"));
     keys->addWidget(m_cmdBack, 2, 0, 1, 2);

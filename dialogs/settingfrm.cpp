@@ -76,6 +76,7 @@ SettingFrm::SettingFrm(Services services, QWidget* parent)
     : QDialog(parent), m_services(std::move(services)) {
     Q_ASSERT(m_services.settings && m_services.store);
     setWindowTitle(QStringLiteral(" "));
+    setAccessibleName(tr("Settings")); // the title says nothing
     setFont(SansSerifFont(8.25));
     setFixedSize(twips::toPixelsX(5040), twips::toPixelsY(5415));
     createControls();
@@ -146,6 +147,7 @@ void SettingFrm::createControls() {
     // Timing page.
     QWidget* timing = Frame1[1];
     cptest = new bkCProg(timing);
+    cptest->setAccessibleName(tr("Round length preview"));
     cptest->ReadProperties(m_services.clockDesign);
     cptest->setAutoSize(true);
     place(cptest, "cptest", twipsRect(180, 270, 1560, 1380));
@@ -164,6 +166,7 @@ void SettingFrm::createControls() {
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setCompleter(nullptr);
+    Combo1->lineEdit()->setAccessibleName(tr("Time allowed, seconds"));
     Label1->setBuddy(Combo1);
     Label2 = place(new QLabel(QStringLiteral("Please note that the Figurello music will only be "
                                              "audible during the last 30 seconds of the "
@@ -198,7 +201,7 @@ void SettingFrm::createControls() {
     HS1->setSingleStep(10);
     HS1->setPageStep(50);
     HS1->setValue(settingdefaults::kLeastTimerInterval);
-    HS1->setAccessibleName(QStringLiteral("Clock speed, milliseconds per tick"));
+    HS1->setAccessibleName(tr("Clock speed, milliseconds per tick"));
     Label4 = place(new QLabel(QString::number(HS1->value()), timing), "Label4",
                    twipsRect(3270, 2625, 750, 285));
     Label4->setAutoFillBackground(true);

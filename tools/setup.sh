@@ -13,6 +13,7 @@ packages=(
   fonts-liberation2 fontconfig
   clang libclang-rt-14-dev clang-format cppcheck
   help2man desktop-file-utils appstream dpkg-dev file python3
+  xvfb dbus at-spi2-core python3-pyatspi
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,9 +1,9 @@
 #include "buttonexaccessible.h"
 
+#include "accessiblefactory.h"
 #include "buttonex.h"
 #include "buttonrules.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeySequence>
 
@@ -42,25 +42,17 @@ public:
     }
 
     void doAction(const QString& action) override {
+        // Queued, as Qt's own buttons do: a click that opens a modal window must not hold
+        // back the answer to the assistive technology until that window closes.
         if (action == pressAction())
-            button()->click();
+            QMetaObject::invokeMethod(button(), &ButtonEx::click, Qt::QueuedConnection);
         else
             QAccessibleWidget::doAction(action);
     }
 };
 
-QAccessibleInterface* accessibleFactory(const QString& key, QObject* object) {
-    if (key == QLatin1String("ButtonEx") && object && object->isWidgetType())
-        return new ButtonExAccessible(static_cast<ButtonEx*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 void installButtonExAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(accessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleInterface<ButtonEx, ButtonExAccessible>();
 }

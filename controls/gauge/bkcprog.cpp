@@ -1,9 +1,11 @@
 #include "bkcprog.h"
 
+#include "bkcprogaccessible.h"
 #include "propertytable.h"
 #include "systemcolors.h"
 #include "twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QBitmap>
 #include <QPainter>
@@ -125,6 +127,7 @@ double rayAngle(QPoint c, QPoint p) {
 } // namespace
 
 bkCProg::bkCProg(QWidget* parent) : QWidget(parent) {
+    installBkCProgAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     InitProperties();
 }
@@ -513,6 +516,10 @@ void bkCProg::setUseMask(bool on) {
 void bkCProg::setValue(int value) {
     m_value = value < m_min ? m_min : (value > m_max ? m_max : value);
     Repaint();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, m_value);
+        QAccessible::updateAccessibility(&event);
+    }
     notify("Value");
 }
 

@@ -69,13 +69,15 @@ const QString LightTab::kDefaultCaption =
     QStringLiteral("Tab0|Tab1|Tab2|Tab3|Tab4|Tab5|Tab6|Tab7|Tab8|Tab9|");
 
 LightTab::LightTab(QWidget* parent) : QWidget(parent) {
-    setFont(SansSerifFont(8.25));
-    setFocusPolicy(Qt::StrongFocus);
+    // Before anything that draws: the first redraw announces the selected tab, which makes the
+    // strip's interface, and that is kept for the strip's life.
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(LightTabAccessibleFactory);
         return true;
     }();
     Q_UNUSED(factoryInstalled);
+    setFont(SansSerifFont(8.25));
+    setFocusPolicy(Qt::StrongFocus);
     auto* next = new QShortcut(QKeySequence::NextChild, this);
     auto* previous = new QShortcut(QKeySequence::PreviousChild, this);
     connect(next, &QShortcut::activated, this, [this] { stepTab(1); });
