@@ -3,6 +3,7 @@
 // offscreen (the default) and on a real display (QT_QPA_PLATFORM=xcb under xvfb-run), where
 // each flush is followed by a round trip to the X server. The source also builds against the
 // window of earlier versions, for before-and-after figures.
+#include "flushwatch.h"
 #include "gamefrm.h"
 
 #include <benchmark/benchmark.h>
@@ -16,11 +17,6 @@
 #include <chrono>
 #include <memory>
 #include <vector>
-
-#ifdef TALLYRUN_BENCH_XCB
-#include <cstdlib>
-#include <xcb/xcb.h>
-#endif
 
 namespace {
 
@@ -39,39 +35,6 @@ class FirstInPool final : public RandomSource {
 public:
     void reseed() override {}
     float next() override { return 0.0f; }
-};
-
-// Waits until the X server has handled every request sent so far; nothing off X.
-void syncDisplay() {
-#ifdef TALLYRUN_BENCH_XCB
-    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-        xcb_connection_t* connection = x11->connection();
-        std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
-    }
-#endif
-}
-
-// Serves the window's update requests (each paints and flushes the window) and notes when the
-// last one was done.
-class FlushWatch final : public QObject {
-public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (m_serving || event->type() != QEvent::UpdateRequest)
-            return false;
-        m_serving = true;
-        QCoreApplication::sendEvent(watched, event);
-        m_serving = false;
-        syncDisplay();
-        lastFlush = Clock::now();
-        ++flushes;
-        return true;
-    }
-
-    Clock::time_point lastFlush;
-    long flushes = 0;
-
-private:
-    bool m_serving = false;
 };
 
 struct Round {
