@@ -12,7 +12,7 @@
 
 namespace {
 
-// A search without a window: the pumps and texts cost nothing, answers go to a list.
+// A search without a window: the check points and texts cost nothing, answers go to a list.
 class QuietHost : public solver::SolverHost {
 public:
     void checkPoint() override {}

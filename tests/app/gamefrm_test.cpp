@@ -1,11 +1,10 @@
-#include "answerlist.h"
 #include "bkcprog.h"
 #include "buttonex.h"
 #include "gamefrm.h"
+#include "recordinghost.h"
 #include "scriptedrandom.h"
 #include "searchthread.h"
 #include "solver.h"
-#include "solverhost.h"
 #include "varifyfrm.h"
 #include "waitforphase.h"
 
@@ -243,19 +242,13 @@ TEST_F(GameFrmTest, ARoundSetByHandOverARunningSearchIsSearchedLikeTheTerminalSo
     EXPECT_EQ(child<QLabel>("lbTarget")->text(), "626");
     ASSERT_TRUE(waitFor(RoundFlow::Phase::Searched));
     // The same search without a window: its answers, in order, and its report.
-    struct Host final : solver::SolverHost {
-        void checkPoint() override {}
-        void setProgressText(std::string_view text) override { report = QString::fromUtf8(text); }
-        solver::AnswerSink& answers() override { return list; }
-        QString report;
-        solver::AnswerList list;
-    } host;
+    RecordingHost host;
     solver::Solver(host).SearchAnswers(std::array<std::int32_t, 6>{100, 75, 50, 25, 1, 1}, 626);
     QStringList expected;
     for (const std::string& answer : host.list.entries())
         expected << QString::fromStdString(answer);
     ASSERT_EQ(expected.size(), 19);
-    EXPECT_EQ(report(), host.report);
+    EXPECT_EQ(report(), QString::fromStdString(host.progress));
     QStringList listed;
     for (int i = 0; i < child<QListWidget>("List1")->count(); ++i)
         listed << child<QListWidget>("List1")->item(i)->text();
