@@ -24,8 +24,11 @@ class WindowSolverHost;
 
 // The main window: deals and picks the numbers, rolls the target, runs the round clock and
 // its music, and leads to the checker and the solver once the round is over. The round's
-// state lives in a RoundFlow; the window shows it. Controls carry their names in the game's
-// rules as object names ("Command1", "cp1", "btnPick_3", "Label2_0", ...).
+// state lives in a RoundFlow; every handler asks it what a click means, then showRound() shows
+// it. No handler waits: the target roll steps on a timer, and the search runs on the solver
+// host's thread, which writes the answer list and the status line and reports its end to
+// searchEnded(). Controls carry their names in the game's rules as object names ("Command1",
+// "cp1", "btnPick_3", "Label2_0", ...).
 class GameFrm : public QMainWindow {
     Q_OBJECT
 

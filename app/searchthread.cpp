@@ -1,7 +1,5 @@
 #include "searchthread.h"
 
-#include <QMutexLocker>
-
 SearchThread::SearchThread(std::function<void()> onCheckPoint, QObject* parent)
     : QThread(parent), m_onCheckPoint(std::move(onCheckPoint)) {}
 
@@ -10,19 +8,19 @@ SearchThread::~SearchThread() {
 }
 
 void SearchThread::search(int ticket, const solver::Solver::Numbers& numbers, std::int32_t target) {
-    const QMutexLocker lock(&m_mutex);
+    const std::lock_guard lock(m_mutex);
     if (m_quit)
         return;
     m_request = Request{ticket, numbers, target, false};
     m_stop = true; // the running search, if any, makes way
     if (isRunning())
-        m_wake.wakeOne();
+        m_wake.notify_one();
     else
         start();
 }
 
 void SearchThread::stop() {
-    const QMutexLocker lock(&m_mutex);
+    const std::lock_guard lock(m_mutex);
     if (m_request)
         m_request->stopped = true;
     m_stop = true;
@@ -30,11 +28,11 @@ void SearchThread::stop() {
 
 void SearchThread::shutDown() {
     {
-        const QMutexLocker lock(&m_mutex);
+        const std::lock_guard lock(m_mutex);
         m_quit = true;
         m_request.reset();
         m_stop = true;
-        m_wake.wakeOne();
+        m_wake.notify_one();
     }
     wait();
 }
@@ -43,9 +41,8 @@ void SearchThread::run() {
     for (;;) {
         Request request;
         {
-            const QMutexLocker lock(&m_mutex);
-            while (!m_request && !m_quit)
-                m_wake.wait(&m_mutex);
+            std::unique_lock lock(m_mutex);
+            m_wake.wait(lock, [this] { return m_request || m_quit; });
             if (m_quit)
                 return;
             request = *m_request;

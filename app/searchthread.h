@@ -5,12 +5,12 @@
 #include "solverhost.h"
 
 #include <QElapsedTimer>
-#include <QMutex>
 #include <QStringList>
 #include <QThread>
-#include <QWaitCondition>
 #include <atomic>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -62,8 +62,8 @@ private:
     void runSearch(const Request& request);
     void handOver();
 
-    QMutex m_mutex;
-    QWaitCondition m_wake;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
     std::optional<Request> m_request; // guarded by m_mutex
     bool m_quit = false;              // guarded by m_mutex
     // Set under m_mutex, read at the check points.
