@@ -9,7 +9,8 @@
 #include <vector>
 
 // The round's flow: the phase, the clock, the target and the answer search, with no window.
-// The main window feeds it the player's clicks and the clock's ticks, then shows its state.
+// The main window feeds it the player's clicks, the roll's steps, the clock's ticks and the
+// searches' ends, then shows its state.
 class RoundFlow {
 public:
     enum class Phase {
