@@ -17,6 +17,7 @@
 #include "systemcolors.h"
 #include "twips.h"
 #include "varifyfrm.h"
+#include "windowsolverhost.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +27,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -79,15 +79,14 @@ GameFrm::GameFrm(Services services, QWidget* parent)
         m_services.sound = std::make_unique<ClockSound>();
     if (!m_services.random)
         m_services.random = std::make_unique<ClockRandom>();
-    if (!m_services.rollPause)
-        m_services.rollPause = [] { QThread::msleep(10); };
 
     setWindowTitle(QStringLiteral("The Tallyrun"));
     m_round = std::make_unique<RoundFlow>(*m_services.settings, *m_services.random);
     createMenus();
     createControls();
-    m_solverHost = std::make_unique<WindowSolverHost>(LBa, List1);
-    m_solver = std::make_unique<solver::Solver>(*m_solverHost);
+    m_solverHost =
+        new WindowSolverHost(*m_round, LBa, List1, std::move(m_services.searchCheckPoint), this);
+    connect(m_solverHost, &WindowSolverHost::searchEnded, this, &GameFrm::searchEnded);
 
     // Form_Load
     resize(gamelayout::kMinimumWindowPixels);
@@ -100,7 +99,9 @@ GameFrm::GameFrm(Services services, QWidget* parent)
     at(btnPick, 0)->setFocus(); // a round can be played from the keyboard
 }
 
-GameFrm::~GameFrm() = default;
+GameFrm::~GameFrm() {
+    m_solverHost->shutDown();
+}
 
 void GameFrm::createMenus() {
     QMenuBar* bar = menuBar();
@@ -213,6 +214,10 @@ void GameFrm::createControls() {
     // A coarse timer moves each tick by up to 5 %, which would undo tuning the clock to the music.
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &GameFrm::Timer1_Timer);
+
+    m_rollTimer = named(new QTimer(this), QStringLiteral("rollTimer"));
+    m_rollTimer->setInterval(m_services.rollStepMs);
+    connect(m_rollTimer, &QTimer::timeout, this, &GameFrm::rollTarget);
 }
 
 void GameFrm::resizeEvent(QResizeEvent* event) {
@@ -411,22 +416,17 @@ void GameFrm::startRound() {
     // The round button waits while the target rolls, so that a click cannot stop or restart
     // the round half-way through the draw.
     m_round->start();
+    m_round->roll();
     showRound();
-    List1->clear();
-    const std::int16_t target =
-        DrawTarget(m_services.settings->HighestTarget, m_services.settings->LowestTarget,
-                   *m_services.random, [this](std::int16_t t) {
-                       if (m_round->phase() != Phase::Rolling)
-                           return;
-                       m_round->rolled(t);
-                       lbTarget->setText(QString::number(t));
-                       QCoreApplication::processEvents();
-                       m_services.rollPause();
-                   });
-    if (m_round->phase() != Phase::Rolling)
-        return; // closed while rolling
-    m_round->rolled(target);
-    m_round->rollDone();
+    m_rollTimer->start();
+}
+
+void GameFrm::rollTarget() {
+    if (m_round->roll()) {
+        lbTarget->setText(QString::number(*m_round->target()));
+        return;
+    }
+    m_rollTimer->stop();
     showRound();
     Command1->setFocus(); // "STOP"
     Timer1->start();
@@ -462,7 +462,7 @@ void GameFrm::Timer1_Timer() {
 
 void GameFrm::cmdAnswer_Click() {
     if (m_round->requestStop()) {
-        m_solver->requestStop();
+        m_solverHost->stop();
         showRound();
         return;
     }
@@ -475,17 +475,15 @@ void GameFrm::SearchAnswers() {
 }
 
 void GameFrm::runSearch(int ticket) {
-    LBa->setText(QStringLiteral("Searching..."));
-    showRound(); // the manual set-up waits while the search is on the stack
-    QCoreApplication::processEvents();
-    if (m_round->phase() == Phase::Closed)
-        return;
-    const solver::Solver::Outcome outcome =
-        m_solver->SearchAnswers(m_round->deal().RoundNumbers, m_round->target().value_or(0));
-    m_solverHost->showAll();
-    m_round->searchEnded(ticket, outcome == solver::Solver::Outcome::Finished);
-    if (m_round->phase() != Phase::Closed)
-        showRound();
+    solver::Solver::Numbers numbers{};
+    std::copy_n(m_round->deal().RoundNumbers().begin(), numbers.size(), numbers.begin());
+    m_solverHost->search(ticket, numbers, m_round->target().value_or(0));
+    showRound();
+}
+
+void GameFrm::searchEnded(int ticket, bool finished) {
+    m_round->searchEnded(ticket, finished);
+    showRound();
 }
 
 void GameFrm::cmdVarify_Click() {
@@ -514,7 +512,6 @@ void GameFrm::mnuSetup_Click() {
     // The round on show is now the one set by hand: the clock stops where it stands.
     Timer1->stop();
     m_services.sound->stop();
-    List1->clear();
     runSearch(*ticket);
 }
 
@@ -534,11 +531,11 @@ void GameFrm::mnuExit_Click() {
 }
 
 void GameFrm::closeEvent(QCloseEvent* event) {
-    // Stops the music and any search or target roll that is running further down the stack:
-    // they unwind at their next check, and the window is not destroyed before they have.
+    // Stops the music, the clock, the target roll and any search; the search's thread ends.
     m_round->close();
-    m_solver->requestStop();
+    m_rollTimer->stop();
     Timer1->stop();
     m_services.sound->stop();
+    m_solverHost->shutDown();
     event->accept();
 }

@@ -5,8 +5,6 @@
 #include "round.h"
 #include "roundflow.h"
 #include "settingsstore.h"
-#include "solver.h"
-#include "windowsolverhost.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -22,22 +20,27 @@ class QTimer;
 class QWidget;
 class GradientWidget;
 class bkCProg;
+class WindowSolverHost;
 
 // The main window: deals and picks the numbers, rolls the target, runs the round clock and
 // its music, and leads to the checker and the solver once the round is over. The round's
-// state lives in a RoundFlow; the window shows it. Controls carry their names in the game's
-// rules as object names ("Command1", "cp1", "btnPick_3", "Label2_0", ...).
+// state lives in a RoundFlow; every handler asks it what a click means, then showRound() shows
+// it. No handler waits: the target roll steps on a timer, and the search runs on the solver
+// host's thread, which writes the answer list and the status line and reports its end to
+// searchEnded(). Controls carry their names in the game's rules as object names ("Command1",
+// "cp1", "btnPick_3", "Label2_0", ...).
 class GameFrm : public QMainWindow {
     Q_OBJECT
 
 public:
     // What the window needs from outside; tests put fakes in.
     struct Services {
-        GameSettings* settings = nullptr;     // shared with the settings dialog
-        const SettingsStore* store = nullptr; // read for the clock's seconds display
-        std::unique_ptr<SoundSink> sound;     // the clock music
-        std::unique_ptr<RandomSource> random; // the deal and the target draw
-        std::function<void()> rollPause;      // the pause after each roll of the target
+        GameSettings* settings = nullptr;       // shared with the settings dialog
+        const SettingsStore* store = nullptr;   // read for the clock's seconds display
+        std::unique_ptr<SoundSink> sound;       // the clock music
+        std::unique_ptr<RandomSource> random;   // the deal and the target draw
+        int rollStepMs = 10;                    // how long each value of the target roll shows
+        std::function<void()> searchCheckPoint; // for tests: see SearchThread
     };
 
     explicit GameFrm(Services services, QWidget* parent = nullptr);
@@ -56,8 +59,9 @@ public:
     // Opens the settings dialog modally; it changes GameSettings, the clock's seconds display
     // and the clock's period.
     void mnuSettings_Click();
-    // Opens the manual set-up; a round handed over is sorted, shown and searched at once.
-    // Does nothing while the target rolls or a search runs.
+    // Opens the manual set-up; a round handed over is sorted, shown and searched at once, in
+    // place of the round on show and of its search, if one runs. Does nothing while the target
+    // rolls.
     void mnuSetup_Click();
     // Opens the history window on the history in the game's data folder.
     void mnuHistory_Click();
@@ -78,19 +82,22 @@ private:
     void describePick(int index);
     void Form_Resize();
     void startRound();
+    // One step of the target roll; after the last one the clock starts.
+    void rollTarget();
     void stopRound();
     void playAgain();
     void SearchAnswers();
-    // Runs the search that `ticket` of the round flow allows.
+    // Starts the search that `ticket` of the round flow allows; it runs on the solver host's
+    // thread and ends in searchEnded().
     void runSearch(int ticket);
+    void searchEnded(int ticket, bool finished);
     // Captions, visibility and enabling of every control from the round's state.
     void showRound();
 
     Services m_services;
     std::unique_ptr<RoundFlow> m_round;
     GradientWidget* m_client = nullptr;
-    std::unique_ptr<WindowSolverHost> m_solverHost;
-    std::unique_ptr<solver::Solver> m_solver;
+    WindowSolverHost* m_solverHost = nullptr;
     int m_targetFontSize = 120;
     int m_numberFontSize = 72;
     bool m_layingOut = false;
@@ -109,6 +116,7 @@ private:
     QListWidget* List1 = nullptr;
     bkCProg* cp1 = nullptr;
     QTimer* Timer1 = nullptr;
+    QTimer* m_rollTimer = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuSettings = nullptr;
     QAction* mnuSetup = nullptr;

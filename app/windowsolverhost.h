@@ -1,53 +1,42 @@
 #pragma once
 
-#include "answerlist.h"
-#include "solverhost.h"
+#include "searchthread.h"
 
-#include <QElapsedTimer>
-#include <QSet>
-#include <QString>
-#include <QStringList>
+#include <QObject>
 
 class QLabel;
 class QListWidget;
+class RoundFlow;
 
-// The answer list shown in a list box. Appended answers wait until show() puts them in the list
-// in one batch; count, entry and contains see them at once.
-class ListBoxAnswers final : public solver::AnswerSink {
+// The one writer of the main window's answer list and of its search status line. It runs the
+// round's searches on a SearchThread and shows what they hand over; anything from a search
+// whose round has since been replaced ("PLAY AGAIN", a round set by hand) is dropped.
+class WindowSolverHost final : public QObject {
+    Q_OBJECT
+
 public:
-    explicit ListBoxAnswers(QListWidget* list);
-    int count() const override;
-    std::string entry(int index) const override;
-    void append(const std::string& text) override;
-    bool contains(std::string_view text) const override;
-    // Puts the waiting answers in the list; false when none were waiting.
-    bool show();
+    // `onCheckPoint`: see SearchThread.
+    WindowSolverHost(const RoundFlow& round, QLabel* status, QListWidget* list,
+                     std::function<void()> onCheckPoint = {}, QObject* parent = nullptr);
+
+    // Shows "Searching..." and searches numbers for target. The list starts empty for the first
+    // search of a round and keeps its entries when the same round is searched again.
+    void search(int ticket, const solver::Solver::Numbers& numbers, std::int32_t target);
+    // The running search stops at its next check point and reports where it stopped.
+    void stop() { m_thread->stop(); }
+    // Stops the search and waits for its thread; for closing the window.
+    void shutDown() { m_thread->shutDown(); }
+
+signals:
+    // A search of the round on show has returned; its report is on show.
+    void searchEnded(int ticket, bool finished);
 
 private:
-    void index() const;
+    void show(int ticket, const QString& progress, const QStringList& answers);
 
-    QListWidget* m_list;
-    QStringList m_pending;
-    // Every text of the list and of m_pending; rebuilt when the list was changed elsewhere.
-    mutable QSet<QString> m_texts;
-};
-
-// Runs a search in the main window: progress in the status label, answers in the list box.
-// The window's events are handled at every pump; the label and the list change at most once
-// per frame. When the search returns, showAll() shows what still waits for its frame.
-class WindowSolverHost final : public solver::SolverHost {
-public:
-    static constexpr int kFrameMs = 16;
-
-    WindowSolverHost(QLabel* status, QListWidget* list);
-    void showAll();
-    void pumpEvents() override;
-    void setProgressText(std::string_view text) override;
-    solver::AnswerSink& answers() override { return m_answers; }
-
-private:
+    const RoundFlow& m_round;
     QLabel* m_status;
-    ListBoxAnswers m_answers;
-    QString m_progress;
-    QElapsedTimer m_shown;
+    QListWidget* m_list;
+    int m_listTicket = -1; // the round whose answers the list holds
+    SearchThread* m_thread;
 };

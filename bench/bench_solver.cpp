@@ -13,10 +13,10 @@
 
 namespace {
 
-// A search without a window: the pumps and texts cost nothing, answers go to a list.
+// A search without a window: the check points and texts cost nothing, answers go to a list.
 class QuietHost : public solver::SolverHost {
 public:
-    void pumpEvents() override {}
+    void checkPoint() override {}
     void setProgressText(std::string_view) override {}
     solver::AnswerSink& answers() override { return list; }
     solver::AnswerList list;
@@ -39,7 +39,7 @@ std::vector<Round> DealRounds(int count) {
         while (!deal.complete())
             deal.pick(static_cast<int>(picks() % kPickCount));
         Round round{};
-        std::copy_n(deal.RoundNumbers.begin(), 6, round.numbers.begin());
+        std::copy_n(deal.RoundNumbers().begin(), 6, round.numbers.begin());
         round.target = DrawTarget(999, 101, random, {});
         rounds.push_back(round);
     }

@@ -1,88 +1,115 @@
-// Rounds searched in a window: the progress line and the list are updated live and the
-// window's events are handled at every pump, as in the game. Run it offscreen (the default)
-// and on a real display (QT_QPA_PLATFORM=xcb under xvfb-run). Reports the time of a whole
-// search and the longest stretch between two pumps.
-#include "answerlist.h"
-#include "solver.h"
-#include "windowsolverhost.h"
+// What a player waits for after clicking "Show Answer(s)" in the main window: from the click to
+// the flush of the window's last paint, the window having sat idle before the click. Run it
+// offscreen (the default) and on a real display (QT_QPA_PLATFORM=xcb under xvfb-run), where
+// each flush is followed by a round trip to the X server. The source also builds against the
+// window of earlier versions, for before-and-after figures.
+#include "flushwatch.h"
+#include "gamefrm.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
-#include <QLabel>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QListWidget>
-#include <QVBoxLayout>
-#include <QWidget>
-#include <algorithm>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <chrono>
-#include <cstdint>
+#include <memory>
+#include <vector>
 
 namespace {
 
+using Phase = RoundFlow::Phase;
 using Clock = std::chrono::steady_clock;
 
-// Passes everything on to the window's host and measures the gaps between pumps.
-class TimedHost : public solver::SolverHost {
+class Silence final : public SoundSink {
 public:
-    explicit TimedHost(solver::SolverHost& inner) : m_inner(inner) {}
-    void pumpEvents() override {
-        const Clock::time_point now = Clock::now();
-        maxGap = std::max(maxGap, now - m_last);
-        m_last = now;
-        ++pumps;
-        m_inner.pumpEvents();
-    }
-    void setProgressText(std::string_view text) override { m_inner.setProgressText(text); }
-    solver::AnswerSink& answers() override { return m_inner.answers(); }
-    void restart() { m_last = Clock::now(); }
+    void load(const QString&) override {}
+    void play() override {}
+    void stop() override {}
+};
 
-    Clock::duration maxGap{};
-    long pumps = 0;
-
-private:
-    solver::SolverHost& m_inner;
-    Clock::time_point m_last = Clock::now();
+// The first number left in a pool: the deal is 1..10, 1..10, 25, 50, 75, 100.
+class FirstInPool final : public RandomSource {
+public:
+    void reseed() override {}
+    float next() override { return 0.0f; }
 };
 
 struct Round {
-    solver::Solver::Numbers numbers;
-    std::int32_t target;
+    std::vector<int> picks; // pick buttons of the deal 1..10, 1..10, 25, 50, 75, 100
+    std::int16_t target;
 };
 
-void WindowSearch(benchmark::State& state, const Round& round) {
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    auto* status = new QLabel(QStringLiteral("Searching..."));
-    auto* list = new QListWidget;
-    layout->addWidget(status);
-    layout->addWidget(list);
-    window.resize(800, 600);
-    window.show();
-    QCoreApplication::processEvents();
-
-    WindowSolverHost windowHost(status, list);
-    TimedHost host(windowHost);
-    solver::Solver search(host);
-    for (auto _ : state) {
-        list->clear();
-        host.restart();
-        search.SearchAnswers(round.numbers, round.target);
-        windowHost.showAll();
-        // The last stretch runs from the final pump to the report.
-        host.pumpEvents();
-    }
-    state.counters["max_pump_gap_ms"] =
-        std::chrono::duration<double, std::milli>(host.maxGap).count();
-    state.counters["pumps_per_search"] =
-        static_cast<double>(host.pumps) / static_cast<double>(state.iterations());
-    state.counters["answers"] = list->count();
+void waitWhile(const GameFrm& window, Phase phase) {
+    while (window.round().phase() == phase)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
-BENCHMARK_CAPTURE(WindowSearch, 952, Round{{100, 75, 50, 25, 6, 3}, 952})
+
+void ShowAnswers(benchmark::State& state, const Round& round) {
+    QTemporaryDir dir;
+    const SettingsStore store(dir.path());
+    GameSettings settings;
+    settings.LowestTarget = settings.HighestTarget = round.target;
+    GameFrm::Services services;
+    services.settings = &settings;
+    services.store = &store;
+    services.sound = std::make_unique<Silence>();
+    services.random = std::make_unique<FirstInPool>();
+    GameFrm window(std::move(services));
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the window was not shown");
+        return;
+    }
+    FlushWatch watch;
+    window.installEventFilter(&watch);
+    auto* answer = window.findChild<QPushButton*>(QStringLiteral("cmdAnswer"));
+
+    long answers = 0;
+    long flushes = 0;
+    for (auto _ : state) {
+        if (window.round().phase() != Phase::Picking)
+            window.Command1_Click(); // PLAY AGAIN
+        for (int pick : round.picks)
+            window.btnPick_Click(pick);
+        window.Command1_Click(); // START
+        waitWhile(window, Phase::Rolling);
+        window.Command1_Click(); // STOP
+        QTest::qWait(300);       // the player reads the board
+
+        const long flushesBefore = watch.flushes;
+        const Clock::time_point clicked = Clock::now();
+        QTest::mouseClick(answer, Qt::LeftButton);
+        waitWhile(window, Phase::Searching);
+        // The last paints follow the report.
+        QElapsedTimer settle;
+        settle.start();
+        while (settle.elapsed() < 100)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        state.SetIterationTime(std::chrono::duration<double>(watch.lastFlush - clicked).count());
+        flushes += watch.flushes - flushesBefore;
+        answers = window.findChild<QListWidget*>(QStringLiteral("List1"))->count();
+    }
+    state.counters["answers"] = static_cast<double>(answers);
+    state.counters["flushes"] =
+        static_cast<double>(flushes) / static_cast<double>(state.iterations());
+}
+
+BENCHMARK_CAPTURE(ShowAnswers, 952, Round{{23, 22, 21, 20, 5, 2}, 952})
     ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
-// 833 answers: the list's cost per answer shows here.
-BENCHMARK_CAPTURE(WindowSearch, 150_833_answers, Round{{10, 9, 8, 7, 6, 5}, 150})
+    ->UseManualTime()
+    ->Iterations(15);
+// 10 9 8 7 6 5 -> 150: 833 answers.
+BENCHMARK_CAPTURE(ShowAnswers, 150_833_answers, Round{{9, 8, 7, 6, 5, 4}, 150})
     ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+    ->UseManualTime()
+    ->Iterations(15);
+// 100 10 10 9 8 7 -> 110: 2,215 answers.
+BENCHMARK_CAPTURE(ShowAnswers, 110_2215_answers, Round{{23, 9, 19, 8, 7, 6}, 110})
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(15);
 
 } // namespace

@@ -15,10 +15,10 @@
 
 namespace {
 
-// No window: nothing to pump; the last progress text is the report.
+// No window: nothing to hand over at a check point; the last progress text is the report.
 class TerminalHost : public solver::SolverHost {
 public:
-    void pumpEvents() override {}
+    void checkPoint() override {}
     void setProgressText(std::string_view text) override { progress.assign(text); }
     solver::AnswerSink& answers() override { return list; }
 

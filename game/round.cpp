@@ -87,17 +87,17 @@ std::int16_t DrawTarget(std::int16_t highest, std::int16_t lowest, RandomSource&
 }
 
 void RoundDeal::deal(RandomSource& random) {
-    RoundNumbers.assign(1, 0);
+    m_roundNumbers.assign(1, 0);
     m_tags = ScrambleNos(random);
     m_used.fill(false);
     m_slots.fill(0);
 }
 
 void RoundDeal::setNumbers(const std::array<std::int32_t, kSlotCount>& numbers) {
-    RoundNumbers.assign(numbers.begin(), numbers.end());
-    RoundNumbers.push_back(0);
-    BubbleSort(RoundNumbers);
-    std::copy_n(RoundNumbers.begin(), kSlotCount, m_slots.begin());
+    m_roundNumbers.assign(numbers.begin(), numbers.end());
+    m_roundNumbers.push_back(0);
+    BubbleSort(m_roundNumbers);
+    std::copy_n(m_roundNumbers.begin(), kSlotCount, m_slots.begin());
     m_used.fill(true);
 }
 
@@ -120,10 +120,10 @@ int RoundDeal::pick(int index) {
     const std::int32_t number = m_tags[static_cast<std::size_t>(index)];
     m_slots[static_cast<std::size_t>(slot)] = number;
     m_used[static_cast<std::size_t>(index)] = true;
-    RoundNumbers.push_back(number);
+    m_roundNumbers.push_back(number);
     if (complete()) {
-        BubbleSort(RoundNumbers);
-        std::copy_n(RoundNumbers.begin(), kSlotCount, m_slots.begin());
+        BubbleSort(m_roundNumbers);
+        std::copy_n(m_roundNumbers.begin(), kSlotCount, m_slots.begin());
     }
     return slot;
 }

@@ -48,9 +48,8 @@ std::array<std::int32_t, kPickCount> ScrambleNos(RandomSource& random);
 // Sorts in place, descending.
 void BubbleSort(std::vector<std::int32_t>& numbers);
 
-// Rolls the target 50 times; `roll` is called with each value (it shows the value, lets the
-// window process its events and pauses). Returns the last value, which lies in
-// lowest..highest when lowest <= highest.
+// Rolls the target 50 times; `roll` is called with each value in turn. Returns the last value,
+// which lies in lowest..highest when lowest <= highest.
 std::int16_t DrawTarget(std::int16_t highest, std::int16_t lowest, RandomSource& random,
                         const std::function<void(std::int16_t)>& roll);
 
@@ -67,15 +66,15 @@ public:
     // used, the index is out of range or all six slots are full.
     int pick(int index);
 
-    bool complete() const { return RoundNumbers.size() == kSlotCount + 1; }
+    bool complete() const { return m_roundNumbers.size() == kSlotCount + 1; }
     bool used(int index) const { return m_used.at(static_cast<std::size_t>(index)); }
     std::int32_t tag(int index) const { return m_tags.at(static_cast<std::size_t>(index)); }
     // 0 for an empty slot.
     std::int32_t slot(int i) const { return m_slots.at(static_cast<std::size_t>(i)); }
-
-    std::vector<std::int32_t> RoundNumbers{0};
+    const std::vector<std::int32_t>& RoundNumbers() const { return m_roundNumbers; }
 
 private:
+    std::vector<std::int32_t> m_roundNumbers{0};
     std::array<std::int32_t, kPickCount> m_tags{};
     std::array<bool, kPickCount> m_used{};
     std::array<std::int32_t, kSlotCount> m_slots{};

@@ -18,17 +18,23 @@ bool RoundFlow::start() {
     if (m_phase != Phase::Ready)
         return false;
     m_phase = Phase::Rolling;
+    m_roll.clear();
+    m_rolled = 0;
+    DrawTarget(m_settings.HighestTarget, m_settings.LowestTarget, m_random,
+               [this](std::int16_t value) { m_roll.push_back(value); });
     return true;
 }
 
-void RoundFlow::rolled(std::int32_t value) {
-    if (m_phase == Phase::Rolling)
-        m_target = value;
-}
-
-void RoundFlow::rollDone() {
-    if (m_phase == Phase::Rolling)
-        m_phase = Phase::Running;
+bool RoundFlow::roll() {
+    if (m_phase != Phase::Rolling)
+        return false;
+    if (m_rolled < m_roll.size()) {
+        m_target = m_roll[m_rolled++];
+        return true;
+    }
+    m_roll.clear();
+    m_phase = Phase::Running;
+    return false;
 }
 
 bool RoundFlow::stop() {
@@ -59,10 +65,9 @@ RoundFlow::Tick RoundFlow::tick() {
 std::optional<int> RoundFlow::startSearch() {
     const bool again =
         m_phase == Phase::Searched && m_outcome == SearchOutcome::Stopped && !m_manual;
-    if ((m_phase != Phase::Over && !again) || m_searchRunning)
+    if (m_phase != Phase::Over && !again)
         return std::nullopt;
     m_phase = Phase::Searching;
-    m_searchRunning = true;
     return m_round;
 }
 
@@ -74,27 +79,26 @@ bool RoundFlow::requestStop() {
 }
 
 void RoundFlow::searchEnded(int ticket, bool finished) {
-    m_searchRunning = false;
-    if (ticket != m_round || (m_phase != Phase::Searching && m_phase != Phase::Stopping))
+    if (!isCurrent(ticket) || (m_phase != Phase::Searching && m_phase != Phase::Stopping))
         return;
     m_phase = Phase::Searched;
     m_outcome = finished ? SearchOutcome::Finished : SearchOutcome::Stopped;
 }
 
 bool RoundFlow::canSetUp() const {
-    return m_phase != Phase::Rolling && m_phase != Phase::Closed && !m_searchRunning;
+    return m_phase != Phase::Rolling && m_phase != Phase::Closed;
 }
 
 std::optional<int> RoundFlow::startManualSearch(const std::array<std::int32_t, kSlotCount>& numbers,
                                                 std::int32_t target) {
     if (!canSetUp())
         return std::nullopt;
+    ++m_round;
     m_deal.setNumbers(numbers);
     m_target = target;
     m_manual = true;
     m_outcome = SearchOutcome::None;
     m_phase = Phase::Searching;
-    m_searchRunning = true;
     return m_round;
 }
 

@@ -6,15 +6,17 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 // The round's flow: the phase, the clock, the target and the answer search, with no window.
-// The main window feeds it the player's clicks and the clock's ticks, then shows its state.
+// The main window feeds it the player's clicks, the roll's steps, the clock's ticks and the
+// searches' ends, then shows its state.
 class RoundFlow {
 public:
     enum class Phase {
         Picking,   // fewer than six numbers chosen
         Ready,     // six numbers chosen, the round can start
-        Rolling,   // the target is being drawn
+        Rolling,   // the target rolls through its values
         Running,   // the clock ticks
         Over,      // time up or stopped; the answers and the checker are offered
         Searching, // the solver runs
@@ -43,33 +45,34 @@ public:
     // Nothing before the first roll of the round.
     std::optional<std::int32_t> target() const { return m_target; }
     SearchOutcome searchOutcome() const { return m_outcome; }
-    // A search is on the stack (it may outlive its round when "PLAY AGAIN" comes during a stop).
-    bool searchRunning() const { return m_searchRunning; }
 
     // Returns the slot filled, or -1 when the pick does not count.
     int pick(int index);
-    // Ready -> Rolling. False in any other phase.
+    // Ready -> Rolling: draws the values the target rolls through. False in any other phase.
     bool start();
-    // Each value the target roll shows; the last one is the target.
-    void rolled(std::int32_t value);
-    // Rolling -> Running.
-    void rollDone();
+    // Rolling: the next value of the roll becomes the target, and true. Once every value has
+    // been shown the round runs (Running), and false; false in any other phase as well.
+    bool roll();
     // Running -> Over.
     bool stop();
     Tick tick();
-    // Over or Searched (after a stop) -> Searching, when no search is still unwinding. Returns
-    // the ticket to hand back to searchEnded().
+    // Over, or Searched after a stop of a dealt round -> Searching. Not while a stopped search
+    // unwinds (Stopping). Returns the ticket of the search, for isCurrent() and searchEnded().
     std::optional<int> startSearch();
-    // Searching -> Stopping. The caller stops the solver.
+    // Searching -> Stopping. The caller stops the search.
     bool requestStop();
-    // The search with `ticket` returned; ignored when its round has been played again since.
+    // Whether a search with `ticket` belongs to the round on show; "PLAY AGAIN" and a round set
+    // by hand replace it.
+    bool isCurrent(int ticket) const { return ticket == m_round; }
+    // The search with `ticket` returned; ignored when its round has been replaced since.
     void searchEnded(int ticket, bool finished);
-    // Whether a round set by hand may take over now: not while the target rolls, while a
-    // search is on the stack (the solver is not re-entrant) or once the window is closing.
+    // Whether a round set by hand may take over now: not while the target rolls or once the
+    // window is closing.
     bool canSetUp() const;
     // A round set by hand (six numbers in any order, a target) -> Searching, from any phase
-    // canSetUp() allows; the clock keeps what it shows. Its search is not run a second time.
-    // Returns the ticket for searchEnded(), or nothing when a set-up is not allowed.
+    // canSetUp() allows; it replaces the round on show, also one whose search still runs. The
+    // clock keeps what it shows. Its search is not run a second time. Returns the ticket of its
+    // search, or nothing when a set-up is not allowed.
     std::optional<int> startManualSearch(const std::array<std::int32_t, kSlotCount>& numbers,
                                          std::int32_t target);
     bool manual() const { return m_manual; }
@@ -86,7 +89,8 @@ private:
     int m_clockShown = 0;
     std::optional<std::int32_t> m_target;
     SearchOutcome m_outcome = SearchOutcome::None;
-    int m_round = 0; // counts "PLAY AGAIN"s
-    bool m_searchRunning = false;
+    std::vector<std::int16_t> m_roll; // the values of the target roll, while it rolls
+    std::size_t m_rolled = 0;
+    int m_round = 0; // counts the rounds: "PLAY AGAIN" and rounds set by hand
     bool m_manual = false;
 };

@@ -10,17 +10,13 @@ ClockSound::~ClockSound() {
 }
 
 void ClockSound::load(const QString& resourcePath) {
-    m_image.clear();
+    stop();
+    m_effect.reset();
     m_resourcePath.clear();
+    // Only the header is read here; the clip itself when it first plays.
     QFile file(resourcePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    m_image = file.readAll();
-    if (!m_image.startsWith("RIFF")) {
-        m_image.clear();
-        return;
-    }
-    m_resourcePath = resourcePath;
+    if (file.open(QIODevice::ReadOnly) && file.read(4) == "RIFF")
+        m_resourcePath = resourcePath;
 }
 
 void ClockSound::play() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <memory>
 
@@ -27,11 +26,10 @@ public:
     void play() override;
     void stop() override;
 
-    // The WAVE image that was loaded; empty when the resource was missing.
-    const QByteArray& image() const { return m_image; }
+    // Whether the last load() found a RIFF WAVE image.
+    bool hasClip() const { return !m_resourcePath.isEmpty(); }
 
 private:
-    QByteArray m_image;
     QString m_resourcePath;
     std::unique_ptr<QSoundEffect> m_effect;
 };

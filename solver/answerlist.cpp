@@ -2,15 +2,6 @@
 
 namespace solver {
 
-bool AnswerSink::contains(std::string_view text) const {
-    const int n = count();
-    for (int i = 0; i < n; ++i) {
-        if (entry(i) == text)
-            return true;
-    }
-    return false;
-}
-
 void AnswerList::append(const std::string& text) {
     m_entries.push_back(text);
     m_index.insert(text);

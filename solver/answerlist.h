@@ -15,9 +15,8 @@ public:
     virtual std::string entry(int index) const = 0; // 0 <= index < count()
     // Appends at the end and shows the new entry at once.
     virtual void append(const std::string& text) = 0;
-    // Whether an entry equals text exactly (case-sensitive); by default a scan from the first
-    // entry to the last.
-    virtual bool contains(std::string_view text) const;
+    // Whether an entry equals text exactly (case-sensitive).
+    virtual bool contains(std::string_view text) const = 0;
 };
 
 // A list held in memory, for callers without a window; it looks texts up in a hash set, as a

@@ -19,7 +19,7 @@ constexpr int kAllNumbers = 63; // a set of the six positions, one bit each
 // A search without a window: the answers go to a list, nothing else is shown.
 class ListHost : public SolverHost {
 public:
-    void pumpEvents() override {}
+    void checkPoint() override {}
     void setProgressText(std::string_view) override {}
     AnswerSink& answers() override { return list; }
     AnswerList list;

@@ -131,13 +131,6 @@ Solver::Solver(SolverHost& host) : m_host(host) {
 
 Solver::Outcome Solver::SearchAnswers(std::span<const std::int32_t> RoundNumbers,
                                       std::int32_t target) {
-    if (m_searching)
-        return Outcome::Refused;
-    m_searching = true;
-    struct Done {
-        bool& searching;
-        ~Done() { searching = false; }
-    } done{m_searching};
     m_searchGoOn = true;
     m_combinationCount = 0;
     m_pickDepth = -1;
@@ -158,7 +151,7 @@ Solver::Outcome Solver::SearchAnswers(std::span<const std::int32_t> RoundNumbers
 }
 
 void Solver::SearchPairs(int first, const Numbers& RoundNumbers, std::int32_t target) {
-    m_host.pumpEvents();
+    m_host.checkPoint();
     if (!m_searchGoOn)
         return;
     for (int j = first + 1; j <= 5; ++j) {
@@ -181,7 +174,7 @@ void Solver::SearchPairs(int first, const Numbers& RoundNumbers, std::int32_t ta
 }
 
 void Solver::SplitOthers(int k, const Numbers& arranged, std::int32_t target) {
-    m_host.pumpEvents();
+    m_host.checkPoint();
     if (!m_searchGoOn)
         return;
     const int s = k + 3;
@@ -472,7 +465,7 @@ void Solver::ShowProgress() {
     constexpr int prefix = sizeof("Searching... ") - 1;
     const auto res = std::to_chars(buf + prefix, buf + sizeof buf, m_combinationCount);
     m_host.setProgressText(std::string_view(buf, res.ptr));
-    m_host.pumpEvents();
+    m_host.checkPoint();
 }
 
 void Solver::Report(const std::int32_t* values, const Recipe* recipes, int left, int right,

@@ -35,14 +35,13 @@ private:
 void AppendStepText(const std::int32_t* values, const Recipe* recipes, int index, std::string& out);
 
 // The exhaustive search over a fixed family of expression shapes of six numbers. One object
-// serves a whole run; it is not re-entrant: no second search may start inside a running one.
+// serves a whole run, one search at a time, all on one thread.
 class Solver {
 public:
     using Numbers = std::array<std::int32_t, 6>;
     enum class Outcome {
         Finished, // the walk ran to its end
-        Stopped,  // requestStop() came through a pump
-        Refused,  // called from inside a running search: nothing was done
+        Stopped,  // requestStop() came at a check point
     };
 
     // Levels 0..5 of a chain over six numbers hold at most 1 + 4 + 16 + 64 + 256 + 1024 values.
@@ -57,8 +56,7 @@ public:
     // every expression equal to target and adds each to the host's list, counting combinations
     // from 0, then writes the report line.
     Outcome SearchAnswers(std::span<const std::int32_t> RoundNumbers, std::int32_t target);
-    bool isSearching() const { return m_searching; }
-    // The running search returns at its next check; harmless when none runs.
+    // From the host's check point: the search returns at its next check.
     void requestStop() { m_searchGoOn = false; }
     // Combinations tried by the current or the last search.
     std::int32_t combinationCount() const { return m_combinationCount; }
@@ -76,7 +74,6 @@ private:
     void Report(const std::int32_t* values, const Recipe* recipes, int left, int right, int op);
 
     SolverHost& m_host;
-    bool m_searching = false;
     bool m_searchGoOn = true;
     std::int32_t m_combinationCount = 0;
 

@@ -1,11 +1,12 @@
-#include "answerlist.h"
 #include "bkcprog.h"
 #include "buttonex.h"
 #include "gamefrm.h"
+#include "recordinghost.h"
 #include "scriptedrandom.h"
+#include "searchthread.h"
 #include "solver.h"
-#include "solverhost.h"
 #include "varifyfrm.h"
+#include "waitforphase.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -14,9 +15,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,14 +45,23 @@ private:
 // The window with the deal 1..10, 1..10, 25, 50, 75, 100 and the target 952.
 class GameFrmTest : public testing::Test {
 protected:
-    void open(std::function<void()> rollPause = [] {}) {
+    // With `holdSearch`, a search waits at its 50th check point until release().
+    void open(bool holdSearch = false) {
         settings.LowestTarget = settings.HighestTarget = 952;
         GameFrm::Services services;
         services.settings = &settings;
         services.store = &store;
         services.random = std::make_unique<ScriptedRandom>(std::vector<float>{0.0f});
-        services.rollPause = std::move(rollPause);
+        services.rollStepMs = 0;
         services.sound = std::make_unique<FakeSound>(sound);
+        if (holdSearch) {
+            services.searchCheckPoint = [this] {
+                if (++checks == 50) {
+                    held = true;
+                    gate.tryAcquire(1, 10000);
+                }
+            };
+        }
         window = std::make_unique<GameFrm>(std::move(services));
         sound.window = window.get();
         window->show();
@@ -69,31 +81,31 @@ protected:
             texts << child<QLabel>(QStringLiteral("Label2_%1").arg(i))->text();
         return texts.join(QLatin1Char(' '));
     }
+    QString report() const { return child<QLabel>("LBa")->text(); }
     void click(const char* name) { QTest::mouseClick(child<QWidget>(name), Qt::LeftButton); }
-    // Picks 100 75 50 25 6 3 and ends the round with STOP.
+    bool waitFor(RoundFlow::Phase phase) const { return waitForPhase(*window, phase); }
+    // Picks 100 75 50 25 6 3, lets the target roll and ends the round with STOP.
     void roundOver() {
         for (int i : {23, 22, 21, 20, 5, 2})
             QTest::mouseClick(pickButton(i), Qt::LeftButton);
         click("Command1");
+        ASSERT_TRUE(waitFor(RoundFlow::Phase::Running));
         click("Command1");
     }
-    // Runs `action` from inside the search, once the progress line shows a running count.
-    void whileSearching(std::function<void()> action) {
-        auto* poll = new QTimer(window.get());
-        poll->setInterval(0);
-        QObject::connect(poll, &QTimer::timeout, window.get(), [this, poll, action] {
-            if (!child<QLabel>("LBa")->text().startsWith("Searching... "))
-                return;
-            poll->stop();
-            action();
-        });
-        poll->start();
+    // Starts the search and waits until it is held (see open()).
+    void searchHeld() {
+        click("cmdAnswer");
+        ASSERT_TRUE(QTest::qWaitFor([this] { return held.load(); }, 5000));
     }
+    void release() { gate.release(); }
 
     QTemporaryDir dir;
     SettingsStore store{dir.path()};
     GameSettings settings;
     SoundLog sound;
+    std::atomic<int> checks = 0;
+    std::atomic<bool> held = false;
+    QSemaphore gate;
     std::unique_ptr<GameFrm> window;
 };
 
@@ -113,7 +125,10 @@ TEST_F(GameFrmTest, ARoundFromTheDealToPlayAgain) {
 
     click("Command1");
     EXPECT_EQ(child("Command1")->text(), "STOP");
+    EXPECT_FALSE(child("Command1")->isEnabled()) << "the round button waits for the roll";
     EXPECT_EQ(child<QLabel>("lbTarget")->text(), "952");
+    ASSERT_TRUE(waitFor(RoundFlow::Phase::Running));
+    EXPECT_TRUE(child("Command1")->isEnabled());
     EXPECT_TRUE(child<QTimer>("Timer1")->isActive());
     for (int i = 0; i < 30; ++i)
         window->Timer1_Timer();
@@ -151,6 +166,7 @@ TEST_F(GameFrmTest, ARoundPlaysFromTheKeyboard) {
     EXPECT_EQ(QApplication::focusWidget(), round);
     QTest::keyClick(round, Qt::Key_Return);
     EXPECT_EQ(round->text(), "STOP");
+    ASSERT_TRUE(waitFor(RoundFlow::Phase::Running));
     EXPECT_EQ(QApplication::focusWidget(), round);
     QTest::keyClick(round, Qt::Key_Space);
     EXPECT_EQ(round->text(), "PLAY AGAIN");
@@ -175,29 +191,41 @@ TEST_F(GameFrmTest, TheCheckerGetsTheNumbersAndTheTarget) {
 }
 
 TEST_F(GameFrmTest, SearchStopAndSearchAgain) {
-    open();
+    open(true);
     roundOver();
-    whileSearching([this] {
-        EXPECT_EQ(child("cmdAnswer")->text(), "Stop Search");
-        EXPECT_FALSE(child("Command1")->isEnabled());
-        click("cmdAnswer");
-        // The round button is back at once, before the search has unwound.
-        EXPECT_TRUE(child("Command1")->isEnabled());
-        EXPECT_EQ(child("Command1")->text(), "PLAY AGAIN");
-    });
+    searchHeld();
+    EXPECT_EQ(child("cmdAnswer")->text(), "Stop Search");
+    EXPECT_FALSE(child("Command1")->isEnabled());
+    EXPECT_TRUE(child<ButtonEx>("cmdVarify")->isHidden());
     click("cmdAnswer");
-    EXPECT_TRUE(child<QLabel>("LBa")->text().startsWith("Search Stopped at combination "));
+    // The round button is back at once, before the search has returned; the answer button
+    // starts nothing until it has.
+    EXPECT_TRUE(child("Command1")->isEnabled());
+    EXPECT_EQ(child("Command1")->text(), "PLAY AGAIN");
+    click("cmdAnswer");
+    EXPECT_EQ(window->round().phase(), RoundFlow::Phase::Stopping);
+    release();
+    ASSERT_TRUE(waitFor(RoundFlow::Phase::Searched));
+    const int listed = child<QListWidget>("List1")->count();
+    EXPECT_TRUE(report().startsWith("Search Stopped at combination "));
+    EXPECT_TRUE(report().endsWith(QStringLiteral("\n%1 answers found.").arg(listed)));
     EXPECT_EQ(child("cmdAnswer")->text(), "Show Answer(s)");
     EXPECT_TRUE(child("cmdAnswer")->isEnabled());
-    EXPECT_TRUE(child<ButtonEx>("cmdVarify")->isHidden());
 
     click("cmdAnswer");
+    ASSERT_TRUE(waitFor(RoundFlow::Phase::Searched));
+    EXPECT_EQ(report(), "Searched 610200 combinations: \n8 answers found.");
     EXPECT_EQ(child("cmdAnswer")->text(), "Search Finished");
+    EXPECT_FALSE(child("cmdAnswer")->isEnabled());
     EXPECT_EQ(child<QListWidget>("List1")->count(), 8);
 }
 
-TEST_F(GameFrmTest, ARoundSetByHandIsSortedShownAndSearchedLikeTheTerminalSolver) {
-    open();
+// The round set by hand replaces the round on show and its running search: only the new
+// search's answers and report are shown.
+TEST_F(GameFrmTest, ARoundSetByHandOverARunningSearchIsSearchedLikeTheTerminalSolver) {
+    open(true);
+    roundOver();
+    searchHeld();
     QTimer::singleShot(0, window.get(), [] {
         QWidget* setup = QApplication::activeModalWidget();
         ASSERT_NE(setup, nullptr);
@@ -208,24 +236,19 @@ TEST_F(GameFrmTest, ARoundSetByHandIsSortedShownAndSearchedLikeTheTerminalSolver
         QTest::mouseClick(setup->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
     });
     child<QAction>("mnuSetup")->trigger();
+    release();
 
     EXPECT_EQ(slotTexts(), "100 75 50 25 1 1");
     EXPECT_EQ(child<QLabel>("lbTarget")->text(), "626");
-    EXPECT_TRUE(pickButton(0)->isHidden());
+    ASSERT_TRUE(waitFor(RoundFlow::Phase::Searched));
     // The same search without a window: its answers, in order, and its report.
-    struct Host final : solver::SolverHost {
-        void pumpEvents() override {}
-        void setProgressText(std::string_view text) override { report = QString::fromUtf8(text); }
-        solver::AnswerSink& answers() override { return list; }
-        QString report;
-        solver::AnswerList list;
-    } host;
+    RecordingHost host;
     solver::Solver(host).SearchAnswers(std::array<std::int32_t, 6>{100, 75, 50, 25, 1, 1}, 626);
     QStringList expected;
     for (const std::string& answer : host.list.entries())
         expected << QString::fromStdString(answer);
     ASSERT_EQ(expected.size(), 19);
-    EXPECT_EQ(child<QLabel>("LBa")->text(), host.report);
+    EXPECT_EQ(report(), QString::fromStdString(host.progress));
     QStringList listed;
     for (int i = 0; i < child<QListWidget>("List1")->count(); ++i)
         listed << child<QListWidget>("List1")->item(i)->text();
@@ -250,34 +273,37 @@ TEST_F(GameFrmTest, TheAboutWindowOpensFromTheMenuAndCloses) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST_F(GameFrmTest, ClosingDuringASearchStopsIt) {
-    open();
+TEST_F(GameFrmTest, ClosingDuringASearchStopsItAndEndsItsThread) {
+    open(true);
     roundOver();
-    auto* setup = child<QAction>("mnuSetup");
-    setup->setEnabled(true);
-    bool setupDuringSearch = true;
-    whileSearching([&] {
-        setupDuringSearch = setup->isEnabled();
-        window->close();
-    });
-    click("cmdAnswer");
-    EXPECT_FALSE(setupDuringSearch);
+    searchHeld();
+    auto* search = window->findChild<SearchThread*>();
+    ASSERT_NE(search, nullptr);
+    release();
+    window->close();
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(window->round().searchRunning());
-    EXPECT_TRUE(child<QLabel>("LBa")->text().startsWith("Search Stopped at combination "));
+    EXPECT_TRUE(search->isFinished());
     EXPECT_EQ(sound.stops, 2); // STOP, then closing
 }
 
-// The stop is handled inside the search; "PLAY AGAIN" then deals a new round that the
-// returning search must leave alone.
+// "PLAY AGAIN" deals a new round while the stopped search still runs; what that search hands
+// over afterwards is not shown.
 TEST_F(GameFrmTest, PlayAgainWhileAStoppedSearchUnwinds) {
-    open();
+    open(true);
     roundOver();
-    whileSearching([this] {
-        click("cmdAnswer");
-        click("Command1");
-    });
+    searchHeld();
+    // Queued after the window's own handlers of the search's signals.
+    bool ended = false;
+    QObject::connect(
+        window->findChild<SearchThread*>(), &SearchThread::searchEnded, window.get(),
+        [&ended] { ended = true; }, Qt::QueuedConnection);
     click("cmdAnswer");
+    click("Command1");
+    const QString shown = report();
+    release();
+    ASSERT_TRUE(QTest::qWaitFor([&ended] { return ended; }, 5000));
+    EXPECT_EQ(report(), shown);
+    EXPECT_EQ(window->round().phase(), RoundFlow::Phase::Picking);
     EXPECT_EQ(child("Command1")->text(), "START");
     EXPECT_TRUE(child("cmdAnswer")->isHidden());
     EXPECT_TRUE(child<QListWidget>("List1")->isHidden());
@@ -285,14 +311,14 @@ TEST_F(GameFrmTest, PlayAgainWhileAStoppedSearchUnwinds) {
 }
 
 TEST_F(GameFrmTest, ClosingDuringTheTargetRollStartsNoClock) {
-    int rolls = 0;
-    open([&] {
-        if (++rolls == 10)
-            window->close();
-    });
-    roundOver();
-    EXPECT_EQ(rolls, 10);
+    open();
+    for (int i : {23, 22, 21, 20, 5, 2})
+        QTest::mouseClick(pickButton(i), Qt::LeftButton);
+    click("Command1");
+    ASSERT_EQ(window->round().phase(), RoundFlow::Phase::Rolling);
+    window->close();
     EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(child<QTimer>("rollTimer")->isActive());
     EXPECT_FALSE(child<QTimer>("Timer1")->isActive());
 }
 

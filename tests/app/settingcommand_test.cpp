@@ -1,5 +1,6 @@
 #include "gamefrm.h"
 #include "settingfrmfixture.h"
+#include "waitforphase.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,7 +30,7 @@ TEST_P(SettingCommandTest, StoresThePageOnShowAndChangesTheClockAndTheNextRound)
     services.settings = &settings;
     services.store = &store;
     services.sound = std::make_unique<SilentSound>();
-    services.rollPause = [] {};
+    services.rollStepMs = 0;
     GameFrm window(std::move(services));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -69,6 +70,7 @@ TEST_P(SettingCommandTest, StoresThePageOnShowAndChangesTheClockAndTheNextRound)
         window.btnPick_Click(i);
     auto* round = window.findChild<QPushButton*>(QStringLiteral("Command1"));
     round->click();
+    ASSERT_TRUE(waitForPhase(window, RoundFlow::Phase::Running));
     for (int i = 0; i < 24; ++i)
         window.Timer1_Timer();
     EXPECT_EQ(round->text(), QStringLiteral("STOP"));

@@ -72,16 +72,16 @@ TEST_F(RoundDealTest, LargeNumbersFillFromTheLeftSmallOnesFromTheRight) {
     EXPECT_EQ(deal.pick(22), 3); // 75
     EXPECT_EQ(deal.pick(2), 5);  // 3
     EXPECT_FALSE(deal.complete());
-    EXPECT_EQ(deal.RoundNumbers, (std::vector<std::int32_t>{0, 100, 25, 50, 75, 3}));
+    EXPECT_EQ(deal.RoundNumbers(), (std::vector<std::int32_t>{0, 100, 25, 50, 75, 3}));
     EXPECT_EQ(deal.pick(8), 4); // 9
     ASSERT_TRUE(deal.complete());
-    EXPECT_EQ(deal.RoundNumbers, (std::vector<std::int32_t>{100, 75, 50, 25, 9, 3, 0}));
+    EXPECT_EQ(deal.RoundNumbers(), (std::vector<std::int32_t>{100, 75, 50, 25, 9, 3, 0}));
 }
 
 TEST_F(RoundDealTest, ManualNumbersAreSortedLikeAPickedRound) {
     deal.setNumbers({3, 100, 7, 7, 1000, 1});
     EXPECT_TRUE(deal.complete());
-    EXPECT_EQ(deal.RoundNumbers, (std::vector<std::int32_t>{1000, 100, 7, 7, 3, 1, 0}));
+    EXPECT_EQ(deal.RoundNumbers(), (std::vector<std::int32_t>{1000, 100, 7, 7, 3, 1, 0}));
 }
 
 } // namespace

@@ -63,7 +63,7 @@ std::unique_ptr<GameFrm> openWindow(GameSettings& settings, const SettingsStore&
     services.store = &store;
     services.sound = std::make_unique<Silence>();
     services.random = std::move(random);
-    services.rollPause = [] {};
+    services.rollStepMs = 0;
     auto window = std::make_unique<GameFrm>(std::move(services));
     window->show();
     QCoreApplication::processEvents();
@@ -75,11 +75,20 @@ template <typename Button> void click(Button* button) {
     QCoreApplication::processEvents();
 }
 
+// Clicks, then waits until the target has rolled and the search has returned.
 void click(GameFrm& window, const QString& name) {
     if (auto* button = window.findChild<ButtonEx*>(name))
         click(button);
     else
         click(window.findChild<QPushButton*>(name));
+    using Phase = RoundFlow::Phase;
+    for (;;) {
+        const Phase phase = window.round().phase();
+        if (phase != Phase::Rolling && phase != Phase::Searching && phase != Phase::Stopping)
+            break;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    QCoreApplication::processEvents();
 }
 
 void mouse(QWidget* widget, QEvent::Type type) {

@@ -6,19 +6,19 @@
 #include <functional>
 #include <string>
 
-// Records what a search shows; onPump runs at every pump, as a nested click would.
+// Records what a search shows; onCheck runs at every check point.
 class RecordingHost : public solver::SolverHost {
 public:
-    void pumpEvents() override {
-        ++pumps;
-        if (onPump)
-            onPump(pumps);
+    void checkPoint() override {
+        ++checks;
+        if (onCheck)
+            onCheck(checks);
     }
     void setProgressText(std::string_view text) override { progress.assign(text); }
     solver::AnswerSink& answers() override { return list; }
 
-    int pumps = 0;
-    std::function<void(int)> onPump;
+    int checks = 0;
+    std::function<void(int)> onCheck;
     std::string progress;
     solver::AnswerList list;
 };

@@ -1,0 +1,77 @@
+#include "gamestart.h"
+
+#include "displaycheck.h"
+#include "gamefrm.h"
+#include "programversion.h"
+#include "resources.h"
+#include "settingrules.h"
+#include "settingsstore.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+void setIdentity() {
+    QCoreApplication::setApplicationName(QString::fromUtf8(tallyrun::kApplicationName));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(tallyrun::kVersionText));
+}
+
+// --help and --version print and exit; Qt's own options (-platform, -style, ...) are taken by
+// the application object before the parser sees the arguments.
+void parseCommandLine(const QCoreApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("A numbers puzzle: reach a random target with six numbers and + - x / "
+                       "before the clock runs out."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(app);
+}
+
+bool namesPlatform(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int Main(int argc, char** argv, QObject* windowWatcher) {
+    const QString problem = namesPlatform(argc, argv)
+                                ? QString()
+                                : missingDisplayMessage(QString::fromLocal8Bit(argv[0]));
+    if (!problem.isEmpty()) {
+        // Without a display only the options that print and exit can be served.
+        const QCoreApplication app(argc, argv);
+        setIdentity();
+        parseCommandLine(app);
+        std::fprintf(stderr, "%s\n", qPrintable(problem));
+        return 1;
+    }
+    QApplication app(argc, argv);
+    setIdentity();
+    parseCommandLine(app);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(tallyrun::kAppId));
+    QIcon icon;
+    for (const QString& picture : resources::AppIconPaths())
+        icon.addFile(picture);
+    QApplication::setWindowIcon(icon);
+
+    const SettingsStore store;
+    GameSettings settings = LoadGameSettings(store);
+
+    GameFrm::Services services;
+    services.settings = &settings;
+    services.store = &store;
+    GameFrm window(std::move(services));
+    if (windowWatcher)
+        window.installEventFilter(windowWatcher);
+    window.show();
+    return QApplication::exec();
+}
