@@ -117,10 +117,11 @@ TEST(PropertyPage1Test, AppliesActiveTabThenNumberOfTabsThenCaption) {
     LightTab strip;
     PropertyPage1 page;
     page.setSelectedControls({&strip});
-    page.HScroll1->setValue(1);
-    QTest::keyClicks(page.txtCaption, QStringLiteral("x"));
-    page.txtActiveTab->setText(QStringLiteral("3"));
-    page.txtNumberOfTabs->setText(QStringLiteral("3"));
+    const auto edit = [&](const char* name) { return page.findChild<QLineEdit*>(name); };
+    page.findChild<QScrollBar*>("HScroll1")->setValue(1);
+    QTest::keyClicks(edit("txtCaption"), QStringLiteral("x"));
+    edit("txtActiveTab")->setText(QStringLiteral("3"));
+    edit("txtNumberOfTabs")->setText(QStringLiteral("3"));
     page.ApplyChanges();
     // ActiveTab 3 first, then three tabs: 3 is no longer a tab, so tab 0.
     EXPECT_EQ(strip.activeTab(), 0);
