@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <functional>
 #include <initializer_list>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -136,6 +137,24 @@ template <typename C> struct Property {
     std::function<void(const C&, PropertyBag&, const Context&)> save;
 };
 
+namespace detail {
+
+template <typename F> struct SetterArgument;
+template <typename R, typename B, typename A> struct SetterArgument<R (B::*)(A)> {
+    using type = std::decay_t<A>;
+};
+
+// Runs `set` with `value` converted to what it takes (an enumeration from its stored number).
+template <typename C, typename Set, typename V>
+void invokeSetter(const Set& set, C& c, const V& v) {
+    if constexpr (std::is_member_function_pointer_v<Set>)
+        std::invoke(set, c, typename SetterArgument<Set>::type(v));
+    else
+        std::invoke(set, c, v);
+}
+
+} // namespace detail
+
 // A property held in a data member: initialising and restoring assign the member directly,
 // with no side effects. With `initialised` false, initialising leaves the member alone (a
 // value that the control computes for itself).
@@ -168,9 +187,9 @@ Property<C> setter(const char* name, typename Codec<K>::Value def, Get get, Set 
     return {key,
             K,
             QVariant::fromValue(def),
-            [=](C& c, const Context&) { std::invoke(set, c, def); },
+            [=](C& c, const Context&) { detail::invokeSetter(set, c, def); },
             [=](C& c, const PropertyBag& bag, const Context& ctx) {
-                std::invoke(set, c, Codec<K>::read(bag, key, def, ctx));
+                detail::invokeSetter(set, c, Codec<K>::read(bag, key, def, ctx));
             },
             [=](const C& c, PropertyBag& bag, const Context& ctx) {
                 Codec<K>::write(bag, key, V(std::invoke(get, c)), def, ctx);

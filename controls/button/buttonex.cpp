@@ -20,8 +20,6 @@
 
 namespace {
 
-const QString kMouseEnter = QStringLiteral("MouseEnter");
-const QString kMouseExit = QStringLiteral("MouseExit");
 constexpr std::uint32_t kGreyText = 0x80000011u;
 constexpr std::uint32_t kPixelAtOneOne = 0xFFFFFFFFu; // TransparentColor -1
 
@@ -111,7 +109,7 @@ void ButtonEx::setAllowFocus(bool on) {
     notify("AllowFocus");
 }
 
-void ButtonEx::setAppearance(int appearance) {
+void ButtonEx::setAppearance(Appearance appearance) {
     m_appearance = appearance;
     Redraw(m_currentState);
     notify("Appearance");
@@ -123,7 +121,7 @@ void ButtonEx::setBackColor(ColorValue color) {
     notify("BackColor");
 }
 
-void ButtonEx::setBorderStyle(int style) {
+void ButtonEx::setBorderStyle(BorderStyle style) {
     m_borderStyle = style;
     Redraw(m_currentState);
     notify("BorderStyle");
@@ -248,7 +246,7 @@ void ButtonEx::setSkin(Skin which, const QImage& skin) {
     notify(kNames[which]);
 }
 
-void ButtonEx::setStyle(int style) {
+void ButtonEx::setStyle(Style style) {
     m_style = style;
     Redraw(m_currentState);
     notify("Style");
@@ -268,7 +266,7 @@ void ButtonEx::setTransparentColor(ColorValue color) {
 
 void ButtonEx::setValue(int value) {
     m_value = value;
-    Redraw(value);
+    Redraw(State(value));
     notify("Value");
 }
 
@@ -365,12 +363,12 @@ void ButtonEx::RaiseEventByName(const QString& name, const QVariantList& args) {
         emit mouseUp(int16(0), int16(1), single(2), single(3));
     } else if (name == QLatin1String("Resize")) {
         emit resized();
-    } else if ((name == kMouseEnter || name == kMouseExit) && m_lastHoverEvent != name) {
-        m_lastHoverEvent = name;
-        if (name == kMouseEnter)
-            emit mouseEnter();
-        else
-            emit mouseExit();
+    } else if (name == QLatin1String("MouseEnter") && m_lastHoverEvent != HoverEvent::MouseEnter) {
+        m_lastHoverEvent = HoverEvent::MouseEnter;
+        emit mouseEnter();
+    } else if (name == QLatin1String("MouseExit") && m_lastHoverEvent != HoverEvent::MouseExit) {
+        m_lastHoverEvent = HoverEvent::MouseExit;
+        emit mouseExit();
     }
 }
 
@@ -454,14 +452,14 @@ void ButtonEx::InitProperties() {
         slot = QImage();
     m_mouseIcon = QImage();
     m_loading = false;
-    Redraw(m_value);
+    Redraw(State(m_value));
 }
 
 void ButtonEx::ReadProperties(const PropertyBag& bag) {
     m_loading = true;
     properties().restore(*this, bag, persistenceContext());
     m_loading = false;
-    Redraw(m_value);
+    Redraw(State(m_value));
 }
 
 void ButtonEx::WriteProperties(PropertyBag& bag) const {
@@ -470,20 +468,20 @@ void ButtonEx::WriteProperties(PropertyBag& bag) const {
 
 // ---- drawing
 
-void ButtonEx::Redraw(int state) {
+void ButtonEx::Redraw(State state) {
     if (m_loading)
         return;
     // A press is not drawn while the pointer is known to be outside.
-    if (m_lastHoverEvent == kMouseExit && state == Down)
+    if (m_lastHoverEvent == HoverEvent::MouseExit && state == Down)
         return;
     const bool focusShown = m_showFocus;
-    if (m_style == 1) {
+    if (m_style == Style::TwoState) {
         if (m_value == 0)
             state = Down;
         else if (state != Over)
             state = Up;
     }
-    const bool skinned = m_skins[SkinUp].has_value() && m_appearance == 2;
+    const bool skinned = m_skins[SkinUp].has_value() && m_appearance == Appearance::Skinned;
     if (!skinned && size().isEmpty()) {
         m_surface = QImage();
         return;
@@ -505,7 +503,7 @@ void ButtonEx::Redraw(int state) {
     update();
 }
 
-void ButtonEx::DrawFrame(int state, bool focusShown) {
+void ButtonEx::DrawFrame(State state, bool focusShown) {
     QPainter p(&m_surface);
     p.fillRect(m_surface.rect(), color(m_backColor));
     const QPalette& pal = palette();
@@ -522,10 +520,10 @@ void ButtonEx::DrawFrame(int state, bool focusShown) {
         edges::drawEdge(p, r, pair.up, 0, pal);
         break;
     case Up:
-        if (m_appearance == 1 && m_borderStyle != 0) {
+        if (m_appearance == Appearance::ThreeD && m_borderStyle != BorderStyle::HoverOnly) {
             defaultFrame();
             edges::drawEdge(p, r, pair.up, 0, pal);
-        } else if (m_appearance == 0 && m_borderStyle == 4) {
+        } else if (m_appearance == Appearance::Flat && m_borderStyle == BorderStyle::ThinGrey) {
             defaultFrame();
             p.setPen(color(kGreyText));
             p.drawRect(m_surface.rect().adjusted(0, 0, -1, -1));
@@ -534,7 +532,7 @@ void ButtonEx::DrawFrame(int state, bool focusShown) {
         }
         break;
     case Down:
-        if (m_borderStyle == 0)
+        if (m_borderStyle == BorderStyle::HoverOnly)
             break;
         if (focusShown && m_allowDefault) {
             defaultFrame();
@@ -551,10 +549,10 @@ void ButtonEx::DrawFrame(int state, bool focusShown) {
     m_currentState = state;
 }
 
-void ButtonEx::DrawSkin(int state, bool focusShown) {
+void ButtonEx::DrawSkin(State state, bool focusShown) {
     if (!isEnabled())
         state = Disabled;
-    const int drawn = state;
+    const State drawn = state;
     m_currentState = drawn;
     if (focusShown && state == Up)
         state = Focused; // for the choice of the skin only
@@ -588,7 +586,7 @@ void ButtonEx::DrawSkin(int state, bool focusShown) {
         setMask(shape);
 }
 
-void ButtonEx::DrawPicture(int state) {
+void ButtonEx::DrawPicture(State state) {
     m_pictureImage = m_pictures[Normal].value_or(QImage());
     if (!isEnabled())
         state = Disabled;
@@ -609,7 +607,7 @@ void ButtonEx::DrawPicture(int state) {
         return;
     }
     using buttonex::half;
-    const int margin = m_appearance != 2 ? 6 : 0;
+    const int margin = m_appearance != Appearance::Skinned ? 6 : 0;
     int x = margin;
     int y = std::max(margin, half(height()) - half(m_pictureImage.height()));
     if (state == Down) {
@@ -638,10 +636,10 @@ void ButtonEx::DrawPicture(int state) {
     p.drawImage(m_pictureRect.topLeft(), withoutColor(m_pictureImage, key));
 }
 
-void ButtonEx::DrawCaption(int state) {
+void ButtonEx::DrawCaption(State state) {
     using buttonex::half;
-    ColorValue textColor = m_borderStyle == 4 ? kGreyText : m_foreColor;
-    if (state == Over || (state == Down && m_lastHoverEvent != kMouseExit))
+    ColorValue textColor = m_borderStyle == BorderStyle::ThinGrey ? kGreyText : m_foreColor;
+    if (state == Over || (state == Down && m_lastHoverEvent != HoverEvent::MouseExit))
         textColor = m_highlightColor;
     const QFontMetrics metrics(font(), &m_surface);
     const int textWidth = metrics.horizontalAdvance(buttonex::measuredCaption(m_caption));
@@ -681,7 +679,7 @@ void ButtonEx::paintEvent(QPaintEvent*) {
 }
 
 QSize ButtonEx::sizeHint() const {
-    if (m_appearance == 2 && m_skins[SkinUp] && !m_skins[SkinUp]->isNull())
+    if (m_appearance == Appearance::Skinned && m_skins[SkinUp] && !m_skins[SkinUp]->isNull())
         return size();
     const QFontMetrics metrics(font());
     const int textWidth = metrics.horizontalAdvance(buttonex::measuredCaption(m_caption));
@@ -736,7 +734,7 @@ void ButtonEx::mouseMoveEvent(QMouseEvent* event) {
     }
     const QPointF pos = event->position();
     if (pos.x() >= 0 && pos.y() >= 0 && pos.x() <= width() && pos.y() <= height()) {
-        RaiseEventByName(kMouseEnter);
+        RaiseEventByName(QStringLiteral("MouseEnter"));
         raiseMouse("MouseMove", event);
     } else {
         // Outside while a held button keeps the mouse here.
@@ -753,7 +751,7 @@ void ButtonEx::pointerLeft() {
     if (!m_tracking)
         return;
     m_tracking = false;
-    RaiseEventByName(kMouseExit);
+    RaiseEventByName(QStringLiteral("MouseExit"));
     if (m_currentState != Up)
         Redraw(Up);
 }

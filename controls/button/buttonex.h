@@ -1,5 +1,7 @@
 #pragma once
 
+#include "buttonrules.h"
+
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -31,7 +33,13 @@ class ButtonEx : public QWidget {
 public:
     using ColorValue = std::uint32_t;
 
-    enum State { Down = 0, Up = 1, Over = 2, Disabled = 3, Focused = 4 };
+    // What a redraw shows; a Value outside these is kept and shown without an edge.
+    enum State : int { Down = 0, Up = 1, Over = 2, Disabled = 3, Focused = 4 };
+    // Which of MouseEnter and MouseExit was raised last.
+    enum class HoverEvent { None, MouseEnter, MouseExit };
+    using Appearance = buttonex::Appearance;
+    using BorderStyle = buttonex::BorderStyle;
+    using Style = buttonex::Style;
     enum Picture { Normal, PictureDisabled, PictureDown, PictureFocus, PictureOver };
     enum Skin { SkinDisabled, SkinDown, SkinFocus, SkinOver, SkinUp };
 
@@ -42,14 +50,13 @@ public:
     void setAllowDefault(bool on);
     bool allowFocus() const { return m_allowFocus; }
     void setAllowFocus(bool on);
-    // 0 flat, 1 three-dimensional, 2 skinned (while SkinUp holds a picture).
-    int appearance() const { return m_appearance; }
-    void setAppearance(int appearance);
+    // Skinned takes effect while SkinUp holds a picture.
+    Appearance appearance() const { return m_appearance; }
+    void setAppearance(Appearance appearance);
     ColorValue backColor() const { return m_backColor; }
     void setBackColor(ColorValue color);
-    // 0 raised on hover only, 1 raised/sunken, 2 bump/etched, 3 thin, 4 thin with a grey look.
-    int borderStyle() const { return m_borderStyle; }
-    void setBorderStyle(int style);
+    BorderStyle borderStyle() const { return m_borderStyle; }
+    void setBorderStyle(BorderStyle style);
     QString caption() const { return m_caption; }
     void setCaption(const QString& caption);
     // The access key letter; a null QChar when there is none.
@@ -86,9 +93,8 @@ public:
     void setRightToLeft(bool on);
     QImage skin(Skin which) const;
     void setSkin(Skin which, const QImage& skin);
-    // 0 push button, 1 two-state button.
-    int style() const { return m_style; }
-    void setStyle(int style);
+    Style style() const { return m_style; }
+    void setStyle(Style style);
     QString toolTipText() const { return m_toolTipText; }
     void setToolTipText(const QString& text);
     ColorValue transparentColor() const { return m_transparentColor; }
@@ -127,8 +133,8 @@ public:
     void WriteProperties(PropertyBag& bag) const;
     static const props::Table<ButtonEx>& properties();
 
-    int currentState() const { return m_currentState; }
-    QString lastHoverEvent() const { return m_lastHoverEvent; }
+    State currentState() const { return m_currentState; }
+    HoverEvent lastHoverEvent() const { return m_lastHoverEvent; }
     // The drawing as last made by Redraw().
     const QImage& surfaceImage() const { return m_surface; }
 
@@ -180,11 +186,11 @@ private:
     QFont hostFont() const;
     QColor color(ColorValue value) const;
 
-    void Redraw(int state);
-    void DrawFrame(int state, bool focusShown);
-    void DrawSkin(int state, bool focusShown);
-    void DrawPicture(int state);
-    void DrawCaption(int state);
+    void Redraw(State state);
+    void DrawFrame(State state, bool focusShown);
+    void DrawSkin(State state, bool focusShown);
+    void DrawPicture(State state);
+    void DrawCaption(State state);
     void pointerLeft();
     void updateCursor();
     void updateShowFocus();
@@ -192,9 +198,9 @@ private:
 
     bool m_allowDefault{};
     bool m_allowFocus{};
-    int m_appearance{};
+    Appearance m_appearance{};
     ColorValue m_backColor{};
-    int m_borderStyle{};
+    BorderStyle m_borderStyle{};
     QString m_caption;
     QChar m_accessKey;
     int m_captionOffsetX{};
@@ -211,7 +217,7 @@ private:
     int m_pictureOffsetY{};
     bool m_rightToLeft{};
     std::array<std::optional<QImage>, 5> m_skins;
-    int m_style{};
+    Style m_style{};
     QString m_toolTipText;
     ColorValue m_transparentColor{};
     int m_value{};
@@ -224,9 +230,9 @@ private:
     QShortcut* m_cancelKey = nullptr;
     int m_accessKeyId = 0;
 
-    int m_currentState = Down;
+    State m_currentState = Down;
     bool m_showFocus = false;
-    QString m_lastHoverEvent;
+    HoverEvent m_lastHoverEvent = HoverEvent::None;
     bool m_tracking = false; // the pointer has moved over the control and not yet left it
     QImage m_pictureImage;   // imgPicture: the picture of the current state
     QRect m_pictureRect;     // and where it is drawn

@@ -461,23 +461,23 @@ void bkCProg::setTextShadowYOffset(int pixels) {
 
 void bkCProg::setTickColor(ColorValue color) {
     m_tickColor = color;
-    if (m_tickStyle != 0)
+    if (m_tickStyle != TickStyle::None)
         Repaint();
     notify("TickColor");
 }
 
 void bkCProg::setTickFrequency(float valueUnits) {
     m_tickFrequency = valueUnits;
-    if (m_tickStyle != 0)
+    if (m_tickStyle != TickStyle::None)
         Repaint();
     notify("TickFrequency");
 }
 
-void bkCProg::setTickPosition(int position) {
+void bkCProg::setTickPosition(TickPosition position) {
     m_tickPosition = position;
     if (m_autoSize)
         ComputeAutoSize();
-    if (m_tickStyle != 0)
+    if (m_tickStyle != TickStyle::None)
         Repaint();
     notify("TickPosition");
 }
@@ -486,12 +486,12 @@ void bkCProg::setTickSize(int pixels) {
     m_tickSize = clampToInt16(pixels);
     if (m_autoSize)
         ComputeAutoSize();
-    if (m_tickStyle != 0)
+    if (m_tickStyle != TickStyle::None)
         Repaint();
     notify("TickSize");
 }
 
-void bkCProg::setTickStyle(int style) {
+void bkCProg::setTickStyle(TickStyle style) {
     m_tickStyle = style;
     if (m_autoSize)
         ComputeAutoSize();
@@ -501,7 +501,7 @@ void bkCProg::setTickStyle(int style) {
 
 void bkCProg::setTickWidth(int pixels) {
     m_tickWidth = clampToInt16(std::max(pixels, 1));
-    if (m_tickStyle != 0)
+    if (m_tickStyle != TickStyle::None)
         Repaint();
     notify("TickWidth");
 }
@@ -747,18 +747,19 @@ void bkCProg::drawBorder(QPainter& p, const Face& f) const {
 }
 
 void bkCProg::drawTicks(QPainter& p, const Face& f) const {
-    if (m_tickStyle == 0)
+    if (m_tickStyle == TickStyle::None)
         return;
     const QColor tick = qcolor(ResolveColor(m_tickColor));
     p.setPen(QPen(tick, std::max(m_tickWidth, 0), Qt::SolidLine, Qt::RoundCap));
-    const bool filled = m_tickStyle == 2 || m_tickStyle == 4;
+    const bool filled =
+        m_tickStyle == TickStyle::FilledDots || m_tickStyle == TickStyle::FilledSquares;
     p.setBrush(filled ? QBrush(tick) : QBrush(Qt::NoBrush));
     const gauge::TickRadii radii =
         gauge::tickRadii(m_tickStyle, m_tickPosition, f.innerRadius, m_tickSize);
     const double half = m_tickSize / 2.0;
     for (int a : gauge::tickAngles(m_tickFrequency, m_min, m_max, f.span)) {
         const QPoint pt = PointAtAngle(radii.rt, a);
-        if (m_tickStyle == 1) {
+        if (m_tickStyle == TickStyle::Lines) {
             p.drawLine(pt, PointAtAngle(radii.rt2, a));
             continue;
         }
@@ -767,9 +768,9 @@ void bkCProg::drawTicks(QPainter& p, const Face& f) const {
         const int right = int(pt.x() + half + 0.5);
         const int bottom = int(pt.y() + half + 0.5);
         const QRectF mark(left, top, right - 1 - left, bottom - 1 - top);
-        if (m_tickStyle == 2 || m_tickStyle == 3)
+        if (m_tickStyle == TickStyle::FilledDots || m_tickStyle == TickStyle::HollowDots)
             p.drawEllipse(mark);
-        else if (m_tickStyle == 4 || m_tickStyle == 5)
+        else if (m_tickStyle == TickStyle::FilledSquares || m_tickStyle == TickStyle::HollowSquares)
             p.drawRect(mark);
     }
 }

@@ -28,8 +28,8 @@ class bkCProg : public QWidget {
 public:
     using ColorValue = ::ColorValue;
 
-    enum TickStyleValue { NoTicks, Lines, FilledDots, HollowDots, FilledSquares, HollowSquares };
-    enum TickPositionValue { Inside, Outside, Centred };
+    using TickStyle = gauge::TickStyle;
+    using TickPosition = gauge::TickPosition;
 
     explicit bkCProg(QWidget* parent = nullptr);
 
@@ -122,12 +122,12 @@ public:
     void setTickColor(ColorValue color);
     float tickFrequency() const { return m_tickFrequency; }
     void setTickFrequency(float valueUnits);
-    int tickPosition() const { return m_tickPosition; }
-    void setTickPosition(int position);
+    TickPosition tickPosition() const { return m_tickPosition; }
+    void setTickPosition(TickPosition position);
     int tickSize() const { return m_tickSize; }
     void setTickSize(int pixels);
-    int tickStyle() const { return m_tickStyle; }
-    void setTickStyle(int style);
+    TickStyle tickStyle() const { return m_tickStyle; }
+    void setTickStyle(TickStyle style);
     int tickWidth() const { return m_tickWidth; }
     void setTickWidth(int pixels);
     bool tricolor() const { return m_tricolor; }
@@ -235,8 +235,8 @@ private:
     int m_span{};
     int m_textOffsetX{};
     int m_textOffsetY{};
-    int m_tickStyle{};
-    int m_tickPosition{};
+    TickStyle m_tickStyle{};
+    TickPosition m_tickPosition{};
     int m_borderWidth{};
     int m_tickSize{};
     int m_tickWidth{};

@@ -68,7 +68,7 @@ TEST(GaugePersistence, SizedInstanceSurvivesAFile) {
     g->setSpan(270);
     g->setOffsetAngle(225);
     g->setStartColor(0x80000012);
-    g->setTickStyle(bkCProg::FilledDots);
+    g->setTickStyle(bkCProg::TickStyle::FilledDots);
     g->setTickFrequency(2.5f);
     g->setTextShadowYOffset(-2);
     g->setFont(QFont("Liberation Sans", 18, QFont::Bold));

@@ -72,7 +72,7 @@ TEST(GaugeDrawing, TicksEveryFiveSecondsAndNoneBetween) {
     g->setTickWidth(3);
     g->setTickSize(10);
     g->setTickFrequency(5);
-    g->setTickStyle(bkCProg::Lines);
+    g->setTickStyle(bkCProg::TickStyle::Lines);
     EXPECT_EQ(pixelAtAngle(*g, 43, 15), kCircle);
     EXPECT_EQ(pixelAtAngle(*g, 43, 90), 0x00FF0000u);
 }
