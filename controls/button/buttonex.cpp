@@ -83,8 +83,8 @@ ButtonEx::ButtonEx(QWidget* parent) : QWidget(parent) {
 
 ButtonEx::~ButtonEx() = default;
 
-void ButtonEx::notify(const char* name) {
-    emit propertyChanged(QString::fromLatin1(name));
+template <typename Key> void ButtonEx::notify(const Key& key) {
+    emit propertyChanged(properties().nameOf(key));
 }
 
 QFont ButtonEx::hostFont() const {
@@ -100,31 +100,31 @@ QColor ButtonEx::color(ColorValue value) const {
 void ButtonEx::setAllowDefault(bool on) {
     m_allowDefault = on;
     Redraw(m_currentState);
-    notify("AllowDefault");
+    notify(&ButtonEx::setAllowDefault);
 }
 
 void ButtonEx::setAllowFocus(bool on) {
     m_allowFocus = on;
     Redraw(m_currentState);
-    notify("AllowFocus");
+    notify(&ButtonEx::setAllowFocus);
 }
 
 void ButtonEx::setAppearance(Appearance appearance) {
     m_appearance = appearance;
     Redraw(m_currentState);
-    notify("Appearance");
+    notify(&ButtonEx::setAppearance);
 }
 
 void ButtonEx::setBackColor(ColorValue color) {
     m_backColor = color;
     Redraw(m_currentState);
-    notify("BackColor");
+    notify(&ButtonEx::setBackColor);
 }
 
 void ButtonEx::setBorderStyle(BorderStyle style) {
     m_borderStyle = style;
     Redraw(m_currentState);
-    notify("BorderStyle");
+    notify(&ButtonEx::setBorderStyle);
 }
 
 void ButtonEx::setCaption(const QString& caption) {
@@ -142,49 +142,49 @@ void ButtonEx::setCaption(const QString& caption) {
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
-    notify("Caption");
+    notify(&ButtonEx::setCaption);
 }
 
 void ButtonEx::setCaptionOffsetX(int pixels) {
     m_captionOffsetX = pixels;
     Redraw(m_currentState);
-    notify("CaptionOffsetX");
+    notify(&ButtonEx::setCaptionOffsetX);
 }
 
 void ButtonEx::setCaptionOffsetY(int pixels) {
     m_captionOffsetY = pixels;
     Redraw(m_currentState);
-    notify("CaptionOffsetY");
+    notify(&ButtonEx::setCaptionOffsetY);
 }
 
 void ButtonEx::setForeColor(ColorValue color) {
     m_foreColor = color;
     Redraw(m_currentState);
-    notify("ForeColor");
+    notify(&ButtonEx::setForeColor);
 }
 
 void ButtonEx::setHighlightColor(ColorValue color) {
     m_highlightColor = color;
     Redraw(m_currentState);
-    notify("HighlightColor");
+    notify(&ButtonEx::setHighlightColor);
 }
 
 void ButtonEx::setHighlightPicture(bool on) {
     m_highlightPicture = on;
     Redraw(m_currentState);
-    notify("HighlightPicture");
+    notify(&ButtonEx::setHighlightPicture);
 }
 
 void ButtonEx::setMouseIcon(const QImage& icon) {
     m_mouseIcon = icon.isNull() ? std::nullopt : std::optional<QImage>(icon);
     updateCursor();
-    notify("MouseIcon");
+    notify(&ButtonEx::setMouseIcon);
 }
 
 void ButtonEx::setMousePointer(int pointer) {
     m_mousePointer = pointer;
     updateCursor();
-    notify("MousePointer");
+    notify(&ButtonEx::setMousePointer);
 }
 
 void ButtonEx::updateCursor() {
@@ -199,7 +199,7 @@ void ButtonEx::updateCursor() {
 void ButtonEx::setOleDropMode(int mode) {
     m_oleDropMode = mode;
     setAcceptDrops(mode == 1);
-    notify("OLEDropMode");
+    notify(&ButtonEx::setOleDropMode);
 }
 
 QImage ButtonEx::picture(Picture which) const {
@@ -207,31 +207,29 @@ QImage ButtonEx::picture(Picture which) const {
 }
 
 void ButtonEx::setPicture(Picture which, const QImage& picture) {
-    static constexpr std::array<const char*, 5> kNames{"Picture", "PictureDisabled", "PictureDown",
-                                                       "PictureFocus", "PictureOver"};
     m_pictures[which] = picture.isNull() ? std::nullopt : std::optional<QImage>(picture);
     // The other state pictures show at the next redraw.
     if (which == Normal)
         Redraw(m_currentState);
-    notify(kNames[which]);
+    notify(which);
 }
 
 void ButtonEx::setPictureOffsetX(int pixels) {
     m_pictureOffsetX = pixels;
     Redraw(m_currentState);
-    notify("PictureOffsetX");
+    notify(&ButtonEx::setPictureOffsetX);
 }
 
 void ButtonEx::setPictureOffsetY(int pixels) {
     m_pictureOffsetY = pixels;
     Redraw(m_currentState);
-    notify("PictureOffsetY");
+    notify(&ButtonEx::setPictureOffsetY);
 }
 
 void ButtonEx::setRightToLeft(bool on) {
     m_rightToLeft = on;
     Redraw(m_currentState);
-    notify("RightToLeft");
+    notify(&ButtonEx::setRightToLeft);
 }
 
 QImage ButtonEx::skin(Skin which) const {
@@ -239,40 +237,38 @@ QImage ButtonEx::skin(Skin which) const {
 }
 
 void ButtonEx::setSkin(Skin which, const QImage& skin) {
-    static constexpr std::array<const char*, 5> kNames{"SkinDisabled", "SkinDown", "SkinFocus",
-                                                       "SkinOver", "SkinUp"};
     m_skins[which] = skin.isNull() ? std::nullopt : std::optional<QImage>(skin);
     Redraw(m_currentState);
-    notify(kNames[which]);
+    notify(which);
 }
 
 void ButtonEx::setStyle(Style style) {
     m_style = style;
     Redraw(m_currentState);
-    notify("Style");
+    notify(&ButtonEx::setStyle);
 }
 
 void ButtonEx::setToolTipText(const QString& text) {
     m_toolTipText = text;
     setToolTip(text);
-    notify("ToolTipText");
+    notify(&ButtonEx::setToolTipText);
 }
 
 void ButtonEx::setTransparentColor(ColorValue color) {
     m_transparentColor = color;
     Redraw(m_currentState);
-    notify("TransparentColor");
+    notify(&ButtonEx::setTransparentColor);
 }
 
 void ButtonEx::setValue(int value) {
     m_value = value;
     Redraw(State(value));
-    notify("Value");
+    notify(&ButtonEx::setValue);
 }
 
 void ButtonEx::setWhatsThisHelpID(int id) {
     m_whatsThisHelpID = id;
-    notify("WhatsThisHelpID");
+    notify(&ButtonEx::setWhatsThisHelpID);
 }
 
 void ButtonEx::setDefault(bool on) {
@@ -381,12 +377,12 @@ const props::Table<ButtonEx>& ButtonEx::properties() {
     const auto picture = [](Picture which, const char* name) {
         return setter<Kind::Picture, B>(
             name, QImage(), [which](const B& b) { return b.picture(which); },
-            [which](B& b, const QImage& image) { b.setPicture(which, image); });
+            [which](B& b, const QImage& image) { b.setPicture(which, image); }, which);
     };
     const auto skin = [](Skin which, const char* name) {
         return setter<Kind::Picture, B>(
             name, QImage(), [which](const B& b) { return b.skin(which); },
-            [which](B& b, const QImage& image) { b.setSkin(which, image); });
+            [which](B& b, const QImage& image) { b.setSkin(which, image); }, which);
     };
     // In the order of restoring.
     static const props::Table<ButtonEx> table{
@@ -706,7 +702,7 @@ void ButtonEx::raiseMouse(const char* name, const QMouseEvent* event) {
 void ButtonEx::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         m_value = m_currentState == Down ? 1 : 0;
-        notify("Value");
+        notify(&ButtonEx::setValue);
         Redraw(Down);
     }
     raiseMouse("MouseDown", event);
@@ -850,11 +846,11 @@ void ButtonEx::changeEvent(QEvent* event) {
         if (isEnabled())
             m_currentState = Up;
         Redraw(m_currentState);
-        notify("Enabled");
+        notify(&QWidget::setEnabled);
     } else if (event->type() == QEvent::FontChange) {
         Redraw(m_currentState);
         updateGeometry();
-        notify("Font");
+        notify(&QWidget::setFont);
     }
     QWidget::changeEvent(event);
 }

@@ -181,7 +181,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void notify(const char* name);
+    // Emits propertyChanged() under the name of the table row that `key` (a setter) names.
+    template <typename Key> void notify(const Key& key);
     props::Context persistenceContext() const;
     QFont hostFont() const;
     QColor color(ColorValue value) const;

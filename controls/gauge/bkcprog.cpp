@@ -139,8 +139,8 @@ bkCProg::bkCProg(QWidget* parent) : QWidget(parent) {
     InitProperties();
 }
 
-void bkCProg::notify(const char* name) {
-    emit propertyChanged(QString::fromLatin1(name));
+template <typename Key> void bkCProg::notify(const Key& key) {
+    emit propertyChanged(properties().nameOf(key));
 }
 
 QFont bkCProg::ambientFont() const {
@@ -190,7 +190,7 @@ void bkCProg::setAutoMask(bool on) {
         StretchPictures();
     }
     Repaint();
-    notify("AutoMask");
+    notify(&bkCProg::setAutoMask);
 }
 
 void bkCProg::setAutoSize(bool on) {
@@ -203,7 +203,7 @@ void bkCProg::setAutoSize(bool on) {
         ComputeAutoSize();
         Repaint();
     }
-    notify("AutoSize");
+    notify(&bkCProg::setAutoSize);
 }
 
 void bkCProg::AutoSizeToPicture() {
@@ -220,14 +220,14 @@ void bkCProg::setBackColor(ColorValue color) {
     if (m_autoMask)
         m_maskColor = color;
     Repaint();
-    notify("BackColor");
+    notify(&bkCProg::setBackColor);
 }
 
 void bkCProg::setBorderColor(ColorValue color) {
     m_borderColor = color;
     if (m_showBorder)
         Repaint();
-    notify("BorderColor");
+    notify(&bkCProg::setBorderColor);
 }
 
 void bkCProg::setBorderWidth(int width) {
@@ -238,20 +238,20 @@ void bkCProg::setBorderWidth(int width) {
         ComputeAutoSize();
     if (m_showBorder)
         Repaint();
-    notify("BorderWidth");
+    notify(&bkCProg::setBorderWidth);
 }
 
 void bkCProg::setCircleColor(ColorValue color) {
     m_circleColor = color;
     if (m_showCircle)
         Repaint();
-    notify("CircleColor");
+    notify(&bkCProg::setCircleColor);
 }
 
 void bkCProg::setClockwise(bool on) {
     m_clockwise = on;
     Repaint();
-    notify("Clockwise");
+    notify(&bkCProg::setClockwise);
 }
 
 void bkCProg::setEndColor(ColorValue color) {
@@ -259,31 +259,31 @@ void bkCProg::setEndColor(ColorValue color) {
     m_resolved.end = ResolveColor(color);
     if (m_gradient || m_fade)
         Repaint();
-    notify("EndColor");
+    notify(&bkCProg::setEndColor);
 }
 
 void bkCProg::setFade(bool on) {
     m_fade = on;
     Repaint();
-    notify("Fade");
+    notify(&bkCProg::setFade);
 }
 
 void bkCProg::setGradient(bool on) {
     m_gradient = on;
     Repaint();
-    notify("Gradient");
+    notify(&bkCProg::setGradient);
 }
 
 void bkCProg::setInset(bool on) {
     m_inset = on;
     update();
-    notify("Inset");
+    notify(&bkCProg::setInset);
 }
 
 void bkCProg::setMaskColor(ColorValue color) {
     m_maskColor = color;
     applyShape();
-    notify("MaskColor");
+    notify(&bkCProg::setMaskColor);
 }
 
 void bkCProg::setMaskPicture(const QImage& picture) {
@@ -293,13 +293,13 @@ void bkCProg::setMaskPicture(const QImage& picture) {
     else
         m_surfaceMaskPicture = QImage();
     Repaint();
-    notify("MaskPicture");
+    notify(&bkCProg::setMaskPicture);
 }
 
 void bkCProg::setMax(int value) {
     m_max = value;
     Repaint();
-    notify("Max");
+    notify(&bkCProg::setMax);
 }
 
 void bkCProg::setMidColor(ColorValue color) {
@@ -307,26 +307,26 @@ void bkCProg::setMidColor(ColorValue color) {
     m_resolved.mid = ResolveColor(color);
     if (m_tricolor && (m_fade || m_gradient))
         Repaint();
-    notify("MidColor");
+    notify(&bkCProg::setMidColor);
 }
 
 void bkCProg::setMin(int value) {
     m_min = std::max(value, 0);
     Repaint();
-    notify("Min");
+    notify(&bkCProg::setMin);
 }
 
 void bkCProg::setNeedleColor(ColorValue color) {
     m_needleColor = color;
     if (m_showNeedle)
         Repaint();
-    notify("NeedleColor");
+    notify(&bkCProg::setNeedleColor);
 }
 
 void bkCProg::setOffsetAngle(int degrees) {
     m_offsetAngle = gauge::normalizedOffsetAngle(degrees);
     Repaint();
-    notify("OffsetAngle");
+    notify(&bkCProg::setOffsetAngle);
 }
 
 void bkCProg::setPicture(const QImage& picture) {
@@ -336,13 +336,13 @@ void bkCProg::setPicture(const QImage& picture) {
     else
         m_surfacePicture = QImage();
     Repaint();
-    notify("Picture");
+    notify(&bkCProg::setPicture);
 }
 
 void bkCProg::setRadius(int pixels) {
     m_radius = pixels;
     Repaint();
-    notify("Radius");
+    notify(&bkCProg::setRadius);
 }
 
 void bkCProg::setShowArc(bool on) {
@@ -351,19 +351,19 @@ void bkCProg::setShowArc(bool on) {
         Repaint();
     else
         setShowNeedle(true);
-    notify("ShowArc");
+    notify(&bkCProg::setShowArc);
 }
 
 void bkCProg::setShowBorder(bool on) {
     m_showBorder = on;
     Repaint();
-    notify("Border");
+    notify(&bkCProg::setShowBorder);
 }
 
 void bkCProg::setShowCircle(bool on) {
     m_showCircle = on;
     Repaint();
-    notify("ShowCircle");
+    notify(&bkCProg::setShowCircle);
 }
 
 void bkCProg::setShowNeedle(bool on) {
@@ -372,13 +372,13 @@ void bkCProg::setShowNeedle(bool on) {
         Repaint();
     else
         setShowArc(true);
-    notify("ShowNeedle");
+    notify(&bkCProg::setShowNeedle);
 }
 
 void bkCProg::setShowValue(bool on) {
     m_showValue = on;
     Repaint();
-    notify("ShowValue");
+    notify(&bkCProg::setShowValue);
 }
 
 void bkCProg::setShowValueAsPercent(bool on) {
@@ -387,90 +387,90 @@ void bkCProg::setShowValueAsPercent(bool on) {
         m_showValue = true;
     if (m_showValue)
         Repaint();
-    notify("ShowValueAsPercent");
+    notify(&bkCProg::setShowValueAsPercent);
 }
 
 void bkCProg::setShowZeroLine(bool on) {
     m_showZeroLine = on;
     if (m_value == m_min)
         Repaint();
-    notify("ShowZeroLine");
+    notify(&bkCProg::setShowZeroLine);
 }
 
 void bkCProg::setSpan(int degrees) {
     m_span = gauge::normalizedSpan(degrees);
     Repaint();
-    notify("Span");
+    notify(&bkCProg::setSpan);
 }
 
 void bkCProg::setStartColor(ColorValue color) {
     m_startColor = color;
     m_resolved.start = ResolveColor(color);
     Repaint();
-    notify("StartColor");
+    notify(&bkCProg::setStartColor);
 }
 
 void bkCProg::setTextColor(ColorValue color) {
     m_textColor = color;
     if (m_showValue)
         Repaint();
-    notify("TextColor");
+    notify(&bkCProg::setTextColor);
 }
 
 void bkCProg::setTextOffsetX(int pixels) {
     m_textOffsetX = pixels;
     if (m_showValue)
         Repaint();
-    notify("TextOffsetX");
+    notify(&bkCProg::setTextOffsetX);
 }
 
 void bkCProg::setTextOffsetY(int pixels) {
     m_textOffsetY = pixels;
     if (m_showValue)
         Repaint();
-    notify("TextOffsetY");
+    notify(&bkCProg::setTextOffsetY);
 }
 
 void bkCProg::setTextShadow(bool on) {
     m_textShadow = on;
     if (m_showValue)
         Repaint();
-    notify("TextShadow");
+    notify(&bkCProg::setTextShadow);
 }
 
 void bkCProg::setTextShadowColor(ColorValue color) {
     m_textShadowColor = color;
     if (m_showValue && m_textShadow)
         Repaint();
-    notify("TextShadowColor");
+    notify(&bkCProg::setTextShadowColor);
 }
 
 void bkCProg::setTextShadowXOffset(int pixels) {
     m_textShadowXOffset = clampToInt16(pixels);
     if (m_showValue && m_textShadow)
         Repaint();
-    notify("TextShadowXOffset");
+    notify(&bkCProg::setTextShadowXOffset);
 }
 
 void bkCProg::setTextShadowYOffset(int pixels) {
     m_textShadowYOffset = clampToInt16(pixels);
     if (m_showValue && m_textShadow)
         Repaint();
-    notify("TextShadowYOffset");
+    notify(&bkCProg::setTextShadowYOffset);
 }
 
 void bkCProg::setTickColor(ColorValue color) {
     m_tickColor = color;
     if (m_tickStyle != TickStyle::None)
         Repaint();
-    notify("TickColor");
+    notify(&bkCProg::setTickColor);
 }
 
 void bkCProg::setTickFrequency(float valueUnits) {
     m_tickFrequency = valueUnits;
     if (m_tickStyle != TickStyle::None)
         Repaint();
-    notify("TickFrequency");
+    notify(&bkCProg::setTickFrequency);
 }
 
 void bkCProg::setTickPosition(TickPosition position) {
@@ -479,7 +479,7 @@ void bkCProg::setTickPosition(TickPosition position) {
         ComputeAutoSize();
     if (m_tickStyle != TickStyle::None)
         Repaint();
-    notify("TickPosition");
+    notify(&bkCProg::setTickPosition);
 }
 
 void bkCProg::setTickSize(int pixels) {
@@ -488,7 +488,7 @@ void bkCProg::setTickSize(int pixels) {
         ComputeAutoSize();
     if (m_tickStyle != TickStyle::None)
         Repaint();
-    notify("TickSize");
+    notify(&bkCProg::setTickSize);
 }
 
 void bkCProg::setTickStyle(TickStyle style) {
@@ -496,14 +496,14 @@ void bkCProg::setTickStyle(TickStyle style) {
     if (m_autoSize)
         ComputeAutoSize();
     Repaint();
-    notify("TickStyle");
+    notify(&bkCProg::setTickStyle);
 }
 
 void bkCProg::setTickWidth(int pixels) {
     m_tickWidth = clampToInt16(std::max(pixels, 1));
     if (m_tickStyle != TickStyle::None)
         Repaint();
-    notify("TickWidth");
+    notify(&bkCProg::setTickWidth);
 }
 
 void bkCProg::setTricolor(bool on) {
@@ -511,31 +511,31 @@ void bkCProg::setTricolor(bool on) {
     m_resolved.tricolor = on;
     if (m_fade || m_gradient)
         Repaint();
-    notify("Tricolor");
+    notify(&bkCProg::setTricolor);
 }
 
 void bkCProg::setUseMask(bool on) {
     m_useMask = m_autoMask || on;
     applyShape();
-    notify("UseMask");
+    notify(&bkCProg::setUseMask);
 }
 
 void bkCProg::setValue(int value) {
     m_value = value < m_min ? m_min : (value > m_max ? m_max : value);
     Repaint();
-    notify("Value");
+    notify(&bkCProg::setValue);
 }
 
 void bkCProg::setXCenter(int pixels) {
     m_xCenter = pixels;
     Repaint();
-    notify("XCenter");
+    notify(&bkCProg::setXCenter);
 }
 
 void bkCProg::setYCenter(int pixels) {
     m_yCenter = pixels;
     Repaint();
-    notify("YCenter");
+    notify(&bkCProg::setYCenter);
 }
 
 // ---- persistence
@@ -546,55 +546,63 @@ const props::Table<bkCProg>& bkCProg::properties() {
     using G = bkCProg;
     // In the order of restoring: AutoMask comes last, through its setter (see ReadProperties).
     static const props::Table<bkCProg> table{
-        member<Kind::Int32>("Max", 100, &G::m_max),
-        member<Kind::Int32>("Min", 0, &G::m_min),
-        member<Kind::Int32>("Value", 50, &G::m_value),
-        member<Kind::Color>("BackColor", systemcolors::kButtonFace, &G::m_backColor),
-        member<Kind::Color>("StartColor", 0x000000C0, &G::m_startColor),
-        member<Kind::Color>("MidColor", 0x0000FFFF, &G::m_midColor),
-        member<Kind::Color>("EndColor", 0x0000C000, &G::m_endColor),
-        member<Kind::Color>("CircleColor", systemcolors::kButtonFace, &G::m_circleColor),
-        member<Kind::Color>("BorderColor", 0x00000000, &G::m_borderColor),
-        member<Kind::Color>("TextColor", 0x00FFFFFF, &G::m_textColor),
-        member<Kind::Color>("NeedleColor", systemcolors::kButtonText, &G::m_needleColor),
-        member<Kind::Color>("TextShadowColor", 0x00808080, &G::m_textShadowColor),
-        member<Kind::Color>("TickColor", 0x00000000, &G::m_tickColor),
-        member<Kind::Color>("MaskColor", systemcolors::kButtonFace, &G::m_maskColor),
-        member<Kind::Bool>("Tricolor", true, &G::m_tricolor),
-        member<Kind::Bool>("Fade", false, &G::m_fade),
-        member<Kind::Bool>("Border", true, &G::m_showBorder),
-        member<Kind::Bool>("Clockwise", true, &G::m_clockwise),
-        member<Kind::Bool>("ShowZeroLine", false, &G::m_showZeroLine),
-        member<Kind::Bool>("Gradient", true, &G::m_gradient),
-        member<Kind::Bool>("ShowValue", false, &G::m_showValue),
-        member<Kind::Bool>("TextShadow", false, &G::m_textShadow),
-        member<Kind::Bool>("AutoSize", true, &G::m_autoSize),
-        member<Kind::Bool>("ShowNeedle", false, &G::m_showNeedle),
-        member<Kind::Bool>("ShowArc", true, &G::m_showArc),
-        member<Kind::Bool>("ShowCircle", true, &G::m_showCircle),
-        member<Kind::Bool>("ShowValueAsPercent", false, &G::m_showValueAsPercent),
-        member<Kind::Int32>("OffsetAngle", 0, &G::m_offsetAngle),
-        member<Kind::Int32>("Span", 360, &G::m_span),
-        member<Kind::Int16>("BorderWidth", 1, &G::m_borderWidth),
-        member<Kind::Int16>("TickSize", 4, &G::m_tickSize),
-        member<Kind::Float>("TickFrequency", 10.0f, &G::m_tickFrequency),
-        member<Kind::Int16>("TickWidth", 1, &G::m_tickWidth),
+        member<Kind::Int32>("Max", 100, &G::m_max, &G::setMax),
+        member<Kind::Int32>("Min", 0, &G::m_min, &G::setMin),
+        member<Kind::Int32>("Value", 50, &G::m_value, &G::setValue),
+        member<Kind::Color>("BackColor", systemcolors::kButtonFace, &G::m_backColor,
+                            &G::setBackColor),
+        member<Kind::Color>("StartColor", 0x000000C0, &G::m_startColor, &G::setStartColor),
+        member<Kind::Color>("MidColor", 0x0000FFFF, &G::m_midColor, &G::setMidColor),
+        member<Kind::Color>("EndColor", 0x0000C000, &G::m_endColor, &G::setEndColor),
+        member<Kind::Color>("CircleColor", systemcolors::kButtonFace, &G::m_circleColor,
+                            &G::setCircleColor),
+        member<Kind::Color>("BorderColor", 0x00000000, &G::m_borderColor, &G::setBorderColor),
+        member<Kind::Color>("TextColor", 0x00FFFFFF, &G::m_textColor, &G::setTextColor),
+        member<Kind::Color>("NeedleColor", systemcolors::kButtonText, &G::m_needleColor,
+                            &G::setNeedleColor),
+        member<Kind::Color>("TextShadowColor", 0x00808080, &G::m_textShadowColor,
+                            &G::setTextShadowColor),
+        member<Kind::Color>("TickColor", 0x00000000, &G::m_tickColor, &G::setTickColor),
+        member<Kind::Color>("MaskColor", systemcolors::kButtonFace, &G::m_maskColor,
+                            &G::setMaskColor),
+        member<Kind::Bool>("Tricolor", true, &G::m_tricolor, &G::setTricolor),
+        member<Kind::Bool>("Fade", false, &G::m_fade, &G::setFade),
+        member<Kind::Bool>("Border", true, &G::m_showBorder, &G::setShowBorder),
+        member<Kind::Bool>("Clockwise", true, &G::m_clockwise, &G::setClockwise),
+        member<Kind::Bool>("ShowZeroLine", false, &G::m_showZeroLine, &G::setShowZeroLine),
+        member<Kind::Bool>("Gradient", true, &G::m_gradient, &G::setGradient),
+        member<Kind::Bool>("ShowValue", false, &G::m_showValue, &G::setShowValue),
+        member<Kind::Bool>("TextShadow", false, &G::m_textShadow, &G::setTextShadow),
+        member<Kind::Bool>("AutoSize", true, &G::m_autoSize, &G::setAutoSize),
+        member<Kind::Bool>("ShowNeedle", false, &G::m_showNeedle, &G::setShowNeedle),
+        member<Kind::Bool>("ShowArc", true, &G::m_showArc, &G::setShowArc),
+        member<Kind::Bool>("ShowCircle", true, &G::m_showCircle, &G::setShowCircle),
+        member<Kind::Bool>("ShowValueAsPercent", false, &G::m_showValueAsPercent,
+                           &G::setShowValueAsPercent),
+        member<Kind::Int32>("OffsetAngle", 0, &G::m_offsetAngle, &G::setOffsetAngle),
+        member<Kind::Int32>("Span", 360, &G::m_span, &G::setSpan),
+        member<Kind::Int16>("BorderWidth", 1, &G::m_borderWidth, &G::setBorderWidth),
+        member<Kind::Int16>("TickSize", 4, &G::m_tickSize, &G::setTickSize),
+        member<Kind::Float>("TickFrequency", 10.0f, &G::m_tickFrequency, &G::setTickFrequency),
+        member<Kind::Int16>("TickWidth", 1, &G::m_tickWidth, &G::setTickWidth),
         // Centre and radius of a new instance come from ComputeAutoSize.
-        member<Kind::TwipsX>("XCenter", 50, &G::m_xCenter, false),
-        member<Kind::TwipsY>("YCenter", 50, &G::m_yCenter, false),
-        member<Kind::TwipsX>("Radius", 25, &G::m_radius, false),
-        member<Kind::TwipsX>("TextOffsetX", 0, &G::m_textOffsetX),
-        member<Kind::TwipsY>("TextOffsetY", 0, &G::m_textOffsetY),
-        member<Kind::TwipsFloatX>("TextShadowXOffset", 1, &G::m_textShadowXOffset),
-        member<Kind::TwipsFloatY>("TextShadowYOffset", 1, &G::m_textShadowYOffset),
-        member<Kind::Int32>("TickStyle", 0, &G::m_tickStyle),
-        member<Kind::Int32>("TickPosition", 0, &G::m_tickPosition),
+        member<Kind::TwipsX>("XCenter", 50, &G::m_xCenter, &G::setXCenter, false),
+        member<Kind::TwipsY>("YCenter", 50, &G::m_yCenter, &G::setYCenter, false),
+        member<Kind::TwipsX>("Radius", 25, &G::m_radius, &G::setRadius, false),
+        member<Kind::TwipsX>("TextOffsetX", 0, &G::m_textOffsetX, &G::setTextOffsetX),
+        member<Kind::TwipsY>("TextOffsetY", 0, &G::m_textOffsetY, &G::setTextOffsetY),
+        member<Kind::TwipsFloatX>("TextShadowXOffset", 1, &G::m_textShadowXOffset,
+                                  &G::setTextShadowXOffset),
+        member<Kind::TwipsFloatY>("TextShadowYOffset", 1, &G::m_textShadowYOffset,
+                                  &G::setTextShadowYOffset),
+        member<Kind::Int32>("TickStyle", 0, &G::m_tickStyle, &G::setTickStyle),
+        member<Kind::Int32>("TickPosition", 0, &G::m_tickPosition, &G::setTickPosition),
         props::setter<Kind::Font, G>("Font", QFont(), &QWidget::font, &QWidget::setFont),
-        member<Kind::Picture>("Picture", QImage(), &G::m_picBack),
-        member<Kind::Picture>("MaskPicture", QImage(), &G::m_picMask),
-        member<Kind::Bool>("Inset", false, &G::m_inset),
-        member<Kind::Bool>("UseMask", false, &G::m_useMask),
-        member<Kind::Bool>("AutoMask", false, &G::m_autoMask),
+        member<Kind::Picture>("Picture", QImage(), &G::m_picBack, &G::setPicture),
+        member<Kind::Picture>("MaskPicture", QImage(), &G::m_picMask, &G::setMaskPicture),
+        member<Kind::Bool>("Inset", false, &G::m_inset, &G::setInset),
+        member<Kind::Bool>("UseMask", false, &G::m_useMask, &G::setUseMask),
+        member<Kind::Bool>("AutoMask", false, &G::m_autoMask, &G::setAutoMask),
     };
     return table;
 }
@@ -867,7 +875,7 @@ void bkCProg::resizeEvent(QResizeEvent*) {
 void bkCProg::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange && !m_loading) {
         Repaint();
-        notify("Font");
+        notify(&QWidget::setFont);
     }
     QWidget::changeEvent(event);
 }

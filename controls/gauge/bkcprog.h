@@ -194,7 +194,8 @@ private:
         QPen framePen;
     };
 
-    void notify(const char* name);
+    // Emits propertyChanged() under the name of the table row that `key` (a setter) names.
+    template <typename Key> void notify(const Key& key);
     props::Context persistenceContext() const;
     void afterFieldsSet();
     QFont ambientFont() const;
