@@ -316,11 +316,8 @@ void ButtonEx::ClearHighlight() {
 }
 
 void ButtonEx::DrawHighlight() {
-    if (m_surface.isNull())
-        return;
-    QPainter p(&m_surface);
-    edges::drawFocusRect(p, QRect(0, 0, width(), height()), Qt::black);
-    p.end();
+    m_highlighted = true;
+    m_stale = true;
     update();
 }
 
@@ -470,15 +467,65 @@ void ButtonEx::Redraw(State state) {
     // A press is not drawn while the pointer is known to be outside.
     if (m_lastHoverEvent == HoverEvent::MouseExit && state == Down)
         return;
-    const bool focusShown = m_showFocus;
     if (m_style == Style::TwoState) {
         if (m_value == 0)
             state = Down;
         else if (state != Over)
             state = Up;
     }
-    const bool skinned = m_skins[SkinUp].has_value() && m_appearance == Appearance::Skinned;
-    if (!skinned && size().isEmpty()) {
+    fitToSkin(state);
+    m_shownState = state;
+    m_currentState = skinned() && !isEnabled() ? Disabled : state;
+    m_highlighted = false;
+    m_stale = true;
+    update();
+}
+
+bool ButtonEx::skinned() const {
+    return m_skins[SkinUp].has_value() && m_appearance == Appearance::Skinned;
+}
+
+// The skinned look takes its size and shape from the skin of the state; settled here, before
+// any paint, so that painting never resizes the control.
+void ButtonEx::fitToSkin(State state) {
+    m_skinShown = QImage();
+    if (!skinned()) {
+        if (!mask().isEmpty())
+            clearMask();
+        return;
+    }
+    if (!isEnabled())
+        state = Disabled;
+    else if (m_showFocus && state == Up)
+        state = Focused;
+    const std::array<Skin, 5> byState{SkinDown, SkinUp, SkinOver, SkinDisabled, SkinFocus};
+    QImage skin = *m_skins[SkinUp];
+    if (state >= 0 && state < int(byState.size()) && m_skins[byState[state]] &&
+        !m_skins[byState[state]]->isNull())
+        skin = *m_skins[byState[state]];
+    if (skin.isNull())
+        return;
+
+    const QSize target =
+        buttonex::skinSize(skin.size(), skin.dotsPerMeterX() * 0.0254,
+                           skin.dotsPerMeterY() * 0.0254, twips::perPixelX(), twips::perPixelY());
+    if (target != size()) {
+        m_fitting = true;
+        resize(target);
+        m_fitting = false;
+    }
+    QRgb key = color(m_transparentColor).rgb();
+    if (m_transparentColor == kPixelAtOneOne)
+        key = skin.pixel(0, 0);
+    m_skinShown = withoutColor(skin, key);
+    const QRegion shape(QBitmap::fromImage(m_skinShown.createAlphaMask()));
+    if (shape != mask())
+        setMask(shape);
+}
+
+void ButtonEx::drawSurface() {
+    m_stale = false;
+    if (size().isEmpty()) {
         m_surface = QImage();
         return;
     }
@@ -487,16 +534,16 @@ void ButtonEx::Redraw(State state) {
         m_surface.setDevicePixelRatio(1.0);
     }
     m_surface.fill(Qt::transparent);
-    if (skinned) {
-        DrawSkin(state, focusShown);
-    } else {
-        DrawFrame(state, focusShown);
+    if (skinned())
+        DrawSkin();
+    else
+        DrawFrame(m_shownState, m_showFocus);
+    DrawPicture(m_shownState);
+    DrawCaption(m_shownState);
+    if (m_highlighted) {
+        QPainter p(&m_surface);
+        edges::drawFocusRect(p, QRect(0, 0, width(), height()), Qt::black);
     }
-    DrawPicture(state);
-    DrawCaption(state);
-    if (!skinned && !mask().isEmpty())
-        clearMask();
-    update();
 }
 
 void ButtonEx::DrawFrame(State state, bool focusShown) {
@@ -542,44 +589,11 @@ void ButtonEx::DrawFrame(State state, bool focusShown) {
     }
     if (m_allowFocus && focusShown)
         edges::drawFocusRect(p, QRect(4, 4, width() - 8, height() - 8), Qt::black);
-    m_currentState = state;
 }
 
-void ButtonEx::DrawSkin(State state, bool focusShown) {
-    if (!isEnabled())
-        state = Disabled;
-    const State drawn = state;
-    m_currentState = drawn;
-    if (focusShown && state == Up)
-        state = Focused; // for the choice of the skin only
-    const std::array<Skin, 5> byState{SkinDown, SkinUp, SkinOver, SkinDisabled, SkinFocus};
-    QImage skin = *m_skins[SkinUp];
-    if (state >= 0 && state < int(byState.size()) && m_skins[byState[state]] &&
-        !m_skins[byState[state]]->isNull())
-        skin = *m_skins[byState[state]];
-    if (skin.isNull())
-        return;
-
-    const QSize target =
-        buttonex::skinSize(skin.size(), skin.dotsPerMeterX() * 0.0254,
-                           skin.dotsPerMeterY() * 0.0254, twips::perPixelX(), twips::perPixelY());
-    if (target != size()) {
-        // The resize redraws the up look; this drawing then goes on at the new size.
-        resize(target);
-        if (m_surface.size() != size())
-            m_surface = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-        m_surface.fill(Qt::transparent);
-        m_currentState = drawn;
-    }
-    QRgb key = color(m_transparentColor).rgb();
-    if (m_transparentColor == kPixelAtOneOne)
-        key = skin.pixel(0, 0);
-    const QImage shown = withoutColor(skin, key);
+void ButtonEx::DrawSkin() {
     QPainter p(&m_surface);
-    p.drawImage(0, 0, shown);
-    const QRegion shape(QBitmap::fromImage(shown.createAlphaMask()));
-    if (shape != mask())
-        setMask(shape);
+    p.drawImage(0, 0, m_skinShown);
 }
 
 void ButtonEx::DrawPicture(State state) {
@@ -670,6 +684,8 @@ void ButtonEx::DrawCaption(State state) {
 }
 
 void ButtonEx::paintEvent(QPaintEvent*) {
+    if (m_stale || m_surface.size() != size())
+        drawSurface();
     QPainter p(this);
     p.drawImage(0, 0, m_surface);
 }
@@ -837,7 +853,8 @@ bool ButtonEx::event(QEvent* event) {
 }
 
 void ButtonEx::resizeEvent(QResizeEvent*) {
-    Redraw(Up);
+    if (!m_fitting)
+        Redraw(Up);
     RaiseEventByName(QStringLiteral("Resize"));
 }
 

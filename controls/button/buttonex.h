@@ -22,9 +22,10 @@ struct Context;
 // The game's push button: a flat, three-dimensional or skinned look, a picture per state, a
 // caption with an access key, hover tracking and a two-state (toggle) mode.
 //
-// Setters store, redraw as the property says and emit propertyChanged() with the property's
-// persistence name. Colours are colour values: 0x00BBGGRR, or a system colour when the high
-// bit is set. Enabled and Font are QWidget's own (setEnabled(), setFont()).
+// Setters store, ask for a repaint as the property says and emit propertyChanged() with the
+// property's persistence name; the look is drawn when a paint finds it out of date. Colours
+// are colour values: 0x00BBGGRR, or a system colour when the high bit is set. Enabled and Font
+// are QWidget's own (setEnabled(), setFont()).
 // Mouse coordinates in the signals are twips; Button and Shift are bit sets (left 1, right 2,
 // middle 4; Shift 1, Ctrl 2, Alt 4).
 class ButtonEx : public QWidget {
@@ -133,10 +134,9 @@ public:
     void WriteProperties(PropertyBag& bag) const;
     static const props::Table<ButtonEx>& properties();
 
+    // The state last asked for; a paint draws it.
     State currentState() const { return m_currentState; }
     HoverEvent lastHoverEvent() const { return m_lastHoverEvent; }
-    // The drawing as last made by Redraw().
-    const QImage& surfaceImage() const { return m_surface; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -187,9 +187,14 @@ private:
     QFont hostFont() const;
     QColor color(ColorValue value) const;
 
+    // Asks for `state` to be drawn: settles the state, the skin's size and shape, then update().
     void Redraw(State state);
+    bool skinned() const;
+    void fitToSkin(State state);
+    // Paint time: draws the settled state into the surface.
+    void drawSurface();
     void DrawFrame(State state, bool focusShown);
-    void DrawSkin(State state, bool focusShown);
+    void DrawSkin();
     void DrawPicture(State state);
     void DrawCaption(State state);
     void pointerLeft();
@@ -232,11 +237,16 @@ private:
     int m_accessKeyId = 0;
 
     State m_currentState = Down;
+    State m_shownState = Down; // what the paint draws: the asked state after the toggle rule
     bool m_showFocus = false;
     HoverEvent m_lastHoverEvent = HoverEvent::None;
     bool m_tracking = false; // the pointer has moved over the control and not yet left it
+    QImage m_skinShown;      // the settled skin without its transparent colour
     QImage m_pictureImage;   // imgPicture: the picture of the current state
     QRect m_pictureRect;     // and where it is drawn
     QImage m_surface;
+    bool m_stale = true;        // the settled state is not drawn yet
+    bool m_highlighted = false; // DrawHighlight() until the next redraw
+    bool m_fitting = false;     // resizing to a skin: the resize does not redraw up
     bool m_loading = false;
 };

@@ -813,8 +813,15 @@ void bkCProg::drawValueText(QPainter& p) const {
 }
 
 void bkCProg::Repaint() {
-    if (m_loading)
-        return;
+    m_stale = true;
+    // Without AutoMask the shape does not depend on the drawing.
+    if (!m_autoMask)
+        applyShape();
+    update();
+}
+
+void bkCProg::drawSurface() {
+    m_stale = false;
     if (m_autoMask)
         m_surfacePicture = QImage();
 
@@ -824,10 +831,8 @@ void bkCProg::Repaint() {
         m_image.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
         m_image.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
     }
-    if (m_image.isNull()) {
-        update();
+    if (m_image.isNull())
         return;
-    }
     m_image.fill(qcolor(ResolveColor(m_backColor)));
 
     {
@@ -850,21 +855,20 @@ void bkCProg::Repaint() {
     if (m_autoMask) {
         m_surfaceMaskPicture = m_image;
         m_surfacePicture = m_image;
+        // The shape follows the drawing; it is not changed while painting.
+        QMetaObject::invokeMethod(this, &bkCProg::applyShape, Qt::QueuedConnection);
     }
-    applyShape();
-    update();
 }
 
 void bkCProg::paintEvent(QPaintEvent*) {
+    if (m_stale || m_image.size() != innerSize())
+        drawSurface();
     QPainter p(this);
     if (m_inset) {
         p.setPen(palette().color(QPalette::WindowText));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     const int frameWidth = m_inset ? 1 : 0;
-    if (m_image.size() != innerSize())
-        p.fillRect(rect().adjusted(frameWidth, frameWidth, -frameWidth, -frameWidth),
-                   qcolor(ResolveColor(m_backColor)));
     p.drawImage(frameWidth, frameWidth, m_image);
 }
 

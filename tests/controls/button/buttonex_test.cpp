@@ -141,8 +141,9 @@ protected:
         b.setAllowDefault(false); // no black frame while focused
     }
     void TearDown() override { QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(10, 10)); }
-    const QImage& shown() const { return b.surfaceImage(); }
-    QRgb corner() const { return shown().pixel(0, 0); }
+    // What the button shows: grab() paints it, drawing it again when it is out of date.
+    QImage shown() { return b.grab().toImage(); }
+    QRgb corner() { return shown().pixel(0, 0); }
     QRgb role(QPalette::ColorRole r) const { return b.palette().color(r).rgb(); }
     void hover() {
         QTest::mouseMove(&s.window, QPoint(190, 90));
