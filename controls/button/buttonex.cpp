@@ -157,6 +157,13 @@ void ButtonEx::setCaptionOffsetY(int pixels) {
     notify(&ButtonEx::setCaptionOffsetY);
 }
 
+void ButtonEx::setEnabled(bool on) {
+    QWidget::setEnabled(on); // a change redraws through changeEvent()
+    if (on)
+        Redraw(Up);
+    notify(&ButtonEx::setEnabled);
+}
+
 void ButtonEx::setForeColor(ColorValue color) {
     m_foreColor = color;
     Redraw(m_currentState);
@@ -395,7 +402,7 @@ const props::Table<ButtonEx>& ButtonEx::properties() {
         setter<Kind::Int16, B>("CaptionOffsetY", 0, &B::captionOffsetY, &B::setCaptionOffsetY),
         setter<Kind::Bool, B>(
             "Enabled", true, [](const B& b) { return !b.testAttribute(Qt::WA_ForceDisabled); },
-            &QWidget::setEnabled),
+            &B::setEnabled),
         setter<Kind::Color, B>("ForeColor", systemcolors::kButtonText, &B::foreColor,
                                &B::setForeColor),
         setter<Kind::Font, B>("Font", QFont(), &QWidget::font, &QWidget::setFont),
@@ -863,7 +870,6 @@ void ButtonEx::changeEvent(QEvent* event) {
         if (isEnabled())
             m_currentState = Up;
         Redraw(m_currentState);
-        notify(&QWidget::setEnabled);
     } else if (event->type() == QEvent::FontChange) {
         Redraw(m_currentState);
         updateGeometry();

@@ -24,8 +24,8 @@ struct Context;
 //
 // Setters store, ask for a repaint as the property says and emit propertyChanged() with the
 // property's persistence name; the look is drawn when a paint finds it out of date. Colours
-// are colour values: 0x00BBGGRR, or a system colour when the high bit is set. Enabled and Font
-// are QWidget's own (setEnabled(), setFont()).
+// are colour values: 0x00BBGGRR, or a system colour when the high bit is set. Font is
+// QWidget's own (setFont()).
 // Mouse coordinates in the signals are twips; Button and Shift are bit sets (left 1, right 2,
 // middle 4; Shift 1, Ctrl 2, Alt 4).
 class ButtonEx : public QWidget {
@@ -66,6 +66,9 @@ public:
     void setCaptionOffsetX(int pixels);
     int captionOffsetY() const { return m_captionOffsetY; }
     void setCaptionOffsetY(int pixels);
+    // QWidget's own state. Setting it True also draws the button up, even when it was enabled
+    // already (a pressed button comes up).
+    void setEnabled(bool on);
     ColorValue foreColor() const { return m_foreColor; }
     void setForeColor(ColorValue color);
     ColorValue highlightColor() const { return m_highlightColor; }

@@ -208,4 +208,11 @@ TEST_F(ButtonDrawing, SkinGivesSizeAndShape) {
     EXPECT_EQ(shown().pixelColor(20, 10), QColor(200, 200, 0)) << "up with focus";
 }
 
+TEST_F(ButtonDrawing, EnabledSetOnAPressedButtonDrawsItUp) {
+    QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(corner(), role(QPalette::Dark));
+    b.setEnabled(true); // already enabled
+    EXPECT_EQ(corner(), role(QPalette::Midlight));
+}
+
 } // namespace
