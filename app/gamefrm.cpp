@@ -134,7 +134,7 @@ ButtonEx* GameFrm::createPickButton(int index) {
     auto* button = named(new ButtonEx(m_client), QStringLiteral("btnPick_%1").arg(index));
     button->setCaption(QString());
     button->setBackColor(0x000080FF); // orange
-    button->setBorderStyle(2);        // bump, etched when pressed
+    button->setBorderStyle(ButtonEx::BorderStyle::BumpEtched);
     button->setFont(SansSerifFont(8.25));
     connect(button, &ButtonEx::clicked, this, [this, index] { btnPick_Click(index); });
     return button;

@@ -9,12 +9,15 @@
 #include <algorithm>
 #include <functional>
 #include <initializer_list>
+#include <type_traits>
+#include <typeinfo>
 #include <utility>
 #include <vector>
 
 // The persisted properties of a custom control, described once: each entry has its stored
 // name, its kind, its default, and the member or the getter/setter pair that holds it.
-// Initialising, restoring and saving walk the entries in the table's order.
+// Initialising, restoring and saving walk the entries in the table's order; a setter's change
+// notice takes its name from the entry (Table::nameOf).
 //
 // Defaults are in memory units: pixels for the twips kinds, the resolved value otherwise.
 // A font default is "the host's font": restoring an absent font gives QFont() (the widget
@@ -134,47 +137,83 @@ template <typename C> struct Property {
     std::function<void(C&, const Context&)> initialise;
     std::function<void(C&, const PropertyBag&, const Context&)> restore;
     std::function<void(const C&, PropertyBag&, const Context&)> save;
+    // The control's public getter and setter, in memory units (a Codec<kind>::Value).
+    std::function<QVariant(const C&)> get;
+    std::function<void(C&, const QVariant&)> set;
+    // True for the key that the control's setters name this row by (see Table::nameOf).
+    std::function<bool(const std::type_info&, const void*)> isKey;
 };
 
-// A property held in a data member: initialising and restoring assign the member directly,
-// with no side effects. With `initialised` false, initialising leaves the member alone (a
-// value that the control computes for itself).
-template <Kind K, typename C, typename M>
-Property<C> member(const char* name, typename Codec<K>::Value def, M C::*field,
-                   bool initialised = true) {
+namespace detail {
+
+template <typename F> struct SetterArgument;
+template <typename R, typename B, typename A> struct SetterArgument<R (B::*)(A)> {
+    using type = std::decay_t<A>;
+};
+
+// Runs `set` with `value` converted to what it takes (an enumeration from its stored number).
+template <typename C, typename Set, typename V>
+void invokeSetter(const Set& set, C& c, const V& v) {
+    if constexpr (std::is_member_function_pointer_v<Set>)
+        std::invoke(set, c, typename SetterArgument<Set>::type(v));
+    else
+        std::invoke(set, c, v);
+}
+
+template <typename Key> auto keyMatcher(Key key) {
+    return [key](const std::type_info& type, const void* other) {
+        return type == typeid(Key) && *static_cast<const Key*>(other) == key;
+    };
+}
+
+template <Kind K, typename C, typename Get, typename Set, typename Key>
+Property<C> accessorRow(const char* name, typename Codec<K>::Value def, Get get, Set set, Key key) {
     using V = typename Codec<K>::Value;
-    const QString key = QString::fromLatin1(name);
-    return {key,
+    const QString stored = QString::fromLatin1(name);
+    return {stored,
             K,
             QVariant::fromValue(def),
-            [=](C& c, const Context&) {
-                if (initialised)
-                    c.*field = M(def);
-            },
+            [=](C& c, const Context&) { invokeSetter(set, c, def); },
             [=](C& c, const PropertyBag& bag, const Context& ctx) {
-                c.*field = M(Codec<K>::read(bag, key, def, ctx));
+                invokeSetter(set, c, Codec<K>::read(bag, stored, def, ctx));
             },
             [=](const C& c, PropertyBag& bag, const Context& ctx) {
-                Codec<K>::write(bag, key, V(c.*field), def, ctx);
-            }};
+                Codec<K>::write(bag, stored, V(std::invoke(get, c)), def, ctx);
+            },
+            [=](const C& c) { return QVariant::fromValue(V(std::invoke(get, c))); },
+            [=](C& c, const QVariant& v) { invokeSetter(set, c, v.value<V>()); },
+            keyMatcher(key)};
+}
+
+} // namespace detail
+
+// A property held in a data member and set by the setter `set`: initialising and restoring
+// assign the member directly, with no side effects; with `initialised` false, initialising
+// leaves it alone (a value that the control computes for itself). The setter names the row.
+template <Kind K, typename C, typename M, typename Set>
+Property<C> member(const char* name, typename Codec<K>::Value def, M C::*field, Set set,
+                   bool initialised = true) {
+    Property<C> row = detail::accessorRow<K, C>(name, def, field, set, set);
+    row.initialise = [=](C& c, const Context&) {
+        if (initialised)
+            c.*field = M(def);
+    };
+    row.restore = [=, key = row.name](C& c, const PropertyBag& bag, const Context& ctx) {
+        c.*field = M(Codec<K>::read(bag, key, def, ctx));
+    };
+    return row;
 }
 
 // A property reached through its getter and setter: initialising and restoring run the
-// setter, with every side effect it has.
+// setter, with every side effect it has. The setter names the row, or `key` where the setter
+// is not a member function.
 template <Kind K, typename C, typename Get, typename Set>
 Property<C> setter(const char* name, typename Codec<K>::Value def, Get get, Set set) {
-    using V = typename Codec<K>::Value;
-    const QString key = QString::fromLatin1(name);
-    return {key,
-            K,
-            QVariant::fromValue(def),
-            [=](C& c, const Context&) { std::invoke(set, c, def); },
-            [=](C& c, const PropertyBag& bag, const Context& ctx) {
-                std::invoke(set, c, Codec<K>::read(bag, key, def, ctx));
-            },
-            [=](const C& c, PropertyBag& bag, const Context& ctx) {
-                Codec<K>::write(bag, key, V(std::invoke(get, c)), def, ctx);
-            }};
+    return detail::accessorRow<K, C>(name, def, get, set, set);
+}
+template <Kind K, typename C, typename Get, typename Set, typename Key>
+Property<C> setter(const char* name, typename Codec<K>::Value def, Get get, Set set, Key key) {
+    return detail::accessorRow<K, C>(name, def, get, set, key);
 }
 
 template <typename C> class Table {
@@ -196,6 +235,17 @@ public:
     }
 
     const std::vector<Property<C>>& rows() const { return m_rows; }
+
+    // The name of the row that `key` names: its setter, or the key it was made with. A
+    // setter raises its change notice under this name, so the name is written once, here.
+    template <typename Key> const QString& nameOf(const Key& key) const {
+        for (const Property<C>& p : m_rows)
+            if (p.isKey(typeid(Key), &key))
+                return p.name;
+        Q_ASSERT_X(false, "props::Table::nameOf", "no row has this key");
+        static const QString none;
+        return none;
+    }
 
 private:
     std::vector<Property<C>> m_rows;

@@ -20,8 +20,6 @@
 
 namespace {
 
-const QString kMouseEnter = QStringLiteral("MouseEnter");
-const QString kMouseExit = QStringLiteral("MouseExit");
 constexpr std::uint32_t kGreyText = 0x80000011u;
 constexpr std::uint32_t kPixelAtOneOne = 0xFFFFFFFFu; // TransparentColor -1
 
@@ -85,8 +83,8 @@ ButtonEx::ButtonEx(QWidget* parent) : QWidget(parent) {
 
 ButtonEx::~ButtonEx() = default;
 
-void ButtonEx::notify(const char* name) {
-    emit propertyChanged(QString::fromLatin1(name));
+template <typename Key> void ButtonEx::notify(const Key& key) {
+    emit propertyChanged(properties().nameOf(key));
 }
 
 QFont ButtonEx::hostFont() const {
@@ -102,31 +100,31 @@ QColor ButtonEx::color(ColorValue value) const {
 void ButtonEx::setAllowDefault(bool on) {
     m_allowDefault = on;
     Redraw(m_currentState);
-    notify("AllowDefault");
+    notify(&ButtonEx::setAllowDefault);
 }
 
 void ButtonEx::setAllowFocus(bool on) {
     m_allowFocus = on;
     Redraw(m_currentState);
-    notify("AllowFocus");
+    notify(&ButtonEx::setAllowFocus);
 }
 
-void ButtonEx::setAppearance(int appearance) {
+void ButtonEx::setAppearance(Appearance appearance) {
     m_appearance = appearance;
     Redraw(m_currentState);
-    notify("Appearance");
+    notify(&ButtonEx::setAppearance);
 }
 
 void ButtonEx::setBackColor(ColorValue color) {
     m_backColor = color;
     Redraw(m_currentState);
-    notify("BackColor");
+    notify(&ButtonEx::setBackColor);
 }
 
-void ButtonEx::setBorderStyle(int style) {
+void ButtonEx::setBorderStyle(BorderStyle style) {
     m_borderStyle = style;
     Redraw(m_currentState);
-    notify("BorderStyle");
+    notify(&ButtonEx::setBorderStyle);
 }
 
 void ButtonEx::setCaption(const QString& caption) {
@@ -144,49 +142,56 @@ void ButtonEx::setCaption(const QString& caption) {
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
-    notify("Caption");
+    notify(&ButtonEx::setCaption);
 }
 
 void ButtonEx::setCaptionOffsetX(int pixels) {
     m_captionOffsetX = pixels;
     Redraw(m_currentState);
-    notify("CaptionOffsetX");
+    notify(&ButtonEx::setCaptionOffsetX);
 }
 
 void ButtonEx::setCaptionOffsetY(int pixels) {
     m_captionOffsetY = pixels;
     Redraw(m_currentState);
-    notify("CaptionOffsetY");
+    notify(&ButtonEx::setCaptionOffsetY);
+}
+
+void ButtonEx::setEnabled(bool on) {
+    QWidget::setEnabled(on); // a change redraws through changeEvent()
+    if (on)
+        Redraw(Up);
+    notify(&ButtonEx::setEnabled);
 }
 
 void ButtonEx::setForeColor(ColorValue color) {
     m_foreColor = color;
     Redraw(m_currentState);
-    notify("ForeColor");
+    notify(&ButtonEx::setForeColor);
 }
 
 void ButtonEx::setHighlightColor(ColorValue color) {
     m_highlightColor = color;
     Redraw(m_currentState);
-    notify("HighlightColor");
+    notify(&ButtonEx::setHighlightColor);
 }
 
 void ButtonEx::setHighlightPicture(bool on) {
     m_highlightPicture = on;
     Redraw(m_currentState);
-    notify("HighlightPicture");
+    notify(&ButtonEx::setHighlightPicture);
 }
 
 void ButtonEx::setMouseIcon(const QImage& icon) {
     m_mouseIcon = icon.isNull() ? std::nullopt : std::optional<QImage>(icon);
     updateCursor();
-    notify("MouseIcon");
+    notify(&ButtonEx::setMouseIcon);
 }
 
 void ButtonEx::setMousePointer(int pointer) {
     m_mousePointer = pointer;
     updateCursor();
-    notify("MousePointer");
+    notify(&ButtonEx::setMousePointer);
 }
 
 void ButtonEx::updateCursor() {
@@ -201,7 +206,7 @@ void ButtonEx::updateCursor() {
 void ButtonEx::setOleDropMode(int mode) {
     m_oleDropMode = mode;
     setAcceptDrops(mode == 1);
-    notify("OLEDropMode");
+    notify(&ButtonEx::setOleDropMode);
 }
 
 QImage ButtonEx::picture(Picture which) const {
@@ -209,31 +214,29 @@ QImage ButtonEx::picture(Picture which) const {
 }
 
 void ButtonEx::setPicture(Picture which, const QImage& picture) {
-    static constexpr std::array<const char*, 5> kNames{"Picture", "PictureDisabled", "PictureDown",
-                                                       "PictureFocus", "PictureOver"};
     m_pictures[which] = picture.isNull() ? std::nullopt : std::optional<QImage>(picture);
     // The other state pictures show at the next redraw.
     if (which == Normal)
         Redraw(m_currentState);
-    notify(kNames[which]);
+    notify(which);
 }
 
 void ButtonEx::setPictureOffsetX(int pixels) {
     m_pictureOffsetX = pixels;
     Redraw(m_currentState);
-    notify("PictureOffsetX");
+    notify(&ButtonEx::setPictureOffsetX);
 }
 
 void ButtonEx::setPictureOffsetY(int pixels) {
     m_pictureOffsetY = pixels;
     Redraw(m_currentState);
-    notify("PictureOffsetY");
+    notify(&ButtonEx::setPictureOffsetY);
 }
 
 void ButtonEx::setRightToLeft(bool on) {
     m_rightToLeft = on;
     Redraw(m_currentState);
-    notify("RightToLeft");
+    notify(&ButtonEx::setRightToLeft);
 }
 
 QImage ButtonEx::skin(Skin which) const {
@@ -241,40 +244,38 @@ QImage ButtonEx::skin(Skin which) const {
 }
 
 void ButtonEx::setSkin(Skin which, const QImage& skin) {
-    static constexpr std::array<const char*, 5> kNames{"SkinDisabled", "SkinDown", "SkinFocus",
-                                                       "SkinOver", "SkinUp"};
     m_skins[which] = skin.isNull() ? std::nullopt : std::optional<QImage>(skin);
     Redraw(m_currentState);
-    notify(kNames[which]);
+    notify(which);
 }
 
-void ButtonEx::setStyle(int style) {
+void ButtonEx::setStyle(Style style) {
     m_style = style;
     Redraw(m_currentState);
-    notify("Style");
+    notify(&ButtonEx::setStyle);
 }
 
 void ButtonEx::setToolTipText(const QString& text) {
     m_toolTipText = text;
     setToolTip(text);
-    notify("ToolTipText");
+    notify(&ButtonEx::setToolTipText);
 }
 
 void ButtonEx::setTransparentColor(ColorValue color) {
     m_transparentColor = color;
     Redraw(m_currentState);
-    notify("TransparentColor");
+    notify(&ButtonEx::setTransparentColor);
 }
 
 void ButtonEx::setValue(int value) {
     m_value = value;
-    Redraw(value);
-    notify("Value");
+    Redraw(State(value));
+    notify(&ButtonEx::setValue);
 }
 
 void ButtonEx::setWhatsThisHelpID(int id) {
     m_whatsThisHelpID = id;
-    notify("WhatsThisHelpID");
+    notify(&ButtonEx::setWhatsThisHelpID);
 }
 
 void ButtonEx::setDefault(bool on) {
@@ -322,11 +323,8 @@ void ButtonEx::ClearHighlight() {
 }
 
 void ButtonEx::DrawHighlight() {
-    if (m_surface.isNull())
-        return;
-    QPainter p(&m_surface);
-    edges::drawFocusRect(p, QRect(0, 0, width(), height()), Qt::black);
-    p.end();
+    m_highlighted = true;
+    m_stale = true;
     update();
 }
 
@@ -365,12 +363,12 @@ void ButtonEx::RaiseEventByName(const QString& name, const QVariantList& args) {
         emit mouseUp(int16(0), int16(1), single(2), single(3));
     } else if (name == QLatin1String("Resize")) {
         emit resized();
-    } else if ((name == kMouseEnter || name == kMouseExit) && m_lastHoverEvent != name) {
-        m_lastHoverEvent = name;
-        if (name == kMouseEnter)
-            emit mouseEnter();
-        else
-            emit mouseExit();
+    } else if (name == QLatin1String("MouseEnter") && m_lastHoverEvent != HoverEvent::MouseEnter) {
+        m_lastHoverEvent = HoverEvent::MouseEnter;
+        emit mouseEnter();
+    } else if (name == QLatin1String("MouseExit") && m_lastHoverEvent != HoverEvent::MouseExit) {
+        m_lastHoverEvent = HoverEvent::MouseExit;
+        emit mouseExit();
     }
 }
 
@@ -383,12 +381,12 @@ const props::Table<ButtonEx>& ButtonEx::properties() {
     const auto picture = [](Picture which, const char* name) {
         return setter<Kind::Picture, B>(
             name, QImage(), [which](const B& b) { return b.picture(which); },
-            [which](B& b, const QImage& image) { b.setPicture(which, image); });
+            [which](B& b, const QImage& image) { b.setPicture(which, image); }, which);
     };
     const auto skin = [](Skin which, const char* name) {
         return setter<Kind::Picture, B>(
             name, QImage(), [which](const B& b) { return b.skin(which); },
-            [which](B& b, const QImage& image) { b.setSkin(which, image); });
+            [which](B& b, const QImage& image) { b.setSkin(which, image); }, which);
     };
     // In the order of restoring.
     static const props::Table<ButtonEx> table{
@@ -404,7 +402,7 @@ const props::Table<ButtonEx>& ButtonEx::properties() {
         setter<Kind::Int16, B>("CaptionOffsetY", 0, &B::captionOffsetY, &B::setCaptionOffsetY),
         setter<Kind::Bool, B>(
             "Enabled", true, [](const B& b) { return !b.testAttribute(Qt::WA_ForceDisabled); },
-            &QWidget::setEnabled),
+            &B::setEnabled),
         setter<Kind::Color, B>("ForeColor", systemcolors::kButtonText, &B::foreColor,
                                &B::setForeColor),
         setter<Kind::Font, B>("Font", QFont(), &QWidget::font, &QWidget::setFont),
@@ -454,14 +452,14 @@ void ButtonEx::InitProperties() {
         slot = QImage();
     m_mouseIcon = QImage();
     m_loading = false;
-    Redraw(m_value);
+    Redraw(State(m_value));
 }
 
 void ButtonEx::ReadProperties(const PropertyBag& bag) {
     m_loading = true;
     properties().restore(*this, bag, persistenceContext());
     m_loading = false;
-    Redraw(m_value);
+    Redraw(State(m_value));
 }
 
 void ButtonEx::WriteProperties(PropertyBag& bag) const {
@@ -470,21 +468,71 @@ void ButtonEx::WriteProperties(PropertyBag& bag) const {
 
 // ---- drawing
 
-void ButtonEx::Redraw(int state) {
+void ButtonEx::Redraw(State state) {
     if (m_loading)
         return;
     // A press is not drawn while the pointer is known to be outside.
-    if (m_lastHoverEvent == kMouseExit && state == Down)
+    if (m_lastHoverEvent == HoverEvent::MouseExit && state == Down)
         return;
-    const bool focusShown = m_showFocus;
-    if (m_style == 1) {
+    if (m_style == Style::TwoState) {
         if (m_value == 0)
             state = Down;
         else if (state != Over)
             state = Up;
     }
-    const bool skinned = m_skins[SkinUp].has_value() && m_appearance == 2;
-    if (!skinned && size().isEmpty()) {
+    fitToSkin(state);
+    m_shownState = state;
+    m_currentState = skinned() && !isEnabled() ? Disabled : state;
+    m_highlighted = false;
+    m_stale = true;
+    update();
+}
+
+bool ButtonEx::skinned() const {
+    return m_skins[SkinUp].has_value() && m_appearance == Appearance::Skinned;
+}
+
+// The skinned look takes its size and shape from the skin of the state; settled here, before
+// any paint, so that painting never resizes the control.
+void ButtonEx::fitToSkin(State state) {
+    m_skinShown = QImage();
+    if (!skinned()) {
+        if (!mask().isEmpty())
+            clearMask();
+        return;
+    }
+    if (!isEnabled())
+        state = Disabled;
+    else if (m_showFocus && state == Up)
+        state = Focused;
+    const std::array<Skin, 5> byState{SkinDown, SkinUp, SkinOver, SkinDisabled, SkinFocus};
+    QImage skin = *m_skins[SkinUp];
+    if (state >= 0 && state < int(byState.size()) && m_skins[byState[state]] &&
+        !m_skins[byState[state]]->isNull())
+        skin = *m_skins[byState[state]];
+    if (skin.isNull())
+        return;
+
+    const QSize target =
+        buttonex::skinSize(skin.size(), skin.dotsPerMeterX() * 0.0254,
+                           skin.dotsPerMeterY() * 0.0254, twips::perPixelX(), twips::perPixelY());
+    if (target != size()) {
+        m_fitting = true;
+        resize(target);
+        m_fitting = false;
+    }
+    QRgb key = color(m_transparentColor).rgb();
+    if (m_transparentColor == kPixelAtOneOne)
+        key = skin.pixel(0, 0);
+    m_skinShown = withoutColor(skin, key);
+    const QRegion shape(QBitmap::fromImage(m_skinShown.createAlphaMask()));
+    if (shape != mask())
+        setMask(shape);
+}
+
+void ButtonEx::drawSurface() {
+    m_stale = false;
+    if (size().isEmpty()) {
         m_surface = QImage();
         return;
     }
@@ -493,19 +541,19 @@ void ButtonEx::Redraw(int state) {
         m_surface.setDevicePixelRatio(1.0);
     }
     m_surface.fill(Qt::transparent);
-    if (skinned) {
-        DrawSkin(state, focusShown);
-    } else {
-        DrawFrame(state, focusShown);
+    if (skinned())
+        DrawSkin();
+    else
+        DrawFrame(m_shownState, m_showFocus);
+    DrawPicture(m_shownState);
+    DrawCaption(m_shownState);
+    if (m_highlighted) {
+        QPainter p(&m_surface);
+        edges::drawFocusRect(p, QRect(0, 0, width(), height()), Qt::black);
     }
-    DrawPicture(state);
-    DrawCaption(state);
-    if (!skinned && !mask().isEmpty())
-        clearMask();
-    update();
 }
 
-void ButtonEx::DrawFrame(int state, bool focusShown) {
+void ButtonEx::DrawFrame(State state, bool focusShown) {
     QPainter p(&m_surface);
     p.fillRect(m_surface.rect(), color(m_backColor));
     const QPalette& pal = palette();
@@ -522,10 +570,10 @@ void ButtonEx::DrawFrame(int state, bool focusShown) {
         edges::drawEdge(p, r, pair.up, 0, pal);
         break;
     case Up:
-        if (m_appearance == 1 && m_borderStyle != 0) {
+        if (m_appearance == Appearance::ThreeD && m_borderStyle != BorderStyle::HoverOnly) {
             defaultFrame();
             edges::drawEdge(p, r, pair.up, 0, pal);
-        } else if (m_appearance == 0 && m_borderStyle == 4) {
+        } else if (m_appearance == Appearance::Flat && m_borderStyle == BorderStyle::ThinGrey) {
             defaultFrame();
             p.setPen(color(kGreyText));
             p.drawRect(m_surface.rect().adjusted(0, 0, -1, -1));
@@ -534,7 +582,7 @@ void ButtonEx::DrawFrame(int state, bool focusShown) {
         }
         break;
     case Down:
-        if (m_borderStyle == 0)
+        if (m_borderStyle == BorderStyle::HoverOnly)
             break;
         if (focusShown && m_allowDefault) {
             defaultFrame();
@@ -548,47 +596,14 @@ void ButtonEx::DrawFrame(int state, bool focusShown) {
     }
     if (m_allowFocus && focusShown)
         edges::drawFocusRect(p, QRect(4, 4, width() - 8, height() - 8), Qt::black);
-    m_currentState = state;
 }
 
-void ButtonEx::DrawSkin(int state, bool focusShown) {
-    if (!isEnabled())
-        state = Disabled;
-    const int drawn = state;
-    m_currentState = drawn;
-    if (focusShown && state == Up)
-        state = Focused; // for the choice of the skin only
-    const std::array<Skin, 5> byState{SkinDown, SkinUp, SkinOver, SkinDisabled, SkinFocus};
-    QImage skin = *m_skins[SkinUp];
-    if (state >= 0 && state < int(byState.size()) && m_skins[byState[state]] &&
-        !m_skins[byState[state]]->isNull())
-        skin = *m_skins[byState[state]];
-    if (skin.isNull())
-        return;
-
-    const QSize target =
-        buttonex::skinSize(skin.size(), skin.dotsPerMeterX() * 0.0254,
-                           skin.dotsPerMeterY() * 0.0254, twips::perPixelX(), twips::perPixelY());
-    if (target != size()) {
-        // The resize redraws the up look; this drawing then goes on at the new size.
-        resize(target);
-        if (m_surface.size() != size())
-            m_surface = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-        m_surface.fill(Qt::transparent);
-        m_currentState = drawn;
-    }
-    QRgb key = color(m_transparentColor).rgb();
-    if (m_transparentColor == kPixelAtOneOne)
-        key = skin.pixel(0, 0);
-    const QImage shown = withoutColor(skin, key);
+void ButtonEx::DrawSkin() {
     QPainter p(&m_surface);
-    p.drawImage(0, 0, shown);
-    const QRegion shape(QBitmap::fromImage(shown.createAlphaMask()));
-    if (shape != mask())
-        setMask(shape);
+    p.drawImage(0, 0, m_skinShown);
 }
 
-void ButtonEx::DrawPicture(int state) {
+void ButtonEx::DrawPicture(State state) {
     m_pictureImage = m_pictures[Normal].value_or(QImage());
     if (!isEnabled())
         state = Disabled;
@@ -609,7 +624,7 @@ void ButtonEx::DrawPicture(int state) {
         return;
     }
     using buttonex::half;
-    const int margin = m_appearance != 2 ? 6 : 0;
+    const int margin = m_appearance != Appearance::Skinned ? 6 : 0;
     int x = margin;
     int y = std::max(margin, half(height()) - half(m_pictureImage.height()));
     if (state == Down) {
@@ -638,10 +653,10 @@ void ButtonEx::DrawPicture(int state) {
     p.drawImage(m_pictureRect.topLeft(), withoutColor(m_pictureImage, key));
 }
 
-void ButtonEx::DrawCaption(int state) {
+void ButtonEx::DrawCaption(State state) {
     using buttonex::half;
-    ColorValue textColor = m_borderStyle == 4 ? kGreyText : m_foreColor;
-    if (state == Over || (state == Down && m_lastHoverEvent != kMouseExit))
+    ColorValue textColor = m_borderStyle == BorderStyle::ThinGrey ? kGreyText : m_foreColor;
+    if (state == Over || (state == Down && m_lastHoverEvent != HoverEvent::MouseExit))
         textColor = m_highlightColor;
     const QFontMetrics metrics(font(), &m_surface);
     const int textWidth = metrics.horizontalAdvance(buttonex::measuredCaption(m_caption));
@@ -676,12 +691,14 @@ void ButtonEx::DrawCaption(int state) {
 }
 
 void ButtonEx::paintEvent(QPaintEvent*) {
+    if (m_stale || m_surface.size() != size())
+        drawSurface();
     QPainter p(this);
     p.drawImage(0, 0, m_surface);
 }
 
 QSize ButtonEx::sizeHint() const {
-    if (m_appearance == 2 && m_skins[SkinUp] && !m_skins[SkinUp]->isNull())
+    if (m_appearance == Appearance::Skinned && m_skins[SkinUp] && !m_skins[SkinUp]->isNull())
         return size();
     const QFontMetrics metrics(font());
     const int textWidth = metrics.horizontalAdvance(buttonex::measuredCaption(m_caption));
@@ -708,7 +725,7 @@ void ButtonEx::raiseMouse(const char* name, const QMouseEvent* event) {
 void ButtonEx::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         m_value = m_currentState == Down ? 1 : 0;
-        notify("Value");
+        notify(&ButtonEx::setValue);
         Redraw(Down);
     }
     raiseMouse("MouseDown", event);
@@ -736,7 +753,7 @@ void ButtonEx::mouseMoveEvent(QMouseEvent* event) {
     }
     const QPointF pos = event->position();
     if (pos.x() >= 0 && pos.y() >= 0 && pos.x() <= width() && pos.y() <= height()) {
-        RaiseEventByName(kMouseEnter);
+        RaiseEventByName(QStringLiteral("MouseEnter"));
         raiseMouse("MouseMove", event);
     } else {
         // Outside while a held button keeps the mouse here.
@@ -753,7 +770,7 @@ void ButtonEx::pointerLeft() {
     if (!m_tracking)
         return;
     m_tracking = false;
-    RaiseEventByName(kMouseExit);
+    RaiseEventByName(QStringLiteral("MouseExit"));
     if (m_currentState != Up)
         Redraw(Up);
 }
@@ -843,7 +860,8 @@ bool ButtonEx::event(QEvent* event) {
 }
 
 void ButtonEx::resizeEvent(QResizeEvent*) {
-    Redraw(Up);
+    if (!m_fitting)
+        Redraw(Up);
     RaiseEventByName(QStringLiteral("Resize"));
 }
 
@@ -852,11 +870,10 @@ void ButtonEx::changeEvent(QEvent* event) {
         if (isEnabled())
             m_currentState = Up;
         Redraw(m_currentState);
-        notify("Enabled");
     } else if (event->type() == QEvent::FontChange) {
         Redraw(m_currentState);
         updateGeometry();
-        notify("Font");
+        notify(&QWidget::setFont);
     }
     QWidget::changeEvent(event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "buttonrules.h"
+
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -20,9 +22,10 @@ struct Context;
 // The game's push button: a flat, three-dimensional or skinned look, a picture per state, a
 // caption with an access key, hover tracking and a two-state (toggle) mode.
 //
-// Setters store, redraw as the property says and emit propertyChanged() with the property's
-// persistence name. Colours are colour values: 0x00BBGGRR, or a system colour when the high
-// bit is set. Enabled and Font are QWidget's own (setEnabled(), setFont()).
+// Setters store, ask for a repaint as the property says and emit propertyChanged() with the
+// property's persistence name; the look is drawn when a paint finds it out of date. Colours
+// are colour values: 0x00BBGGRR, or a system colour when the high bit is set. Font is
+// QWidget's own (setFont()).
 // Mouse coordinates in the signals are twips; Button and Shift are bit sets (left 1, right 2,
 // middle 4; Shift 1, Ctrl 2, Alt 4).
 class ButtonEx : public QWidget {
@@ -31,7 +34,13 @@ class ButtonEx : public QWidget {
 public:
     using ColorValue = std::uint32_t;
 
-    enum State { Down = 0, Up = 1, Over = 2, Disabled = 3, Focused = 4 };
+    // What a redraw shows; a Value outside these is kept and shown without an edge.
+    enum State : int { Down = 0, Up = 1, Over = 2, Disabled = 3, Focused = 4 };
+    // Which of MouseEnter and MouseExit was raised last.
+    enum class HoverEvent { None, MouseEnter, MouseExit };
+    using Appearance = buttonex::Appearance;
+    using BorderStyle = buttonex::BorderStyle;
+    using Style = buttonex::Style;
     enum Picture { Normal, PictureDisabled, PictureDown, PictureFocus, PictureOver };
     enum Skin { SkinDisabled, SkinDown, SkinFocus, SkinOver, SkinUp };
 
@@ -42,14 +51,13 @@ public:
     void setAllowDefault(bool on);
     bool allowFocus() const { return m_allowFocus; }
     void setAllowFocus(bool on);
-    // 0 flat, 1 three-dimensional, 2 skinned (while SkinUp holds a picture).
-    int appearance() const { return m_appearance; }
-    void setAppearance(int appearance);
+    // Skinned takes effect while SkinUp holds a picture.
+    Appearance appearance() const { return m_appearance; }
+    void setAppearance(Appearance appearance);
     ColorValue backColor() const { return m_backColor; }
     void setBackColor(ColorValue color);
-    // 0 raised on hover only, 1 raised/sunken, 2 bump/etched, 3 thin, 4 thin with a grey look.
-    int borderStyle() const { return m_borderStyle; }
-    void setBorderStyle(int style);
+    BorderStyle borderStyle() const { return m_borderStyle; }
+    void setBorderStyle(BorderStyle style);
     QString caption() const { return m_caption; }
     void setCaption(const QString& caption);
     // The access key letter; a null QChar when there is none.
@@ -58,6 +66,9 @@ public:
     void setCaptionOffsetX(int pixels);
     int captionOffsetY() const { return m_captionOffsetY; }
     void setCaptionOffsetY(int pixels);
+    // QWidget's own state. Setting it True also draws the button up, even when it was enabled
+    // already (a pressed button comes up).
+    void setEnabled(bool on);
     ColorValue foreColor() const { return m_foreColor; }
     void setForeColor(ColorValue color);
     ColorValue highlightColor() const { return m_highlightColor; }
@@ -86,9 +97,8 @@ public:
     void setRightToLeft(bool on);
     QImage skin(Skin which) const;
     void setSkin(Skin which, const QImage& skin);
-    // 0 push button, 1 two-state button.
-    int style() const { return m_style; }
-    void setStyle(int style);
+    Style style() const { return m_style; }
+    void setStyle(Style style);
     QString toolTipText() const { return m_toolTipText; }
     void setToolTipText(const QString& text);
     ColorValue transparentColor() const { return m_transparentColor; }
@@ -127,10 +137,9 @@ public:
     void WriteProperties(PropertyBag& bag) const;
     static const props::Table<ButtonEx>& properties();
 
-    int currentState() const { return m_currentState; }
-    QString lastHoverEvent() const { return m_lastHoverEvent; }
-    // The drawing as last made by Redraw().
-    const QImage& surfaceImage() const { return m_surface; }
+    // The state last asked for; a paint draws it.
+    State currentState() const { return m_currentState; }
+    HoverEvent lastHoverEvent() const { return m_lastHoverEvent; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -175,16 +184,22 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void notify(const char* name);
+    // Emits propertyChanged() under the name of the table row that `key` (a setter) names.
+    template <typename Key> void notify(const Key& key);
     props::Context persistenceContext() const;
     QFont hostFont() const;
     QColor color(ColorValue value) const;
 
-    void Redraw(int state);
-    void DrawFrame(int state, bool focusShown);
-    void DrawSkin(int state, bool focusShown);
-    void DrawPicture(int state);
-    void DrawCaption(int state);
+    // Asks for `state` to be drawn: settles the state, the skin's size and shape, then update().
+    void Redraw(State state);
+    bool skinned() const;
+    void fitToSkin(State state);
+    // Paint time: draws the settled state into the surface.
+    void drawSurface();
+    void DrawFrame(State state, bool focusShown);
+    void DrawSkin();
+    void DrawPicture(State state);
+    void DrawCaption(State state);
     void pointerLeft();
     void updateCursor();
     void updateShowFocus();
@@ -192,9 +207,9 @@ private:
 
     bool m_allowDefault{};
     bool m_allowFocus{};
-    int m_appearance{};
+    Appearance m_appearance{};
     ColorValue m_backColor{};
-    int m_borderStyle{};
+    BorderStyle m_borderStyle{};
     QString m_caption;
     QChar m_accessKey;
     int m_captionOffsetX{};
@@ -211,7 +226,7 @@ private:
     int m_pictureOffsetY{};
     bool m_rightToLeft{};
     std::array<std::optional<QImage>, 5> m_skins;
-    int m_style{};
+    Style m_style{};
     QString m_toolTipText;
     ColorValue m_transparentColor{};
     int m_value{};
@@ -224,12 +239,17 @@ private:
     QShortcut* m_cancelKey = nullptr;
     int m_accessKeyId = 0;
 
-    int m_currentState = Down;
+    State m_currentState = Down;
+    State m_shownState = Down; // what the paint draws: the asked state after the toggle rule
     bool m_showFocus = false;
-    QString m_lastHoverEvent;
+    HoverEvent m_lastHoverEvent = HoverEvent::None;
     bool m_tracking = false; // the pointer has moved over the control and not yet left it
+    QImage m_skinShown;      // the settled skin without its transparent colour
     QImage m_pictureImage;   // imgPicture: the picture of the current state
     QRect m_pictureRect;     // and where it is drawn
     QImage m_surface;
+    bool m_stale = true;        // the settled state is not drawn yet
+    bool m_highlighted = false; // DrawHighlight() until the next redraw
+    bool m_fitting = false;     // resizing to a skin: the resize does not redraw up
     bool m_loading = false;
 };

@@ -30,7 +30,7 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.pressed = button()->currentState() == ButtonEx::Down;
-        if (button()->style() == 1) {
+        if (button()->style() == ButtonEx::Style::TwoState) {
             s.checkable = true;
             s.checked = button()->value() == 0;
         }

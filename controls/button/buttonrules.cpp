@@ -29,14 +29,14 @@ QString measuredCaption(const QString& caption) {
     return text;
 }
 
-EdgePair edgesFor(int borderStyle) {
+EdgePair edgesFor(BorderStyle borderStyle) {
     switch (borderStyle) {
-    case 0:
+    case BorderStyle::HoverOnly:
         return {edges::Raised, 0};
-    case 2:
+    case BorderStyle::BumpEtched:
         return {edges::Bump, edges::Etched};
-    case 3:
-    case 4:
+    case BorderStyle::Thin:
+    case BorderStyle::ThinGrey:
         return {edges::RaisedInner, edges::SunkenOuter};
     default:
         return {edges::Raised, edges::Sunken};

@@ -4,10 +4,25 @@
 #include <QSize>
 #include <QString>
 #include <Qt>
+#include <cstdint>
 #include <optional>
 
 // The skinned button's rules that need no widget.
 namespace buttonex {
+
+// Appearance, BorderStyle and Style as saved designs number them. Any stored number is kept;
+// one outside these draws as the rules say (BorderStyle as RaisedSunken).
+enum class Appearance : std::int32_t { Flat = 0, ThreeD = 1, Skinned = 2 };
+// HoverOnly shows its edge only while hovered; ThinGrey also gives a flat button at rest a grey
+// outline, and its caption is always grey.
+enum class BorderStyle : std::int32_t {
+    HoverOnly = 0,
+    RaisedSunken = 1,
+    BumpEtched = 2,
+    Thin = 3,
+    ThinGrey = 4,
+};
+enum class Style : std::int32_t { PushButton = 0, TwoState = 1 };
 
 // The access key of a caption: the character after the first "&" that is not part of a
 // doubled "&&"; none when there is no such "&" or it is the last character.
@@ -21,7 +36,7 @@ struct EdgePair {
     unsigned up;
     unsigned down; // 0: no edge when pressed
 };
-EdgePair edgesFor(int borderStyle);
+EdgePair edgesFor(BorderStyle borderStyle);
 
 // The control's size in pixels for a skin of `pixels` at `dpi`: the picture's size in
 // HIMETRIC units divided by 1.76 gives twips, which the screen turns into pixels.

@@ -44,6 +44,16 @@ std::array<QPointF, 4> spokeCorners(QPointF c, QPointF end, int width) {
     return {c - along + across, end + along + across, end + along - across, c - along - across};
 }
 
+// ceil() and floor() of a value within the int range, without a call into the maths library.
+int ceilToInt(double v) {
+    const int i = int(v);
+    return i < v ? i + 1 : i;
+}
+int floorToInt(double v) {
+    const int i = int(v);
+    return i > v ? i - 1 : i;
+}
+
 // Sets every pixel whose centre lies inside the convex polygon `q`; pixel (x, y) has its centre
 // at (x, y). Far cheaper per call than a QPainter fill, which matters with over 700 spokes in
 // one drawing.
@@ -68,8 +78,8 @@ void fillConvexAliased(QImage& image, const std::array<QPointF, 4>& q, QRgb colo
                           slope};
     }
     const double lastRow = image.height() - 1;
-    const int y0 = int(std::clamp(std::ceil(top), 0.0, lastRow + 1));
-    const int y1 = int(std::clamp(std::floor(bottom), -1.0, lastRow));
+    const int y0 = ceilToInt(std::clamp(top, 0.0, lastRow + 1));
+    const int y1 = floorToInt(std::clamp(bottom, -1.0, lastRow));
     uchar* const bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
     const double lastColumn = image.width() - 1;
@@ -86,8 +96,8 @@ void fillConvexAliased(QImage& image, const std::array<QPointF, 4>& q, QRgb colo
         }
         if (!(left <= right))
             continue;
-        const int x0 = int(std::clamp(std::ceil(left), 0.0, lastColumn + 1));
-        const int x1 = int(std::clamp(std::floor(right), -1.0, lastColumn));
+        const int x0 = ceilToInt(std::clamp(left, 0.0, lastColumn + 1));
+        const int x1 = floorToInt(std::clamp(right, -1.0, lastColumn));
         QRgb* line = reinterpret_cast<QRgb*>(bits + y * stride);
         for (int x = x0; x <= x1; ++x)
             line[x] = color;
@@ -132,8 +142,8 @@ bkCProg::bkCProg(QWidget* parent) : QWidget(parent) {
     InitProperties();
 }
 
-void bkCProg::notify(const char* name) {
-    emit propertyChanged(QString::fromLatin1(name));
+template <typename Key> void bkCProg::notify(const Key& key) {
+    emit propertyChanged(properties().nameOf(key));
 }
 
 QFont bkCProg::ambientFont() const {
@@ -183,7 +193,7 @@ void bkCProg::setAutoMask(bool on) {
         StretchPictures();
     }
     Repaint();
-    notify("AutoMask");
+    notify(&bkCProg::setAutoMask);
 }
 
 void bkCProg::setAutoSize(bool on) {
@@ -196,7 +206,7 @@ void bkCProg::setAutoSize(bool on) {
         ComputeAutoSize();
         Repaint();
     }
-    notify("AutoSize");
+    notify(&bkCProg::setAutoSize);
 }
 
 void bkCProg::AutoSizeToPicture() {
@@ -213,14 +223,14 @@ void bkCProg::setBackColor(ColorValue color) {
     if (m_autoMask)
         m_maskColor = color;
     Repaint();
-    notify("BackColor");
+    notify(&bkCProg::setBackColor);
 }
 
 void bkCProg::setBorderColor(ColorValue color) {
     m_borderColor = color;
     if (m_showBorder)
         Repaint();
-    notify("BorderColor");
+    notify(&bkCProg::setBorderColor);
 }
 
 void bkCProg::setBorderWidth(int width) {
@@ -231,20 +241,20 @@ void bkCProg::setBorderWidth(int width) {
         ComputeAutoSize();
     if (m_showBorder)
         Repaint();
-    notify("BorderWidth");
+    notify(&bkCProg::setBorderWidth);
 }
 
 void bkCProg::setCircleColor(ColorValue color) {
     m_circleColor = color;
     if (m_showCircle)
         Repaint();
-    notify("CircleColor");
+    notify(&bkCProg::setCircleColor);
 }
 
 void bkCProg::setClockwise(bool on) {
     m_clockwise = on;
     Repaint();
-    notify("Clockwise");
+    notify(&bkCProg::setClockwise);
 }
 
 void bkCProg::setEndColor(ColorValue color) {
@@ -252,31 +262,31 @@ void bkCProg::setEndColor(ColorValue color) {
     m_resolved.end = ResolveColor(color);
     if (m_gradient || m_fade)
         Repaint();
-    notify("EndColor");
+    notify(&bkCProg::setEndColor);
 }
 
 void bkCProg::setFade(bool on) {
     m_fade = on;
     Repaint();
-    notify("Fade");
+    notify(&bkCProg::setFade);
 }
 
 void bkCProg::setGradient(bool on) {
     m_gradient = on;
     Repaint();
-    notify("Gradient");
+    notify(&bkCProg::setGradient);
 }
 
 void bkCProg::setInset(bool on) {
     m_inset = on;
     update();
-    notify("Inset");
+    notify(&bkCProg::setInset);
 }
 
 void bkCProg::setMaskColor(ColorValue color) {
     m_maskColor = color;
     applyShape();
-    notify("MaskColor");
+    notify(&bkCProg::setMaskColor);
 }
 
 void bkCProg::setMaskPicture(const QImage& picture) {
@@ -286,13 +296,13 @@ void bkCProg::setMaskPicture(const QImage& picture) {
     else
         m_surfaceMaskPicture = QImage();
     Repaint();
-    notify("MaskPicture");
+    notify(&bkCProg::setMaskPicture);
 }
 
 void bkCProg::setMax(int value) {
     m_max = value;
     Repaint();
-    notify("Max");
+    notify(&bkCProg::setMax);
 }
 
 void bkCProg::setMidColor(ColorValue color) {
@@ -300,26 +310,26 @@ void bkCProg::setMidColor(ColorValue color) {
     m_resolved.mid = ResolveColor(color);
     if (m_tricolor && (m_fade || m_gradient))
         Repaint();
-    notify("MidColor");
+    notify(&bkCProg::setMidColor);
 }
 
 void bkCProg::setMin(int value) {
     m_min = std::max(value, 0);
     Repaint();
-    notify("Min");
+    notify(&bkCProg::setMin);
 }
 
 void bkCProg::setNeedleColor(ColorValue color) {
     m_needleColor = color;
     if (m_showNeedle)
         Repaint();
-    notify("NeedleColor");
+    notify(&bkCProg::setNeedleColor);
 }
 
 void bkCProg::setOffsetAngle(int degrees) {
     m_offsetAngle = gauge::normalizedOffsetAngle(degrees);
     Repaint();
-    notify("OffsetAngle");
+    notify(&bkCProg::setOffsetAngle);
 }
 
 void bkCProg::setPicture(const QImage& picture) {
@@ -329,13 +339,13 @@ void bkCProg::setPicture(const QImage& picture) {
     else
         m_surfacePicture = QImage();
     Repaint();
-    notify("Picture");
+    notify(&bkCProg::setPicture);
 }
 
 void bkCProg::setRadius(int pixels) {
     m_radius = pixels;
     Repaint();
-    notify("Radius");
+    notify(&bkCProg::setRadius);
 }
 
 void bkCProg::setShowArc(bool on) {
@@ -344,19 +354,19 @@ void bkCProg::setShowArc(bool on) {
         Repaint();
     else
         setShowNeedle(true);
-    notify("ShowArc");
+    notify(&bkCProg::setShowArc);
 }
 
 void bkCProg::setShowBorder(bool on) {
     m_showBorder = on;
     Repaint();
-    notify("Border");
+    notify(&bkCProg::setShowBorder);
 }
 
 void bkCProg::setShowCircle(bool on) {
     m_showCircle = on;
     Repaint();
-    notify("ShowCircle");
+    notify(&bkCProg::setShowCircle);
 }
 
 void bkCProg::setShowNeedle(bool on) {
@@ -365,13 +375,13 @@ void bkCProg::setShowNeedle(bool on) {
         Repaint();
     else
         setShowArc(true);
-    notify("ShowNeedle");
+    notify(&bkCProg::setShowNeedle);
 }
 
 void bkCProg::setShowValue(bool on) {
     m_showValue = on;
     Repaint();
-    notify("ShowValue");
+    notify(&bkCProg::setShowValue);
 }
 
 void bkCProg::setShowValueAsPercent(bool on) {
@@ -380,123 +390,123 @@ void bkCProg::setShowValueAsPercent(bool on) {
         m_showValue = true;
     if (m_showValue)
         Repaint();
-    notify("ShowValueAsPercent");
+    notify(&bkCProg::setShowValueAsPercent);
 }
 
 void bkCProg::setShowZeroLine(bool on) {
     m_showZeroLine = on;
     if (m_value == m_min)
         Repaint();
-    notify("ShowZeroLine");
+    notify(&bkCProg::setShowZeroLine);
 }
 
 void bkCProg::setSpan(int degrees) {
     m_span = gauge::normalizedSpan(degrees);
     Repaint();
-    notify("Span");
+    notify(&bkCProg::setSpan);
 }
 
 void bkCProg::setStartColor(ColorValue color) {
     m_startColor = color;
     m_resolved.start = ResolveColor(color);
     Repaint();
-    notify("StartColor");
+    notify(&bkCProg::setStartColor);
 }
 
 void bkCProg::setTextColor(ColorValue color) {
     m_textColor = color;
     if (m_showValue)
         Repaint();
-    notify("TextColor");
+    notify(&bkCProg::setTextColor);
 }
 
 void bkCProg::setTextOffsetX(int pixels) {
     m_textOffsetX = pixels;
     if (m_showValue)
         Repaint();
-    notify("TextOffsetX");
+    notify(&bkCProg::setTextOffsetX);
 }
 
 void bkCProg::setTextOffsetY(int pixels) {
     m_textOffsetY = pixels;
     if (m_showValue)
         Repaint();
-    notify("TextOffsetY");
+    notify(&bkCProg::setTextOffsetY);
 }
 
 void bkCProg::setTextShadow(bool on) {
     m_textShadow = on;
     if (m_showValue)
         Repaint();
-    notify("TextShadow");
+    notify(&bkCProg::setTextShadow);
 }
 
 void bkCProg::setTextShadowColor(ColorValue color) {
     m_textShadowColor = color;
     if (m_showValue && m_textShadow)
         Repaint();
-    notify("TextShadowColor");
+    notify(&bkCProg::setTextShadowColor);
 }
 
 void bkCProg::setTextShadowXOffset(int pixels) {
     m_textShadowXOffset = clampToInt16(pixels);
     if (m_showValue && m_textShadow)
         Repaint();
-    notify("TextShadowXOffset");
+    notify(&bkCProg::setTextShadowXOffset);
 }
 
 void bkCProg::setTextShadowYOffset(int pixels) {
     m_textShadowYOffset = clampToInt16(pixels);
     if (m_showValue && m_textShadow)
         Repaint();
-    notify("TextShadowYOffset");
+    notify(&bkCProg::setTextShadowYOffset);
 }
 
 void bkCProg::setTickColor(ColorValue color) {
     m_tickColor = color;
-    if (m_tickStyle != 0)
+    if (m_tickStyle != TickStyle::None)
         Repaint();
-    notify("TickColor");
+    notify(&bkCProg::setTickColor);
 }
 
 void bkCProg::setTickFrequency(float valueUnits) {
     m_tickFrequency = valueUnits;
-    if (m_tickStyle != 0)
+    if (m_tickStyle != TickStyle::None)
         Repaint();
-    notify("TickFrequency");
+    notify(&bkCProg::setTickFrequency);
 }
 
-void bkCProg::setTickPosition(int position) {
+void bkCProg::setTickPosition(TickPosition position) {
     m_tickPosition = position;
     if (m_autoSize)
         ComputeAutoSize();
-    if (m_tickStyle != 0)
+    if (m_tickStyle != TickStyle::None)
         Repaint();
-    notify("TickPosition");
+    notify(&bkCProg::setTickPosition);
 }
 
 void bkCProg::setTickSize(int pixels) {
     m_tickSize = clampToInt16(pixels);
     if (m_autoSize)
         ComputeAutoSize();
-    if (m_tickStyle != 0)
+    if (m_tickStyle != TickStyle::None)
         Repaint();
-    notify("TickSize");
+    notify(&bkCProg::setTickSize);
 }
 
-void bkCProg::setTickStyle(int style) {
+void bkCProg::setTickStyle(TickStyle style) {
     m_tickStyle = style;
     if (m_autoSize)
         ComputeAutoSize();
     Repaint();
-    notify("TickStyle");
+    notify(&bkCProg::setTickStyle);
 }
 
 void bkCProg::setTickWidth(int pixels) {
     m_tickWidth = clampToInt16(std::max(pixels, 1));
-    if (m_tickStyle != 0)
+    if (m_tickStyle != TickStyle::None)
         Repaint();
-    notify("TickWidth");
+    notify(&bkCProg::setTickWidth);
 }
 
 void bkCProg::setTricolor(bool on) {
@@ -504,13 +514,13 @@ void bkCProg::setTricolor(bool on) {
     m_resolved.tricolor = on;
     if (m_fade || m_gradient)
         Repaint();
-    notify("Tricolor");
+    notify(&bkCProg::setTricolor);
 }
 
 void bkCProg::setUseMask(bool on) {
     m_useMask = m_autoMask || on;
     applyShape();
-    notify("UseMask");
+    notify(&bkCProg::setUseMask);
 }
 
 void bkCProg::setValue(int value) {
@@ -520,19 +530,19 @@ void bkCProg::setValue(int value) {
         QAccessibleValueChangeEvent event(this, m_value);
         QAccessible::updateAccessibility(&event);
     }
-    notify("Value");
+    notify(&bkCProg::setValue);
 }
 
 void bkCProg::setXCenter(int pixels) {
     m_xCenter = pixels;
     Repaint();
-    notify("XCenter");
+    notify(&bkCProg::setXCenter);
 }
 
 void bkCProg::setYCenter(int pixels) {
     m_yCenter = pixels;
     Repaint();
-    notify("YCenter");
+    notify(&bkCProg::setYCenter);
 }
 
 // ---- persistence
@@ -543,55 +553,63 @@ const props::Table<bkCProg>& bkCProg::properties() {
     using G = bkCProg;
     // In the order of restoring: AutoMask comes last, through its setter (see ReadProperties).
     static const props::Table<bkCProg> table{
-        member<Kind::Int32>("Max", 100, &G::m_max),
-        member<Kind::Int32>("Min", 0, &G::m_min),
-        member<Kind::Int32>("Value", 50, &G::m_value),
-        member<Kind::Color>("BackColor", systemcolors::kButtonFace, &G::m_backColor),
-        member<Kind::Color>("StartColor", 0x000000C0, &G::m_startColor),
-        member<Kind::Color>("MidColor", 0x0000FFFF, &G::m_midColor),
-        member<Kind::Color>("EndColor", 0x0000C000, &G::m_endColor),
-        member<Kind::Color>("CircleColor", systemcolors::kButtonFace, &G::m_circleColor),
-        member<Kind::Color>("BorderColor", 0x00000000, &G::m_borderColor),
-        member<Kind::Color>("TextColor", 0x00FFFFFF, &G::m_textColor),
-        member<Kind::Color>("NeedleColor", systemcolors::kButtonText, &G::m_needleColor),
-        member<Kind::Color>("TextShadowColor", 0x00808080, &G::m_textShadowColor),
-        member<Kind::Color>("TickColor", 0x00000000, &G::m_tickColor),
-        member<Kind::Color>("MaskColor", systemcolors::kButtonFace, &G::m_maskColor),
-        member<Kind::Bool>("Tricolor", true, &G::m_tricolor),
-        member<Kind::Bool>("Fade", false, &G::m_fade),
-        member<Kind::Bool>("Border", true, &G::m_showBorder),
-        member<Kind::Bool>("Clockwise", true, &G::m_clockwise),
-        member<Kind::Bool>("ShowZeroLine", false, &G::m_showZeroLine),
-        member<Kind::Bool>("Gradient", true, &G::m_gradient),
-        member<Kind::Bool>("ShowValue", false, &G::m_showValue),
-        member<Kind::Bool>("TextShadow", false, &G::m_textShadow),
-        member<Kind::Bool>("AutoSize", true, &G::m_autoSize),
-        member<Kind::Bool>("ShowNeedle", false, &G::m_showNeedle),
-        member<Kind::Bool>("ShowArc", true, &G::m_showArc),
-        member<Kind::Bool>("ShowCircle", true, &G::m_showCircle),
-        member<Kind::Bool>("ShowValueAsPercent", false, &G::m_showValueAsPercent),
-        member<Kind::Int32>("OffsetAngle", 0, &G::m_offsetAngle),
-        member<Kind::Int32>("Span", 360, &G::m_span),
-        member<Kind::Int16>("BorderWidth", 1, &G::m_borderWidth),
-        member<Kind::Int16>("TickSize", 4, &G::m_tickSize),
-        member<Kind::Float>("TickFrequency", 10.0f, &G::m_tickFrequency),
-        member<Kind::Int16>("TickWidth", 1, &G::m_tickWidth),
+        member<Kind::Int32>("Max", 100, &G::m_max, &G::setMax),
+        member<Kind::Int32>("Min", 0, &G::m_min, &G::setMin),
+        member<Kind::Int32>("Value", 50, &G::m_value, &G::setValue),
+        member<Kind::Color>("BackColor", systemcolors::kButtonFace, &G::m_backColor,
+                            &G::setBackColor),
+        member<Kind::Color>("StartColor", 0x000000C0, &G::m_startColor, &G::setStartColor),
+        member<Kind::Color>("MidColor", 0x0000FFFF, &G::m_midColor, &G::setMidColor),
+        member<Kind::Color>("EndColor", 0x0000C000, &G::m_endColor, &G::setEndColor),
+        member<Kind::Color>("CircleColor", systemcolors::kButtonFace, &G::m_circleColor,
+                            &G::setCircleColor),
+        member<Kind::Color>("BorderColor", 0x00000000, &G::m_borderColor, &G::setBorderColor),
+        member<Kind::Color>("TextColor", 0x00FFFFFF, &G::m_textColor, &G::setTextColor),
+        member<Kind::Color>("NeedleColor", systemcolors::kButtonText, &G::m_needleColor,
+                            &G::setNeedleColor),
+        member<Kind::Color>("TextShadowColor", 0x00808080, &G::m_textShadowColor,
+                            &G::setTextShadowColor),
+        member<Kind::Color>("TickColor", 0x00000000, &G::m_tickColor, &G::setTickColor),
+        member<Kind::Color>("MaskColor", systemcolors::kButtonFace, &G::m_maskColor,
+                            &G::setMaskColor),
+        member<Kind::Bool>("Tricolor", true, &G::m_tricolor, &G::setTricolor),
+        member<Kind::Bool>("Fade", false, &G::m_fade, &G::setFade),
+        member<Kind::Bool>("Border", true, &G::m_showBorder, &G::setShowBorder),
+        member<Kind::Bool>("Clockwise", true, &G::m_clockwise, &G::setClockwise),
+        member<Kind::Bool>("ShowZeroLine", false, &G::m_showZeroLine, &G::setShowZeroLine),
+        member<Kind::Bool>("Gradient", true, &G::m_gradient, &G::setGradient),
+        member<Kind::Bool>("ShowValue", false, &G::m_showValue, &G::setShowValue),
+        member<Kind::Bool>("TextShadow", false, &G::m_textShadow, &G::setTextShadow),
+        member<Kind::Bool>("AutoSize", true, &G::m_autoSize, &G::setAutoSize),
+        member<Kind::Bool>("ShowNeedle", false, &G::m_showNeedle, &G::setShowNeedle),
+        member<Kind::Bool>("ShowArc", true, &G::m_showArc, &G::setShowArc),
+        member<Kind::Bool>("ShowCircle", true, &G::m_showCircle, &G::setShowCircle),
+        member<Kind::Bool>("ShowValueAsPercent", false, &G::m_showValueAsPercent,
+                           &G::setShowValueAsPercent),
+        member<Kind::Int32>("OffsetAngle", 0, &G::m_offsetAngle, &G::setOffsetAngle),
+        member<Kind::Int32>("Span", 360, &G::m_span, &G::setSpan),
+        member<Kind::Int16>("BorderWidth", 1, &G::m_borderWidth, &G::setBorderWidth),
+        member<Kind::Int16>("TickSize", 4, &G::m_tickSize, &G::setTickSize),
+        member<Kind::Float>("TickFrequency", 10.0f, &G::m_tickFrequency, &G::setTickFrequency),
+        member<Kind::Int16>("TickWidth", 1, &G::m_tickWidth, &G::setTickWidth),
         // Centre and radius of a new instance come from ComputeAutoSize.
-        member<Kind::TwipsX>("XCenter", 50, &G::m_xCenter, false),
-        member<Kind::TwipsY>("YCenter", 50, &G::m_yCenter, false),
-        member<Kind::TwipsX>("Radius", 25, &G::m_radius, false),
-        member<Kind::TwipsX>("TextOffsetX", 0, &G::m_textOffsetX),
-        member<Kind::TwipsY>("TextOffsetY", 0, &G::m_textOffsetY),
-        member<Kind::TwipsFloatX>("TextShadowXOffset", 1, &G::m_textShadowXOffset),
-        member<Kind::TwipsFloatY>("TextShadowYOffset", 1, &G::m_textShadowYOffset),
-        member<Kind::Int32>("TickStyle", 0, &G::m_tickStyle),
-        member<Kind::Int32>("TickPosition", 0, &G::m_tickPosition),
+        member<Kind::TwipsX>("XCenter", 50, &G::m_xCenter, &G::setXCenter, false),
+        member<Kind::TwipsY>("YCenter", 50, &G::m_yCenter, &G::setYCenter, false),
+        member<Kind::TwipsX>("Radius", 25, &G::m_radius, &G::setRadius, false),
+        member<Kind::TwipsX>("TextOffsetX", 0, &G::m_textOffsetX, &G::setTextOffsetX),
+        member<Kind::TwipsY>("TextOffsetY", 0, &G::m_textOffsetY, &G::setTextOffsetY),
+        member<Kind::TwipsFloatX>("TextShadowXOffset", 1, &G::m_textShadowXOffset,
+                                  &G::setTextShadowXOffset),
+        member<Kind::TwipsFloatY>("TextShadowYOffset", 1, &G::m_textShadowYOffset,
+                                  &G::setTextShadowYOffset),
+        member<Kind::Int32>("TickStyle", 0, &G::m_tickStyle, &G::setTickStyle),
+        member<Kind::Int32>("TickPosition", 0, &G::m_tickPosition, &G::setTickPosition),
         props::setter<Kind::Font, G>("Font", QFont(), &QWidget::font, &QWidget::setFont),
-        member<Kind::Picture>("Picture", QImage(), &G::m_picBack),
-        member<Kind::Picture>("MaskPicture", QImage(), &G::m_picMask),
-        member<Kind::Bool>("Inset", false, &G::m_inset),
-        member<Kind::Bool>("UseMask", false, &G::m_useMask),
-        member<Kind::Bool>("AutoMask", false, &G::m_autoMask),
+        member<Kind::Picture>("Picture", QImage(), &G::m_picBack, &G::setPicture),
+        member<Kind::Picture>("MaskPicture", QImage(), &G::m_picMask, &G::setMaskPicture),
+        member<Kind::Bool>("Inset", false, &G::m_inset, &G::setInset),
+        member<Kind::Bool>("UseMask", false, &G::m_useMask, &G::setUseMask),
+        member<Kind::Bool>("AutoMask", false, &G::m_autoMask, &G::setAutoMask),
     };
     return table;
 }
@@ -744,18 +762,19 @@ void bkCProg::drawBorder(QPainter& p, const Face& f) const {
 }
 
 void bkCProg::drawTicks(QPainter& p, const Face& f) const {
-    if (m_tickStyle == 0)
+    if (m_tickStyle == TickStyle::None)
         return;
     const QColor tick = qcolor(ResolveColor(m_tickColor));
     p.setPen(QPen(tick, std::max(m_tickWidth, 0), Qt::SolidLine, Qt::RoundCap));
-    const bool filled = m_tickStyle == 2 || m_tickStyle == 4;
+    const bool filled =
+        m_tickStyle == TickStyle::FilledDots || m_tickStyle == TickStyle::FilledSquares;
     p.setBrush(filled ? QBrush(tick) : QBrush(Qt::NoBrush));
     const gauge::TickRadii radii =
         gauge::tickRadii(m_tickStyle, m_tickPosition, f.innerRadius, m_tickSize);
     const double half = m_tickSize / 2.0;
     for (int a : gauge::tickAngles(m_tickFrequency, m_min, m_max, f.span)) {
         const QPoint pt = PointAtAngle(radii.rt, a);
-        if (m_tickStyle == 1) {
+        if (m_tickStyle == TickStyle::Lines) {
             p.drawLine(pt, PointAtAngle(radii.rt2, a));
             continue;
         }
@@ -764,9 +783,9 @@ void bkCProg::drawTicks(QPainter& p, const Face& f) const {
         const int right = int(pt.x() + half + 0.5);
         const int bottom = int(pt.y() + half + 0.5);
         const QRectF mark(left, top, right - 1 - left, bottom - 1 - top);
-        if (m_tickStyle == 2 || m_tickStyle == 3)
+        if (m_tickStyle == TickStyle::FilledDots || m_tickStyle == TickStyle::HollowDots)
             p.drawEllipse(mark);
-        else if (m_tickStyle == 4 || m_tickStyle == 5)
+        else if (m_tickStyle == TickStyle::FilledSquares || m_tickStyle == TickStyle::HollowSquares)
             p.drawRect(mark);
     }
 }
@@ -801,8 +820,15 @@ void bkCProg::drawValueText(QPainter& p) const {
 }
 
 void bkCProg::Repaint() {
-    if (m_loading)
-        return;
+    m_stale = true;
+    // Without AutoMask the shape does not depend on the drawing.
+    if (!m_autoMask)
+        applyShape();
+    update();
+}
+
+void bkCProg::drawSurface() {
+    m_stale = false;
     if (m_autoMask)
         m_surfacePicture = QImage();
 
@@ -812,10 +838,8 @@ void bkCProg::Repaint() {
         m_image.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
         m_image.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
     }
-    if (m_image.isNull()) {
-        update();
+    if (m_image.isNull())
         return;
-    }
     m_image.fill(qcolor(ResolveColor(m_backColor)));
 
     {
@@ -838,21 +862,20 @@ void bkCProg::Repaint() {
     if (m_autoMask) {
         m_surfaceMaskPicture = m_image;
         m_surfacePicture = m_image;
+        // The shape follows the drawing; it is not changed while painting.
+        QMetaObject::invokeMethod(this, &bkCProg::applyShape, Qt::QueuedConnection);
     }
-    applyShape();
-    update();
 }
 
 void bkCProg::paintEvent(QPaintEvent*) {
+    if (m_stale || m_image.size() != innerSize())
+        drawSurface();
     QPainter p(this);
     if (m_inset) {
         p.setPen(palette().color(QPalette::WindowText));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     const int frameWidth = m_inset ? 1 : 0;
-    if (m_image.size() != innerSize())
-        p.fillRect(rect().adjusted(frameWidth, frameWidth, -frameWidth, -frameWidth),
-                   qcolor(ResolveColor(m_backColor)));
     p.drawImage(frameWidth, frameWidth, m_image);
 }
 
@@ -863,7 +886,7 @@ void bkCProg::resizeEvent(QResizeEvent*) {
 void bkCProg::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange && !m_loading) {
         Repaint();
-        notify("Font");
+        notify(&QWidget::setFont);
     }
     QWidget::changeEvent(event);
 }

@@ -18,8 +18,9 @@ struct Context;
 // Circular progress gauge: a disc, a sector that grows clockwise or counter-clockwise from a
 // start angle with Value in Min..Max, an outline, tick marks, a needle and the value as text.
 //
-// Setters never fail: they clamp or normalise, redraw when the change is visible, and emit
-// propertyChanged() with the property's persistence name ("Border" for ShowBorder).
+// Setters never fail: they clamp or normalise, ask for a repaint when the change is visible,
+// and emit propertyChanged() with the property's persistence name ("Border" for ShowBorder).
+// The drawing is made again when a paint finds it out of date.
 // Colours are colour values: 0x00BBGGRR, or a system colour when the high bit is set.
 // Lengths are pixels; the saved design holds positions and offsets in twips.
 class bkCProg : public QWidget {
@@ -28,12 +29,12 @@ class bkCProg : public QWidget {
 public:
     using ColorValue = ::ColorValue;
 
-    enum TickStyleValue { NoTicks, Lines, FilledDots, HollowDots, FilledSquares, HollowSquares };
-    enum TickPositionValue { Inside, Outside, Centred };
+    using TickStyle = gauge::TickStyle;
+    using TickPosition = gauge::TickPosition;
 
     explicit bkCProg(QWidget* parent = nullptr);
 
-    // Clears and draws the whole gauge into surfaceImage(), then shows it.
+    // Marks the drawing out of date and asks for a paint, which draws the whole gauge again.
     void Repaint();
 
     bool autoMask() const { return m_autoMask; }
@@ -63,7 +64,7 @@ public:
     bool inset() const { return m_inset; }
     void setInset(bool on);
     WId hwnd() const { return effectiveWinId(); }
-    // The background picture as it was set (not the drawing; see surfaceImage()).
+    // The background picture as it was set (not the drawing).
     QImage image() const { return m_picBack; }
     ColorValue maskColor() const { return m_maskColor; }
     void setMaskColor(ColorValue color);
@@ -122,12 +123,12 @@ public:
     void setTickColor(ColorValue color);
     float tickFrequency() const { return m_tickFrequency; }
     void setTickFrequency(float valueUnits);
-    int tickPosition() const { return m_tickPosition; }
-    void setTickPosition(int position);
+    TickPosition tickPosition() const { return m_tickPosition; }
+    void setTickPosition(TickPosition position);
     int tickSize() const { return m_tickSize; }
     void setTickSize(int pixels);
-    int tickStyle() const { return m_tickStyle; }
-    void setTickStyle(int style);
+    TickStyle tickStyle() const { return m_tickStyle; }
+    void setTickStyle(TickStyle style);
     int tickWidth() const { return m_tickWidth; }
     void setTickWidth(int pixels);
     bool tricolor() const { return m_tricolor; }
@@ -166,8 +167,7 @@ public:
         return gauge::blendColor(t, a, b);
     }
 
-    // The drawing as last made by Repaint(), the size of the inner area.
-    const QImage& surfaceImage() const { return m_image; }
+    // The client area, inside the frame when Inset.
     QSize innerSize() const;
 
     QSize sizeHint() const override { return QSize(100, 100); }
@@ -194,7 +194,8 @@ private:
         QPen framePen;
     };
 
-    void notify(const char* name);
+    // Emits propertyChanged() under the name of the table row that `key` (a setter) names.
+    template <typename Key> void notify(const Key& key);
     props::Context persistenceContext() const;
     void afterFieldsSet();
     QFont ambientFont() const;
@@ -207,6 +208,7 @@ private:
     void drawTicks(QPainter& p, const Face& f) const;
     void drawNeedle(QPainter& p, const Face& f) const;
     void drawValueText(QPainter& p) const;
+    void drawSurface();
 
     bool m_autoMask{};
     bool m_autoSize{};
@@ -235,8 +237,8 @@ private:
     int m_span{};
     int m_textOffsetX{};
     int m_textOffsetY{};
-    int m_tickStyle{};
-    int m_tickPosition{};
+    TickStyle m_tickStyle{};
+    TickPosition m_tickPosition{};
     int m_borderWidth{};
     int m_tickSize{};
     int m_tickWidth{};
@@ -262,6 +264,7 @@ private:
     QImage m_surfacePicture;     // background under the drawing
     QImage m_surfaceMaskPicture; // shape source for the transparent back style
     QImage m_image;              // the drawing
+    bool m_stale = true;         // the state changed since the drawing was made
     QSize m_handledSize;         // size at the last UserControl_Resize
-    bool m_loading = false;      // no repaints or notices while state is being set up
+    bool m_loading = false;      // no notices while state is being set up
 };

@@ -90,22 +90,22 @@ float filledFraction(int value, int min, int max, int span) {
     return span == 360 ? f : float(double(f) * (double(span) / 360.0));
 }
 
-TickRadii tickRadii(int tickStyle, int tickPosition, int r0, int tickSize) {
+TickRadii tickRadii(TickStyle style, TickPosition position, int r0, int tickSize) {
     const int half = int(roundEven(tickSize / 2.0));
-    if (tickStyle == 1) {
-        switch (tickPosition) {
-        case 1:
+    if (style == TickStyle::Lines) {
+        switch (position) {
+        case TickPosition::Outside:
             return {r0, r0 + tickSize};
-        case 2:
+        case TickPosition::Centred:
             return {r0 - half, r0 + half};
         default:
             return {r0, r0 - tickSize};
         }
     }
-    switch (tickPosition) {
-    case 1:
+    switch (position) {
+    case TickPosition::Outside:
         return {r0 + half, 0};
-    case 2:
+    case TickPosition::Centred:
         return {r0, 0};
     default:
         return {r0 - half, 0};
@@ -140,15 +140,17 @@ QString valueText(int value, int min, int max, bool asPercent) {
 }
 
 AutoSize computeAutoSize(int innerWidth, int innerHeight, int outerWidth, int outerHeight,
-                         int borderWidth, int tickStyle, int tickPosition, int tickSize) {
+                         int borderWidth, TickStyle tickStyle, TickPosition tickPosition,
+                         int tickSize) {
     AutoSize s;
     s.yCenter = innerHeight / 2;
     s.xCenter = innerWidth / 2;
     s.radius = outerWidth <= outerHeight ? s.xCenter : s.yCenter;
     const int half = int(borderWidth / 2.0 + 0.5);
-    if (tickStyle == 0 || (tickPosition != 1 && tickPosition != 2)) {
+    if (tickStyle == TickStyle::None ||
+        (tickPosition != TickPosition::Outside && tickPosition != TickPosition::Centred)) {
         s.radius -= half;
-    } else if (tickPosition == 1) {
+    } else if (tickPosition == TickPosition::Outside) {
         s.radius -= tickSize > half ? tickSize : half;
     } else if (half >= tickSize / 2.0) {
         s.radius -= half;

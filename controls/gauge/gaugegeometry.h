@@ -11,6 +11,19 @@
 // angles whole degrees along the scale (0 = start of the scale), lengths pixels.
 namespace gauge {
 
+// The tick marks, numbered as saved designs store them. A stored number outside these is
+// kept: it sizes the face as ticks do and draws no marks.
+enum class TickStyle : std::int32_t {
+    None = 0,
+    Lines = 1,
+    FilledDots = 2,
+    HollowDots = 3,
+    FilledSquares = 4,
+    HollowSquares = 5,
+};
+// Where the ticks stand on the rim; a stored number outside these counts as Inside.
+enum class TickPosition : std::int32_t { Inside = 0, Outside = 1, Centred = 2 };
+
 // Where the scale sits on screen.
 struct Frame {
     int xCenter = 0;
@@ -56,9 +69,9 @@ std::int64_t roundEven(double v);
 
 struct TickRadii {
     int rt = 0;  // line start, or the centre of a mark
-    int rt2 = 0; // line end (style 1 only)
+    int rt2 = 0; // line end (Lines only)
 };
-TickRadii tickRadii(int tickStyle, int tickPosition, int r0, int tickSize);
+TickRadii tickRadii(TickStyle style, TickPosition position, int r0, int tickSize);
 
 // Scale angles of the ticks: one every `tickFrequency` units of value over min..max, from 0 up
 // to span (359 for a full turn). Empty when the step is not positive or not finite; a step of
@@ -75,7 +88,8 @@ struct AutoSize {
 };
 // Centre and radius that fit the gauge, its border and its ticks into the control.
 AutoSize computeAutoSize(int innerWidth, int innerHeight, int outerWidth, int outerHeight,
-                         int borderWidth, int tickStyle, int tickPosition, int tickSize);
+                         int borderWidth, TickStyle tickStyle, TickPosition tickPosition,
+                         int tickSize);
 
 // Stored twips -> pixels. With a whole number of twips per pixel: both rounded to whole
 // numbers and the quotient truncated (2130 twips at 15 -> 142). Otherwise the nearest pixel,

@@ -89,12 +89,17 @@ const props::Table<LightTab>& LightTab::properties() {
     using props::Kind;
     using props::member;
     static const props::Table<LightTab> table{
-        member<Kind::String, LightTab>("Caption", kDefaultCaption, &LightTab::m_caption),
-        member<Kind::Int16, LightTab>("NumberOfTabs", kDefaultNumberOfTabs,
-                                      &LightTab::m_numberOfTabs),
-        member<Kind::Int16, LightTab>("ActiveTab", 0, &LightTab::m_activeTab),
+        member<Kind::String>("Caption", kDefaultCaption, &LightTab::m_caption,
+                             &LightTab::setCaptions),
+        member<Kind::Int16>("NumberOfTabs", kDefaultNumberOfTabs, &LightTab::m_numberOfTabs,
+                            &LightTab::setNumberOfTabs),
+        member<Kind::Int16>("ActiveTab", 0, &LightTab::m_activeTab, &LightTab::setActiveTab),
     };
     return table;
+}
+
+template <typename Key> void LightTab::notify(const Key& key) {
+    emit propertyChanged(properties().nameOf(key));
 }
 
 void LightTab::InitProperties() {
@@ -116,13 +121,13 @@ void LightTab::WriteProperties(PropertyBag& bag) const {
 void LightTab::setCaptions(const QString& caption) {
     m_caption = caption;
     RedrawTabs();
-    emit propertyChanged(QStringLiteral("Caption"));
+    notify(&LightTab::setCaptions);
 }
 
 void LightTab::setCaption(int index, const QString& text) {
     m_caption = tabstrip::ReplaceCaptionItem(m_caption, index, text);
     RedrawTabs();
-    emit propertyChanged(QStringLiteral("Caption"));
+    notify(&LightTab::setCaptions); // one item of the caption string
 }
 
 void LightTab::setNumberOfTabs(int count) {
@@ -130,13 +135,13 @@ void LightTab::setNumberOfTabs(int count) {
     if (count <= m_activeTab)
         m_activeTab = 0;
     m_numberOfTabs = count;
-    emit propertyChanged(QStringLiteral("NumberOfTabs"));
+    notify(&LightTab::setNumberOfTabs);
     RedrawTabs();
 }
 
 void LightTab::setActiveTab(int index) {
     m_activeTab = std::clamp(index, 0, tabstrip::kMaxTabs - 1);
-    emit propertyChanged(QStringLiteral("ActiveTab"));
+    notify(&LightTab::setActiveTab);
     SelectTab(m_activeTab, true);
 }
 

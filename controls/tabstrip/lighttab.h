@@ -74,6 +74,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Emits propertyChanged() under the name of the table row that `key` (a setter) names.
+    template <typename Key> void notify(const Key& key);
     void RedrawTabs();
     void SelectTab(int index, bool raiseEvent);
     void DrawTabOutline(QImage& surface, int left, int right, bool selected) const;

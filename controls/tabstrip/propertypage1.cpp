@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -31,6 +32,15 @@ PropertyPage1::PropertyPage1(QWidget* parent) : QWidget(parent) {
     txtCaption = new QLineEdit(this);
     txtActiveTab = new QLineEdit(this);
     txtNumberOfTabs = new QLineEdit(this);
+    const std::pair<QWidget*, const char*> names[] = {
+        {HScroll1, "HScroll1"},
+        {txtIndex, "txtIndex"},
+        {txtCaption, "txtCaption"},
+        {txtActiveTab, "txtActiveTab"},
+        {txtNumberOfTabs, "txtNumberOfTabs"},
+    };
+    for (const auto& [child, name] : names)
+        child->setObjectName(QLatin1String(name));
 
     auto* grid = new QGridLayout(this);
     auto addRow = [&](int row, const QString& text, QWidget* field) {

@@ -22,16 +22,17 @@ public:
     // A number box that does not hold a 16-bit whole number leaves its property as it is.
     void ApplyChanges();
 
+signals:
+    void changedChanged(bool changed);
+
+private:
+    // Named after themselves (objectName) for the designer and for tests.
     QScrollBar* HScroll1 = nullptr;
     QLineEdit* txtIndex = nullptr;
     QLineEdit* txtCaption = nullptr;
     QLineEdit* txtActiveTab = nullptr;
     QLineEdit* txtNumberOfTabs = nullptr;
 
-signals:
-    void changedChanged(bool changed);
-
-private:
     void SelectionChanged();
     void HScroll1_Change();
     void markChanged();

@@ -68,7 +68,7 @@ TEST(ButtonInput, PressDraggedOutIsDrawnUpAndStillRaisesMouseUp) {
 TEST(ButtonInput, TwoStateButtonLatchesDown) {
     Shown s;
     ButtonEx& b = *s.button;
-    b.setStyle(1);
+    b.setStyle(ButtonEx::Style::TwoState);
     QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(b.value(), 0);
     EXPECT_EQ(b.currentState(), ButtonEx::Down);
@@ -141,7 +141,9 @@ protected:
         b.setAllowDefault(false); // no black frame while focused
     }
     void TearDown() override { QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(10, 10)); }
-    QRgb corner() const { return b.surfaceImage().pixel(0, 0); }
+    // What the button shows: grab() paints it, drawing it again when it is out of date.
+    QImage shown() { return b.grab().toImage(); }
+    QRgb corner() { return shown().pixel(0, 0); }
     QRgb role(QPalette::ColorRole r) const { return b.palette().color(r).rgb(); }
     void hover() {
         QTest::mouseMove(&s.window, QPoint(190, 90));
@@ -151,17 +153,19 @@ protected:
 };
 
 TEST_F(ButtonDrawing, FlatButtonShowsItsEdgeOnlyWhenTouched) {
-    b.setAppearance(0);
-    for (int borderStyle : {1, 0}) {
-        SCOPED_TRACE(borderStyle);
+    b.setAppearance(ButtonEx::Appearance::Flat);
+    for (auto borderStyle :
+         {ButtonEx::BorderStyle::RaisedSunken, ButtonEx::BorderStyle::HoverOnly}) {
+        SCOPED_TRACE(int(borderStyle));
         b.setBorderStyle(borderStyle);
         EXPECT_EQ(corner(), back) << "no border at rest";
         hover();
         EXPECT_EQ(corner(), role(QPalette::Midlight)) << "raised when hovered";
-        EXPECT_EQ(b.surfaceImage().pixel(79, 29), role(QPalette::Shadow));
+        EXPECT_EQ(shown().pixel(79, 29), role(QPalette::Shadow));
         QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(10, 10));
         // Sunken when pressed; without a border style only the hover edge shows.
-        EXPECT_EQ(corner(), borderStyle ? role(QPalette::Dark) : back);
+        EXPECT_EQ(corner(),
+                  borderStyle == ButtonEx::BorderStyle::RaisedSunken ? role(QPalette::Dark) : back);
         QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(10, 10));
         QTest::mouseMove(&s.window, QPoint(190, 90));
     }
@@ -175,11 +179,11 @@ TEST_F(ButtonDrawing, PictureLeavesOutItsTransparentColourAndGoesSolidWhenHovere
     b.setHighlightPicture(true);
     b.setHighlightColor(0x0000FF00);
     const int top = 30 / 2 - 8 / 2; // centred; 6 from the left
-    EXPECT_EQ(b.surfaceImage().pixel(6, top), back) << "the blue pixel is left out";
-    EXPECT_EQ(b.surfaceImage().pixel(7, top + 1), qRgb(200, 0, 0));
+    EXPECT_EQ(shown().pixel(6, top), back) << "the blue pixel is left out";
+    EXPECT_EQ(shown().pixel(7, top + 1), qRgb(200, 0, 0));
     hover();
-    EXPECT_EQ(b.surfaceImage().pixel(7, top + 1), qRgb(0, 255, 0)) << "a silhouette in green";
-    EXPECT_EQ(b.surfaceImage().pixel(6, top), back) << "the background stays out";
+    EXPECT_EQ(shown().pixel(7, top + 1), qRgb(0, 255, 0)) << "a silhouette in green";
+    EXPECT_EQ(shown().pixel(6, top), back) << "the background stays out";
 }
 
 TEST_F(ButtonDrawing, SkinGivesSizeAndShape) {
@@ -187,11 +191,11 @@ TEST_F(ButtonDrawing, SkinGivesSizeAndShape) {
     skin.fill(QColor(0, 160, 0));
     skin.setPixelColor(0, 0, QColor(0, 0, 255)); // the transparent colour
     b.setSkin(ButtonEx::SkinUp, skin);
-    b.setAppearance(2);
+    b.setAppearance(ButtonEx::Appearance::Skinned);
     EXPECT_EQ(b.size(), QSize(40, 20));
     EXPECT_FALSE(b.mask().contains(QPoint(0, 0)));
     EXPECT_TRUE(b.mask().contains(QPoint(1, 0)));
-    EXPECT_EQ(b.surfaceImage().pixelColor(20, 10), QColor(0, 160, 0));
+    EXPECT_EQ(shown().pixelColor(20, 10), QColor(0, 160, 0));
 
     QImage focusSkin = skin;
     focusSkin.fill(QColor(200, 200, 0));
@@ -199,9 +203,16 @@ TEST_F(ButtonDrawing, SkinGivesSizeAndShape) {
     QApplication::setActiveWindow(&s.window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&s.window));
     b.clearFocus();
-    EXPECT_EQ(b.surfaceImage().pixelColor(20, 10), QColor(0, 160, 0)) << "up without focus";
+    EXPECT_EQ(shown().pixelColor(20, 10), QColor(0, 160, 0)) << "up without focus";
     b.setFocus();
-    EXPECT_EQ(b.surfaceImage().pixelColor(20, 10), QColor(200, 200, 0)) << "up with focus";
+    EXPECT_EQ(shown().pixelColor(20, 10), QColor(200, 200, 0)) << "up with focus";
+}
+
+TEST_F(ButtonDrawing, EnabledSetOnAPressedButtonDrawsItUp) {
+    QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(corner(), role(QPalette::Dark));
+    b.setEnabled(true); // already enabled
+    EXPECT_EQ(corner(), role(QPalette::Midlight));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "buttonrules.h"
+#include "edgestyle.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -21,6 +22,68 @@ TEST(ButtonCaption, AccessKeyAndMeasuredText) {
         EXPECT_EQ(buttonex::accessKey(row.caption), row.key);
         EXPECT_EQ(buttonex::measuredCaption(row.caption), QString(row.measured));
     }
+}
+
+TEST(ButtonEdges, EachBorderStyleAndAnyOtherNumber) {
+    using buttonex::BorderStyle;
+    struct Row {
+        BorderStyle style;
+        buttonex::EdgePair edges;
+    };
+    const Row rows[] = {
+        {BorderStyle(-1), {edges::Raised, edges::Sunken}},
+        {BorderStyle::HoverOnly, {edges::Raised, 0}},
+        {BorderStyle::RaisedSunken, {edges::Raised, edges::Sunken}},
+        {BorderStyle::BumpEtched, {edges::Bump, edges::Etched}},
+        {BorderStyle::Thin, {edges::RaisedInner, edges::SunkenOuter}},
+        {BorderStyle::ThinGrey, {edges::RaisedInner, edges::SunkenOuter}},
+        {BorderStyle(5), {edges::Raised, edges::Sunken}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(int(row.style));
+        const buttonex::EdgePair pair = buttonex::edgesFor(row.style);
+        EXPECT_EQ(pair.up, row.edges.up);
+        EXPECT_EQ(pair.down, row.edges.down);
+    }
+}
+
+// Pixels -> HIMETRIC (rounded) -> twips at 1.76 per twip -> pixels (rounded half up).
+TEST(ButtonSkin, SizeFollowsThePictureAndTheScreenPerAxis) {
+    struct Row {
+        const char* name;
+        QSize pixels;
+        double dpiX, dpiY, tppX, tppY;
+        QSize expected;
+    };
+    const Row rows[] = {
+        {"ScreenDensity", {40, 20}, 96, 96, 15, 15, {40, 20}},
+        {"HalfPixelRoundsUpOnlyAtTheHalf", {222, 221}, 96, 96, 15, 15, {223, 221}},
+        {"EachAxisItsOwn", {222, 217}, 96, 144, 15, 10, {223, 218}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(buttonex::skinSize(row.pixels, row.dpiX, row.dpiY, row.tppX, row.tppY),
+                  row.expected)
+            << row.name;
+}
+
+TEST(ButtonKeys, KeyCodeAtTheEdgesOfEachRange) {
+    struct Row {
+        const char* name;
+        int key;
+        int code;
+    };
+    const Row rows[] = {
+        {"BelowDigits", Qt::Key_Slash, 0}, {"Digit0", Qt::Key_0, '0'},
+        {"Digit9", Qt::Key_9, '9'},        {"AboveDigits", Qt::Key_Colon, 0},
+        {"BelowLetters", Qt::Key_At, 0},   {"LetterA", Qt::Key_A, 'A'},
+        {"LetterZ", Qt::Key_Z, 'Z'},       {"AboveLetters", Qt::Key_BracketLeft, 0},
+        {"BelowF1", Qt::Key_F1 - 1, 0},    {"F1", Qt::Key_F1, 0x70},
+        {"F24", Qt::Key_F24, 0x87},        {"AboveF24", Qt::Key_F25, 0},
+        {"Enter", Qt::Key_Enter, 13},      {"Space", Qt::Key_Space, 32},
+        {"Delete", Qt::Key_Delete, 46},    {"Unmapped", Qt::Key_Print, 0},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(buttonex::keyCode(row.key), row.code) << row.name;
 }
 
 } // namespace

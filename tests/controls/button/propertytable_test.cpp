@@ -5,8 +5,9 @@
 
 namespace {
 
-TEST(PropertyTable, EveryButtonPropertyRoundTrips) {
-    expectEveryRowRoundTrips<ButtonEx>();
+TEST(PropertyTable, EveryButtonPropertySetsNotifiesAndPersists) {
+    expectEveryPropertySetsNotifiesAndPersists<ButtonEx>(
+        [] { return std::make_unique<ButtonEx>(); });
 }
 
 TEST(PropertyTable, AnAllDefaultButtonStoresNothing) {

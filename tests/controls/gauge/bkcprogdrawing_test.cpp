@@ -29,8 +29,9 @@ std::unique_ptr<bkCProg> plainGauge() {
     return g;
 }
 
-ColorValue pixelAt(const bkCProg& g, int x, int y) {
-    return systemcolors::fromQColor(QColor(g.surfaceImage().pixel(x, y)));
+// What the gauge shows: grab() paints it, drawing it again when a setter left it out of date.
+ColorValue pixelAt(bkCProg& g, int x, int y) {
+    return systemcolors::fromQColor(QColor(g.grab().toImage().pixel(x, y)));
 }
 
 // Pixel at radius r and screen angle theta (degrees clockwise from straight up).
@@ -40,7 +41,7 @@ QPoint screenPoint(double r, double theta) {
                   int(std::lround(50 - r * std::cos(rad))));
 }
 
-ColorValue pixelAtAngle(const bkCProg& g, double r, double theta) {
+ColorValue pixelAtAngle(bkCProg& g, double r, double theta) {
     const QPoint p = screenPoint(r, theta);
     return pixelAt(g, p.x(), p.y());
 }
@@ -72,7 +73,7 @@ TEST(GaugeDrawing, TicksEveryFiveSecondsAndNoneBetween) {
     g->setTickWidth(3);
     g->setTickSize(10);
     g->setTickFrequency(5);
-    g->setTickStyle(bkCProg::Lines);
+    g->setTickStyle(bkCProg::TickStyle::Lines);
     EXPECT_EQ(pixelAtAngle(*g, 43, 15), kCircle);
     EXPECT_EQ(pixelAtAngle(*g, 43, 90), 0x00FF0000u);
 }

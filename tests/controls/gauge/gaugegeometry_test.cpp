@@ -44,14 +44,21 @@ TEST(GaugeColors, TricolorRunsStartMidEnd) {
 }
 
 TEST(GaugeGeometry, AutoSizeCentreAndRadius) {
+    using gauge::TickPosition;
+    using gauge::TickStyle;
     struct Row {
         const char* name;
-        int borderWidth, tickStyle, tickPosition, tickSize, radius;
+        int borderWidth;
+        TickStyle tickStyle;
+        TickPosition tickPosition;
+        int tickSize, radius;
     };
     const Row rows[] = {
-        {"WideUsesHeight", 1, 0, 0, 4, 99},        {"TicksInsideKeepBorderHalf", 3, 1, 0, 50, 98},
-        {"TicksOutsideMakeRoom", 3, 1, 1, 10, 90}, {"CentredTicksHalfOut", 1, 2, 2, 9, 96},
-        {"UnknownPosition", 1, 1, 7, 50, 99},
+        {"WideUsesHeight", 1, TickStyle::None, TickPosition::Inside, 4, 99},
+        {"TicksInsideKeepBorderHalf", 3, TickStyle::Lines, TickPosition::Inside, 50, 98},
+        {"TicksOutsideMakeRoom", 3, TickStyle::Lines, TickPosition::Outside, 10, 90},
+        {"CentredTicksHalfOut", 1, TickStyle::FilledDots, TickPosition::Centred, 9, 96},
+        {"UnknownPosition", 1, TickStyle::Lines, TickPosition(7), 50, 99},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
