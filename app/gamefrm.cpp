@@ -9,6 +9,7 @@
 #include "historyfrm.h"
 #include "historystore.h"
 #include "manualfrm.h"
+#include "messagebox.h"
 #include "readablelabel.h"
 #include "resources.h"
 #include "roundclock.h"
@@ -22,11 +23,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -70,6 +73,13 @@ template <typename T> T* named(T* object, const QString& name) {
     return object;
 }
 
+std::vector<std::int32_t> nearestValues(const RoundAnalysis& analysis) {
+    std::vector<std::int32_t> values;
+    for (const solver::NearestResult& nearest : analysis.nearest)
+        values.push_back(nearest.value);
+    return values;
+}
+
 } // namespace
 
 GameFrm::GameFrm(Services services, QWidget* parent)
@@ -87,6 +97,9 @@ GameFrm::GameFrm(Services services, QWidget* parent)
     m_solverHost =
         new WindowSolverHost(*m_round, LBa, List1, std::move(m_services.searchCheckPoint), this);
     connect(m_solverHost, &WindowSolverHost::searchEnded, this, &GameFrm::searchEnded);
+    m_analyst = named(new SearchThread({}, this), QStringLiteral("roundAnalysis"));
+    connect(m_analyst, &SearchThread::searchEnded, this, &GameFrm::roundKnown,
+            Qt::QueuedConnection);
 
     // Form_Load
     resize(gamelayout::kMinimumWindowPixels);
@@ -101,6 +114,7 @@ GameFrm::GameFrm(Services services, QWidget* parent)
 
 GameFrm::~GameFrm() {
     m_solverHost->shutDown();
+    m_analyst->shutDown();
 }
 
 void GameFrm::createMenus() {
@@ -154,6 +168,14 @@ void GameFrm::createControls() {
 
     Picture4 = named(new GradientWidget(kPicture4Gradient, m_client), QStringLiteral("Picture4"));
     Label2.push_back(createSlot(0));
+    // A badge in the slots' colours, centred in its room.
+    lbPoints = named(new ReadableLabel(Picture4), QStringLiteral("lbPoints"));
+    lbPoints->setAccessibleName(tr("Points"));
+    lbPoints->setAlignment(Qt::AlignCenter);
+    lbPoints->setMargin(8);
+    lbPoints->setFont(SansSerifFont(18, true));
+    lbPoints->setAutoFillBackground(true);
+    lbPoints->setPalette(at(Label2, 0)->palette());
     Picture3 = named(new GradientWidget(kPicture3Gradient, m_client), QStringLiteral("Picture3"));
     Picture2 = named(new QWidget(Picture3), QStringLiteral("Picture2"));
     Picture2->setAutoFillBackground(true);
@@ -334,7 +356,15 @@ void GameFrm::PositionControls() {
     cp1->setRadius(layout.cp1Radius);
     cp1->show();
     List1->setGeometry(px(layout.List1));
+    m_pointsRoom = px(layout.lbPoints);
+    placePoints();
     m_layingOut = false;
+}
+
+void GameFrm::placePoints() {
+    lbPoints->setGeometry(QStyle::alignedRect(layoutDirection(), Qt::AlignCenter,
+                                              lbPoints->sizeHint().boundedTo(m_pointsRoom.size()),
+                                              m_pointsRoom));
 }
 
 void GameFrm::GetSettings() {
@@ -383,6 +413,11 @@ void GameFrm::showRound() {
     LBa->setVisible(searching || searched);
     List1->setVisible(searching || searched);
     mnuSetup->setEnabled(round.canSetUp());
+    const RoundRecord& record = m_recorder.record();
+    lbPoints->setVisible((over || searching || searched) && m_recorder.finished() &&
+                         !round.manual());
+    lbPoints->setText(record.distance ? tr("Points: %1").arg(record.points) : tr("Points: none"));
+    placePoints();
 }
 
 void GameFrm::btnPick_Click(int index) {
@@ -427,6 +462,7 @@ void GameFrm::rollTarget() {
         return;
     }
     m_rollTimer->stop();
+    startRecord(false);
     showRound();
     Command1->setFocus(); // "STOP"
     Timer1->start();
@@ -435,7 +471,8 @@ void GameFrm::rollTarget() {
 void GameFrm::stopRound() {
     m_services.sound->stop();
     Timer1->stop();
-    m_round->stop();
+    if (m_round->stop())
+        finishRound(m_round->clockShown());
     showRound();
 }
 
@@ -456,6 +493,7 @@ void GameFrm::Timer1_Timer() {
     cp1->setValue(tick.shown);
     if (tick.timeUp) {
         Timer1->stop();
+        finishRound(tick.shown);
         showRound();
     }
 }
@@ -474,16 +512,80 @@ void GameFrm::SearchAnswers() {
         runSearch(*ticket);
 }
 
-void GameFrm::runSearch(int ticket) {
+solver::Solver::Numbers GameFrm::roundNumbers() const {
     solver::Solver::Numbers numbers{};
     std::copy_n(m_round->deal().RoundNumbers().begin(), numbers.size(), numbers.begin());
-    m_solverHost->search(ticket, numbers, m_round->target().value_or(0));
+    return numbers;
+}
+
+void GameFrm::runSearch(int ticket) {
+    m_solverHost->search(ticket, roundNumbers(), m_round->target().value_or(0));
     showRound();
 }
 
-void GameFrm::searchEnded(int ticket, bool finished) {
+void GameFrm::searchEnded(int ticket, bool finished, const RoundAnalysis& analysis) {
     m_round->searchEnded(ticket, finished);
+    roundKnown(ticket, finished, analysis);
     showRound();
+}
+
+void GameFrm::startRecord(bool manual) {
+    const QDateTime now = QDateTime::currentDateTime();
+    RoundStart start;
+    start.playedAt = now.toSecsSinceEpoch();
+    start.utcOffset = now.offsetFromUtc();
+    start.numbers = roundNumbers();
+    start.target = m_round->target().value_or(0);
+    start.roundSeconds = m_services.settings->RoundSeconds;
+    start.manual = manual;
+    m_recorder.start(start);
+}
+
+void GameFrm::finishRound(int secondsUsed) {
+    m_recorder.finish(secondsUsed);
+    storeRecord();
+    m_analysis.reset();
+    m_analyst->search(m_round->ticket(), roundNumbers(), m_round->target().value_or(0));
+}
+
+void GameFrm::roundKnown(int ticket, bool finished, const RoundAnalysis& analysis) {
+    if (!finished || !m_round->isCurrent(ticket))
+        return;
+    m_analysis = analysis;
+    const std::vector<std::int32_t> nearest = nearestValues(analysis);
+    if (m_checker)
+        m_checker->setRoundAnalysis(analysis.exactCount, nearest);
+    if (m_recorder.searchKnown(analysis.exactCount,
+                               nearest.empty() ? std::nullopt : std::optional(nearest.front())))
+        storeRecord();
+}
+
+void GameFrm::checkedValue(int value) {
+    if (m_recorder.checked(value)) {
+        storeRecord();
+        showRound();
+    }
+}
+
+void GameFrm::storeRecord() {
+    if (!m_recorder.finished() || !m_recorder.pending())
+        return;
+    HistoryStore& store = history();
+    if (const std::optional<std::int64_t> id = store.save(m_recorder.record()))
+        m_recorder.stored(*id);
+    // Said after the handler that stored, once: the store gives its notice only once.
+    const QString notice = store.takeNotice();
+    if (!notice.isEmpty()) {
+        QTimer::singleShot(0, this, [this, notice] {
+            MsgBox(this, notice, tr("Round history"), MessageIcon::Warning);
+        });
+    }
+}
+
+HistoryStore& GameFrm::history() {
+    if (!m_history)
+        m_history = std::make_unique<HistoryStore>(m_services.historyFolder);
+    return *m_history;
 }
 
 void GameFrm::cmdVarify_Click() {
@@ -492,7 +594,12 @@ void GameFrm::cmdVarify_Click() {
         checker.setNumberCaption(i, QString::number(m_round->deal().slot(i)));
     if (m_round->target())
         checker.appendTargetText(QString::number(*m_round->target()));
+    if (m_analysis)
+        checker.setRoundAnalysis(m_analysis->exactCount, nearestValues(*m_analysis));
+    connect(&checker, &VarifyFrm::checked, this, &GameFrm::checkedValue);
+    m_checker = &checker;
     checker.exec();
+    m_checker = nullptr;
 }
 
 void GameFrm::mnuSetup_Click() {
@@ -512,13 +619,14 @@ void GameFrm::mnuSetup_Click() {
     // The round on show is now the one set by hand: the clock stops where it stands.
     Timer1->stop();
     m_services.sound->stop();
+    startRecord(true);
+    finishRound(0);
     runSearch(*ticket);
 }
 
 void GameFrm::mnuHistory_Click() {
-    HistoryStore store;
-    HistoryFrm history(store, this);
-    history.exec();
+    HistoryFrm window(history(), this);
+    window.exec();
 }
 
 void GameFrm::mnuAbout_Click() {
@@ -537,5 +645,6 @@ void GameFrm::closeEvent(QCloseEvent* event) {
     Timer1->stop();
     m_services.sound->stop();
     m_solverHost->shutDown();
+    m_analyst->shutDown();
     event->accept();
 }

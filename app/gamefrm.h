@@ -4,9 +4,12 @@
 #include "gamesettings.h"
 #include "round.h"
 #include "roundflow.h"
+#include "roundrecord.h"
+#include "searchthread.h"
 #include "settingsstore.h"
 
 #include <QMainWindow>
+#include <QRect>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -20,6 +23,8 @@ class QTimer;
 class QWidget;
 class GradientWidget;
 class bkCProg;
+class HistoryStore;
+class VarifyFrm;
 class WindowSolverHost;
 
 // The main window: deals and picks the numbers, rolls the target, runs the round clock and
@@ -29,6 +34,10 @@ class WindowSolverHost;
 // host's thread, which writes the answer list and the status line and reports its end to
 // searchEnded(). Controls carry their names in the game's rules as object names ("Command1",
 // "cp1", "btnPick_3", "Label2_0", ...).
+// Each round whose clock has stopped, and each round set by hand, is kept in the round history
+// (opened when first needed) and searched quietly on a thread of its own, so that the checker
+// and the history learn whether the target could be reached; the window shows the round's
+// points.
 class GameFrm : public QMainWindow {
     Q_OBJECT
 
@@ -41,6 +50,7 @@ public:
         std::unique_ptr<RandomSource> random;   // the deal and the target draw
         int rollStepMs = 10;                    // how long each value of the target roll shows
         std::function<void()> searchCheckPoint; // for tests: see SearchThread
+        QString historyFolder; // the round history's folder; empty: HistoryStore's default
     };
 
     explicit GameFrm(Services services, QWidget* parent = nullptr);
@@ -90,14 +100,37 @@ private:
     // Starts the search that `ticket` of the round flow allows; it runs on the solver host's
     // thread and ends in searchEnded().
     void runSearch(int ticket);
-    void searchEnded(int ticket, bool finished);
+    void searchEnded(int ticket, bool finished, const RoundAnalysis& analysis);
+    solver::Solver::Numbers roundNumbers() const;
+    // The target stands (or a round is set by hand): the round's record begins.
+    void startRecord(bool manual);
+    // The clock stopped after `secondsUsed` ticks: the record is stored and the round searched
+    // quietly.
+    void finishRound(int secondsUsed);
+    // What a search that ran to its end knows of the round with `ticket`: for the checker and
+    // the record.
+    void roundKnown(int ticket, bool finished, const RoundAnalysis& analysis);
+    // A whole-number result of "=" in the checker.
+    void checkedValue(int value);
+    // Stores the record of a round that is over whenever it has changed; a history that cannot
+    // be used is said once.
+    void storeRecord();
+    HistoryStore& history();
     // Captions, visibility and enabling of every control from the round's state.
     void showRound();
+    // The points badge, centred in its room.
+    void placePoints();
 
     Services m_services;
     std::unique_ptr<RoundFlow> m_round;
     GradientWidget* m_client = nullptr;
     WindowSolverHost* m_solverHost = nullptr;
+    SearchThread* m_analyst = nullptr;
+    std::unique_ptr<HistoryStore> m_history;
+    RoundRecorder m_recorder;
+    std::optional<RoundAnalysis> m_analysis; // of the round on show, once known
+    VarifyFrm* m_checker = nullptr;          // while the checker is open
+    QRect m_pointsRoom;
     int m_targetFontSize = 120;
     int m_numberFontSize = 72;
     bool m_layingOut = false;
@@ -107,6 +140,7 @@ private:
     GradientWidget* Picture3 = nullptr;
     QWidget* Picture2 = nullptr;
     QLabel* lbTarget = nullptr;
+    QLabel* lbPoints = nullptr;
     QLabel* lbinst = nullptr;
     std::vector<ButtonEx*> btnPick;
     QPushButton* Command1 = nullptr;

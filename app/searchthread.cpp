@@ -64,8 +64,14 @@ void SearchThread::runSearch(const Request& request) {
     m_sinceHandOver.start();
     const bool finished = m_solver.SearchAnswers(request.numbers, request.target) ==
                           solver::Solver::Outcome::Finished;
+    RoundAnalysis analysis;
+    if (finished) {
+        analysis.exactCount = m_answers.count();
+        if (analysis.exactCount == 0)
+            analysis.nearest = solver::NearestResults(request.numbers, request.target);
+    }
     handOver();
-    emit searchEnded(request.ticket, finished);
+    emit searchEnded(request.ticket, finished, analysis);
 }
 
 void SearchThread::checkPoint() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "answerlist.h"
+#include "nearest.h"
 #include "solver.h"
 #include "solverhost.h"
 
@@ -13,12 +14,20 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
+
+// What a search that ran to its end knows of its round.
+struct RoundAnalysis {
+    int exactCount = 0;                         // the answers listed
+    std::vector<solver::NearestResult> nearest; // when there is none, the nearest values reached
+};
 
 // Runs the solver's searches on a thread of its own, one at a time. At its check points a
 // search hands the progress line and the answers found since the last hand-over to the window
 // by a queued signal, at most once per frame, and reads the stop flag. Each search carries a
 // ticket; the answers carry over to the next search with the same ticket, as a stopped search
-// started again adds only answers not yet listed.
+// started again adds only answers not yet listed. A search that runs to its end without an
+// answer looks for the nearest values on the same thread before it reports its end.
 class SearchThread final : public QThread, private solver::SolverHost {
     Q_OBJECT
 
@@ -42,8 +51,8 @@ signals:
     // The progress line ("Searching... N", or the report once the search has returned; empty
     // before the first progress) and the answers found since the last hand-over.
     void handedOver(int ticket, const QString& progress, const QStringList& answers);
-    // After the hand-over with the report.
-    void searchEnded(int ticket, bool finished);
+    // After the hand-over with the report; `analysis` is empty unless `finished`.
+    void searchEnded(int ticket, bool finished, const RoundAnalysis& analysis);
 
 protected:
     void run() override;

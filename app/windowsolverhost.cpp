@@ -11,15 +11,11 @@ WindowSolverHost::WindowSolverHost(const RoundFlow& round, QLabel* status, QList
       m_thread(new SearchThread(std::move(onCheckPoint), this)) {
     // One line of one font per answer: rows need not be measured one by one.
     m_list->setUniformItemSizes(true);
+    m_thread->setObjectName(QStringLiteral("answerSearch"));
     connect(m_thread, &SearchThread::handedOver, this, &WindowSolverHost::show,
             Qt::QueuedConnection);
-    connect(
-        m_thread, &SearchThread::searchEnded, this,
-        [this](int ticket, bool finished) {
-            if (m_round.isCurrent(ticket))
-                emit searchEnded(ticket, finished);
-        },
-        Qt::QueuedConnection);
+    connect(m_thread, &SearchThread::searchEnded, this, &WindowSolverHost::ended,
+            Qt::QueuedConnection);
 }
 
 void WindowSolverHost::search(int ticket, const solver::Solver::Numbers& numbers,
@@ -38,4 +34,14 @@ void WindowSolverHost::show(int ticket, const QString& progress, const QStringLi
     m_list->addItems(answers);
     if (!progress.isEmpty())
         m_status->setText(progress);
+}
+
+void WindowSolverHost::ended(int ticket, bool finished, const RoundAnalysis& analysis) {
+    if (!m_round.isCurrent(ticket))
+        return;
+    for (const solver::NearestResult& nearest : analysis.nearest) {
+        m_list->addItem(tr("Nearest: %1 (%2 away)").arg(nearest.value).arg(nearest.distance));
+        m_list->addItem(QString::fromStdString(nearest.expression));
+    }
+    emit searchEnded(ticket, finished, analysis);
 }

@@ -10,7 +10,9 @@ class RoundFlow;
 
 // The one writer of the main window's answer list and of its search status line. It runs the
 // round's searches on a SearchThread and shows what they hand over; anything from a search
-// whose round has since been replaced ("PLAY AGAIN", a round set by hand) is dropped.
+// whose round has since been replaced ("PLAY AGAIN", a round set by hand) is dropped. A search
+// that ran to its end without an answer leaves the nearest values in the list, each as a line
+// "Nearest: 951 (1 away)" followed by its expression.
 class WindowSolverHost final : public QObject {
     Q_OBJECT
 
@@ -29,10 +31,11 @@ public:
 
 signals:
     // A search of the round on show has returned; its report is on show.
-    void searchEnded(int ticket, bool finished);
+    void searchEnded(int ticket, bool finished, const RoundAnalysis& analysis);
 
 private:
     void show(int ticket, const QString& progress, const QStringList& answers);
+    void ended(int ticket, bool finished, const RoundAnalysis& analysis);
 
     const RoundFlow& m_round;
     QLabel* m_status;

@@ -49,6 +49,7 @@ void waitWhile(const GameFrm& window, Phase phase) {
 
 void ShowAnswers(benchmark::State& state, const Round& round) {
     QTemporaryDir dir;
+    qputenv("TALLYRUN_DATA_DIR", dir.path().toLocal8Bit()); // the rounds played are recorded
     const SettingsStore store(dir.path());
     GameSettings settings;
     settings.LowestTarget = settings.HighestTarget = round.target;

@@ -225,6 +225,14 @@ void CheckerKeypad::Remove_ID() {
     }
 }
 
+std::optional<std::int32_t> CheckerKeypad::result() const {
+    // The value stands after the last " = "; a stop result has none.
+    const std::size_t equals = m_display.rfind(" = ");
+    if (m_lastKey != KeyEquals || m_outcome == Outcome::Stopped || equals == std::string::npos)
+        return std::nullopt;
+    return static_cast<std::int32_t>(leadingNumber(std::string_view(m_display).substr(equals + 3)));
+}
+
 bool CheckerKeypad::bracketsBalance() const {
     return std::count(m_display.begin(), m_display.end(), '(') ==
            std::count(m_display.begin(), m_display.end(), ')');

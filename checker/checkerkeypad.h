@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +54,9 @@ public:
     bool isKeyEnabled(int key) const;
     bool isBackEnabled() const { return m_backEnabled; }
     Outcome outcome() const { return m_outcome; }
+    // The whole number that the last "=" gave, while "=" is the last key accepted (an
+    // intermediate line, a miss or the target); nothing otherwise.
+    std::optional<std::int32_t> result() const;
 
     // Index of the last accepted key, kNoKey when there is none.
     std::int16_t LastKey() const { return m_lastKey; }

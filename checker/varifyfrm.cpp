@@ -5,6 +5,7 @@
 #include "readablelabel.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -149,6 +150,19 @@ VarifyFrm::VarifyFrm(QWidget* parent) : QDialog(parent) {
     layout->addWidget(m_lbasw, 1);
     layout->addWidget(m_picture1);
 
+    // How far a missed value is from the target: a line of its own, so that the display
+    // keeps its rules. It keeps its room while hidden, so the window never jumps.
+    m_lbDistance = new ReadableLabel(this);
+    m_lbDistance->setObjectName(QStringLiteral("lbDistance"));
+    m_lbDistance->setAccessibleName(tr("Distance from the target"));
+    m_lbDistance->setAlignment(Qt::AlignCenter);
+    m_lbDistance->setStyleSheet(QStringLiteral("color: #fff6e8; font: bold 13pt;"));
+    m_lbDistance->setMinimumHeight(m_lbDistance->fontMetrics().height());
+    QSizePolicy keepRoom = m_lbDistance->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_lbDistance->setSizePolicy(keepRoom);
+    layout->insertWidget(layout->indexOf(m_lbasw) + 1, m_lbDistance);
+
     showKeypad();
 }
 
@@ -171,8 +185,36 @@ void VarifyFrm::appendTargetText(const QString& text) {
 }
 
 void VarifyFrm::btn1_Click(int index) {
+    const std::size_t accepted = m_keypad.KeyHistory().size();
     m_keypad.pressKey(index);
     showKeypad();
+    if (index == checker::KeyEquals && m_keypad.KeyHistory().size() > accepted && m_keypad.result())
+        emit checked(*m_keypad.result());
+}
+
+void VarifyFrm::setRoundAnalysis(int exactCount, const std::vector<std::int32_t>& nearest) {
+    m_exactCount = exactCount;
+    m_nearest = nearest;
+    showDistance();
+}
+
+void VarifyFrm::showDistance() {
+    const std::optional<std::int32_t> value = m_keypad.result();
+    const bool missed = value && m_keypad.outcome() == checker::Outcome::Open;
+    m_lbDistance->setVisible(missed);
+    if (!missed)
+        return;
+    const qint64 away = std::abs(qint64{*value} - m_keypad.target());
+    QString text = tr("%1 away").arg(away);
+    if (m_exactCount > 0) {
+        text = tr("%1 away; an exact answer exists").arg(away);
+    } else if (!m_nearest.empty()) {
+        const QString values = m_nearest.size() > 1
+                                   ? tr("%1 or %2").arg(m_nearest.front()).arg(m_nearest.back())
+                                   : QString::number(m_nearest.front());
+        text = tr("%1 away; nearest possible: %2").arg(away).arg(values);
+    }
+    m_lbDistance->setText(text);
 }
 
 void VarifyFrm::cmdBack_Click() {
@@ -207,6 +249,7 @@ void VarifyFrm::showKeypad() {
     const int width = m_lbasw->width() > 100 ? m_lbasw->width() : m_lbasw->sizeHint().width();
     m_lbasw->setMinimumHeight(std::max(m_displayHeight, m_lbasw->heightForWidth(width)));
     m_lbTarget->setText(qtext(m_keypad.targetCaption()));
+    showDistance();
 }
 
 void VarifyFrm::paintEvent(QPaintEvent*) {

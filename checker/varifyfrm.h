@@ -4,6 +4,8 @@
 
 #include <QDialog>
 #include <array>
+#include <cstdint>
+#include <vector>
 
 class ButtonEx;
 class QLabel;
@@ -11,7 +13,8 @@ class QWidget;
 
 // The modal checker window: the six numbers and the target on a keypad with which the player
 // rebuilds a calculation. Opening: construct (or call setNumberCaption for 0..5 and
-// appendTargetText), then exec(). It hands nothing back.
+// appendTargetText), then exec(). Each whole number that "=" gives is signalled by checked().
+// A value that misses the target is measured on a line of its own below the display.
 class VarifyFrm : public QDialog {
     Q_OBJECT
 
@@ -25,13 +28,21 @@ public:
     void setNumberCaption(int index, const QString& caption);
     // lbTarget reads "Target = " followed by everything appended.
     void appendTargetText(const QString& text);
+    // What the round's search knows: how many answers reach the target and, when none does,
+    // the nearest values the numbers reach. The distance line names it.
+    void setRoundAnalysis(int exactCount, const std::vector<std::int32_t>& nearest);
 
     const std::array<ButtonEx*, checker::kKeyCount>& btn1() const { return m_btn1; }
     ButtonEx* cmdBack() const { return m_cmdBack; }
     ButtonEx* ButtonEx1() const { return m_buttonEx1; }
     QLabel* Lbasw() const { return m_lbasw; }
     QLabel* lbTarget() const { return m_lbTarget; }
+    QLabel* lbDistance() const { return m_lbDistance; }
     const checker::CheckerKeypad& keypad() const { return m_keypad; }
+
+signals:
+    // "=" gave `value`: a line's value, a miss or the target.
+    void checked(int value);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,6 +53,7 @@ private:
     void cmdBack_Click();
     void ButtonEx1_Click();
     void showKeypad();
+    void showDistance();
 
     checker::CheckerKeypad m_keypad;
     std::array<ButtonEx*, checker::kKeyCount> m_btn1{};
@@ -51,4 +63,7 @@ private:
     QLabel* m_lbTarget = nullptr;
     QWidget* m_picture1 = nullptr;
     int m_displayHeight = 0;
+    QLabel* m_lbDistance = nullptr;
+    int m_exactCount = 0; // 0 also while nothing is known
+    std::vector<std::int32_t> m_nearest;
 };

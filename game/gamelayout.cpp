@@ -147,6 +147,9 @@ GameLayout PositionControls(const LayoutInput& in, const TextHeightMeasurer& tex
         out.List1 = rect(out.cmdAnswer.left(), top, out.cp1.left() - out.cmdAnswer.left() - 200,
                          out.Command1.top() - top - 50);
     }
+
+    // The round's points, in Picture4 beside the target panel (which lies over Picture4).
+    out.lbPoints = rect(30, 30, out.Picture3.left() - p4.left() - 60, out.Label2[0].top() - 60);
     return out;
 }
 

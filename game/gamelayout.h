@@ -54,7 +54,7 @@ inline constexpr double kInstructionsWidthFactor = 0.67;
 inline constexpr int kSmallestFontSize = 1;
 
 // Rectangles in twips, each relative to its container: Picture2 in Picture3, lbTarget in
-// Picture2, Label2 in Picture4, everything else in the window's client area.
+// Picture2, Label2 and lbPoints in Picture4, everything else in the window's client area.
 struct GameLayout {
     QRectF Picture4;
     QRectF Picture3;
@@ -70,6 +70,7 @@ struct GameLayout {
     QRectF cp1;
     int cp1Radius = 0; // pixels
     QRectF List1;
+    QRectF lbPoints;         // in Picture4: the room left of the target panel, above the slots
     int targetFontSize = 0;  // fitted point size for lbTarget, kept for the next layout
     int targetShownSize = 0; // at most targetFontSize: the widest target fits lbTarget's width
     int numberFontSize = 0;  // fitted point size for Label2(0..5)

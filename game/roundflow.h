@@ -64,6 +64,8 @@ public:
     // Whether a search with `ticket` belongs to the round on show; "PLAY AGAIN" and a round set
     // by hand replace it.
     bool isCurrent(int ticket) const { return ticket == m_round; }
+    // The ticket of the round on show, for work on it that is not its search.
+    int ticket() const { return m_round; }
     // The search with `ticket` returned; ignored when its round has been replaced since.
     void searchEnded(int ticket, bool finished);
     // Whether a round set by hand may take over now: not while the target rolls or once the

@@ -1,6 +1,8 @@
 #include "bkcprog.h"
 #include "buttonex.h"
 #include "gamefrm.h"
+#include "historystore.h"
+#include "messagebox.h"
 #include "recordinghost.h"
 #include "scriptedrandom.h"
 #include "searchthread.h"
@@ -11,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +24,7 @@
 #include <QTimer>
 #include <atomic>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -54,6 +58,7 @@ protected:
         services.random = std::make_unique<ScriptedRandom>(std::vector<float>{0.0f});
         services.rollStepMs = 0;
         services.sound = std::make_unique<FakeSound>(sound);
+        services.historyFolder = historyFolder.isEmpty() ? dir.path() : historyFolder;
         if (holdSearch) {
             services.searchCheckPoint = [this] {
                 if (++checks == 50) {
@@ -98,8 +103,29 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([this] { return held.load(); }, 5000));
     }
     void release() { gate.release(); }
+    // Sets a round by hand: the manual set-up's board buttons and the target.
+    void setUpByHand(std::vector<int> board, const QString& target) {
+        QTimer::singleShot(0, window.get(), [board, target] {
+            QWidget* setup = QApplication::activeModalWidget();
+            ASSERT_NE(setup, nullptr);
+            for (int i : board)
+                QTest::mouseClick(
+                    setup->findChild<QAbstractButton*>(QStringLiteral("l1_%1").arg(i)),
+                    Qt::LeftButton);
+            setup->findChild<QLineEdit*>("Text1")->setText(target);
+            QTest::mouseClick(setup->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
+        });
+        child<QAction>("mnuSetup")->trigger();
+    }
+    QStringList listed() const {
+        QStringList texts;
+        for (int i = 0; i < child<QListWidget>("List1")->count(); ++i)
+            texts << child<QListWidget>("List1")->item(i)->text();
+        return texts;
+    }
 
     QTemporaryDir dir;
+    QString historyFolder; // empty: dir
     SettingsStore store{dir.path()};
     GameSettings settings;
     SoundLog sound;
@@ -172,22 +198,69 @@ TEST_F(GameFrmTest, ARoundPlaysFromTheKeyboard) {
     EXPECT_EQ(round->text(), "PLAY AGAIN");
 }
 
-TEST_F(GameFrmTest, TheCheckerGetsTheNumbersAndTheTarget) {
+// The checker gets the round; its best result scores, and the round's record keeps it with what
+// the round's quiet search found.
+TEST_F(GameFrmTest, TheCheckedRoundIsScoredAndRecorded) {
     open();
     roundOver();
     QStringList keys;
     QString target;
+    QString distance;
     QTimer::singleShot(0, [&] {
         auto* checker = qobject_cast<VarifyFrm*>(QApplication::activeModalWidget());
         ASSERT_NE(checker, nullptr);
         for (int i = 0; i < 6; ++i)
             keys << checker->btn1()[static_cast<std::size_t>(i)]->caption();
         target = checker->lbTarget()->text();
+        // (6+3)x100 = 900, +50 = 950
+        for (int key : {6, 4, 8, 5, 7, 10, 0, 12, 8, 2, 12})
+            checker->btn1()[static_cast<std::size_t>(key)]->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return checker->lbDistance()->text().contains(';'); }));
+        distance = checker->lbDistance()->text();
         checker->close();
     });
     click("cmdVarify");
     EXPECT_EQ(keys.join(' '), "100 75 50 25 6 3");
     EXPECT_EQ(target, "Target = 952");
+    EXPECT_EQ(distance, "2 away; an exact answer exists");
+    EXPECT_EQ(child<QLabel>("lbPoints")->text(), "Points: 7");
+    const std::vector<RoundRecord> rounds = HistoryStore(dir.path()).rounds();
+    ASSERT_EQ(rounds.size(), 1u);
+    const RoundRecord& r = rounds[0];
+    EXPECT_EQ(r.numbers, (std::array<std::int32_t, 6>{100, 75, 50, 25, 6, 3}));
+    EXPECT_EQ(std::tuple(r.target, r.best, r.distance, r.points, r.exactCount, r.manual),
+              std::tuple(952, 950, 2, 7, 8, false));
+}
+
+// 1 1 2 2 3 3 reach 81 at most.
+TEST_F(GameFrmTest, ARoundWithoutAnAnswerListsTheNearestValue) {
+    open();
+    setUpByHand({0, 10, 1, 11, 2, 12}, "999");
+    ASSERT_TRUE(waitFor(RoundFlow::Phase::Searched));
+    EXPECT_EQ(report(), "Searched 158976 combinations: \n0 answers found.");
+    EXPECT_EQ(listed(), (QStringList{"Nearest: 81 (918 away)", "((2+1)x3)x((2+1)x3)"}));
+    EXPECT_TRUE(child<QLabel>("lbPoints")->isHidden()) << "a round set by hand scores nothing";
+    const std::vector<RoundRecord> rounds = HistoryStore(dir.path()).rounds();
+    ASSERT_EQ(rounds.size(), 1u);
+    EXPECT_EQ(std::tuple(rounds[0].manual, rounds[0].exactCount, rounds[0].nearest),
+              std::tuple(true, 0, 81));
+}
+
+TEST_F(GameFrmTest, AHistoryThatCannotBeWrittenIsSaidOnceAndPlayGoesOn) {
+    std::vector<MessageBoxCall> boxes;
+    const ScopedMessageBoxPresenter presenter(
+        [&boxes](QWidget*, const MessageBoxCall& box) { boxes.push_back(box); });
+    QFile file(dir.filePath("file")); // where the history's folder would be
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    historyFolder = dir.filePath("file/history");
+    open();
+    roundOver();
+    ASSERT_TRUE(QTest::qWaitFor([&boxes] { return !boxes.empty(); }, 5000));
+    EXPECT_EQ(boxes[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(boxes[0].text.contains("cannot be written")) << boxes[0].text.toStdString();
+    click("cmdAnswer"); // the search's end is stored too
+    ASSERT_TRUE(waitFor(RoundFlow::Phase::Searched));
+    EXPECT_EQ(boxes.size(), 1u);
 }
 
 TEST_F(GameFrmTest, SearchStopAndSearchAgain) {
@@ -226,16 +299,7 @@ TEST_F(GameFrmTest, ARoundSetByHandOverARunningSearchIsSearchedLikeTheTerminalSo
     open(true);
     roundOver();
     searchHeld();
-    QTimer::singleShot(0, window.get(), [] {
-        QWidget* setup = QApplication::activeModalWidget();
-        ASSERT_NE(setup, nullptr);
-        for (int i : {0, 10, 20, 21, 22, 23})
-            QTest::mouseClick(setup->findChild<QAbstractButton*>(QStringLiteral("l1_%1").arg(i)),
-                              Qt::LeftButton);
-        setup->findChild<QLineEdit*>("Text1")->setText("626");
-        QTest::mouseClick(setup->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
-    });
-    child<QAction>("mnuSetup")->trigger();
+    setUpByHand({0, 10, 20, 21, 22, 23}, "626");
     release();
 
     EXPECT_EQ(slotTexts(), "100 75 50 25 1 1");
@@ -249,14 +313,8 @@ TEST_F(GameFrmTest, ARoundSetByHandOverARunningSearchIsSearchedLikeTheTerminalSo
         expected << QString::fromStdString(answer);
     ASSERT_EQ(expected.size(), 19);
     EXPECT_EQ(report(), QString::fromStdString(host.progress));
-    QStringList listed;
-    for (int i = 0; i < child<QListWidget>("List1")->count(); ++i)
-        listed << child<QListWidget>("List1")->item(i)->text();
-    EXPECT_EQ(listed, expected);
-    EXPECT_EQ(child("cmdAnswer")->text(), "Search Finished");
+    EXPECT_EQ(listed(), expected);
     EXPECT_FALSE(child("cmdAnswer")->isEnabled());
-    EXPECT_TRUE(child("Command1")->isEnabled());
-    EXPECT_EQ(child("Command1")->text(), "PLAY AGAIN");
 }
 
 TEST_F(GameFrmTest, TheAboutWindowOpensFromTheMenuAndCloses) {
@@ -277,7 +335,7 @@ TEST_F(GameFrmTest, ClosingDuringASearchStopsItAndEndsItsThread) {
     open(true);
     roundOver();
     searchHeld();
-    auto* search = window->findChild<SearchThread*>();
+    auto* search = window->findChild<SearchThread*>("answerSearch");
     ASSERT_NE(search, nullptr);
     release();
     window->close();
@@ -295,7 +353,7 @@ TEST_F(GameFrmTest, PlayAgainWhileAStoppedSearchUnwinds) {
     // Queued after the window's own handlers of the search's signals.
     bool ended = false;
     QObject::connect(
-        window->findChild<SearchThread*>(), &SearchThread::searchEnded, window.get(),
+        window->findChild<SearchThread*>("answerSearch"), &SearchThread::searchEnded, window.get(),
         [&ended] { ended = true; }, Qt::QueuedConnection);
     click("cmdAnswer");
     click("Command1");

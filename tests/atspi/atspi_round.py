@@ -244,7 +244,8 @@ class Round:
         with open(self.settings_file, "w") as f:
             f.write(SETTINGS)
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   TALLYRUN_SETTINGS_DIR=os.path.join(work, "settings"))
+                   TALLYRUN_SETTINGS_DIR=os.path.join(work, "settings"),
+                   TALLYRUN_DATA_DIR=os.path.join(work, "data"))
         with open(self.game_log, "w") as log:
             self.process = subprocess.Popen([game], env=env, stdout=log, stderr=log)
         self.app = self.frame = self.settings = None

@@ -57,6 +57,37 @@ TEST_F(VarifyFrmTest, EveryLineOfALongCalculationStaysInView) {
     EXPECT_GE(label->height(), label->heightForWidth(label->width()));
 }
 
+TEST(VarifyFrm, AMissedValueIsMeasuredOnALineOfItsOwn) {
+    enum : int { Back = -1 };
+    struct Row {
+        const char* name;
+        std::vector<int> keys;
+        std::optional<int> exactCount; // what the round's search knows
+        std::vector<std::int32_t> nearest;
+        const char* shown; // empty: the line is hidden
+    };
+    const Row rows[] = {
+        {"line", {N6, KeyMultiply, N75, KeyEquals}, {}, {}, "1 away"},
+        {"allSixUsed",
+         {N75, KeyAdd, N50, KeyAdd, N10, KeyAdd, N6, KeyAdd, N3, KeyAdd, N1, KeyEquals},
+         0,
+         {448, 450},
+         "304 away; nearest possible: 448 or 450"},
+        {"target", {N6, KeyMultiply, N75, KeySubtract, N1, KeyEquals}, 2, {}, ""},
+        {"backOverEquals", {N6, KeyMultiply, N75, KeyEquals, Back}, {}, {}, ""},
+    };
+    for (const Row& row : rows) {
+        VarifyFrm frm({"75", "50", "10", "6", "3", "1"}, "449");
+        frm.show();
+        if (row.exactCount)
+            frm.setRoundAnalysis(*row.exactCount, row.nearest);
+        for (int key : row.keys)
+            QTest::mouseClick(key == Back ? frm.cmdBack() : frm.btn1()[key], Qt::LeftButton);
+        const QLabel* distance = frm.lbDistance();
+        EXPECT_EQ(distance->isVisible() ? distance->text() : QString(), row.shown) << row.name;
+    }
+}
+
 TEST_F(VarifyFrmTest, TypedKeysActLikeTheirButtons) {
     QTest::keyClick(&frm, Qt::Key_4); // the fourth number
     QTest::keyClick(&frm, Qt::Key_Asterisk);

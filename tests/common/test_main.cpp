@@ -13,6 +13,11 @@ int main(int argc, char** argv) {
                                                      QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
     }
+    // The game's settings and history stay in the build's test folder.
+    if (qEnvironmentVariableIsEmpty("TALLYRUN_SETTINGS_DIR"))
+        qputenv("TALLYRUN_SETTINGS_DIR", TALLYRUN_TEST_OUTPUT "/settings");
+    if (qEnvironmentVariableIsEmpty("TALLYRUN_DATA_DIR"))
+        qputenv("TALLYRUN_DATA_DIR", TALLYRUN_TEST_OUTPUT "/data");
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

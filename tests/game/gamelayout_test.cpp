@@ -57,6 +57,7 @@ TEST(PositionControls, EightHundredBySixHundredWindow) {
         {"Command1", l.Command1, QRectF(3438, 7025, 4992, 1345)},
         {"cp1", l.cp1, QRectF(8430, 3720, 3420, 4650)},
         {"List1", l.List1, QRectF(90, 4495, 8140, 2480)},
+        {"lbPoints", l.lbPoints, QRectF(30, 30, 3330, 2430)},
     };
     for (const Row& row : rows)
         expectNear(row.actual, row.expected, row.name);

@@ -1,5 +1,6 @@
-// Makes the README's pictures: picking, a round in play, the solver's answers, the checker, the
-// clock, the manual set-up, the about window, the settings dialog and the history window.
+// Makes the README's pictures: picking, a round in play, the solver's answers, the checker (also
+// with a missed value), a round without an answer and its nearest values, the clock, the manual
+// set-up, the about window, the settings dialog and the history window.
 // Usage: tallyrun_screenshots [OUT_DIR] (default docs/screenshots); it needs a display, or
 // QT_QPA_PLATFORM=offscreen.
 #include "aboutfrm.h"
@@ -18,7 +19,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -40,6 +43,7 @@ public:
 };
 
 QString g_out;
+QString g_history; // the windows' round history, kept apart from the player's
 
 void save(QWidget* widget, const char* name) {
     QCoreApplication::processEvents();
@@ -64,6 +68,7 @@ std::unique_ptr<GameFrm> openWindow(GameSettings& settings, const SettingsStore&
     services.sound = std::make_unique<Silence>();
     services.random = std::move(random);
     services.rollStepMs = 0;
+    services.historyFolder = g_history;
     auto window = std::make_unique<GameFrm>(std::move(services));
     window->show();
     QCoreApplication::processEvents();
@@ -103,6 +108,36 @@ void mouse(QWidget* widget, QEvent::Type type) {
 void pick(GameFrm& window, std::initializer_list<int> buttons) {
     for (int i : buttons)
         click(window, QStringLiteral("btnPick_%1").arg(i));
+}
+
+// A round of the deal 1..10, 1..10, 25, 50, 75, 100 at 1024 x 700, stopped once the target
+// stands: the checker with `keys` pressed (a missed value shows, once the round's quiet search
+// is known, how near the numbers come), then the solver's list.
+void playChecked(GameSettings& settings, const SettingsStore& store,
+                 std::initializer_list<int> picks, std::vector<int> keys,
+                 const char* checkerPicture, const char* windowPicture) {
+    auto window = openWindow(settings, store, std::make_unique<FirstInPool>());
+    window->resize(1024, 700);
+    pick(*window, picks);
+    click(*window, QStringLiteral("Command1"));
+    click(*window, QStringLiteral("Command1")); // STOP
+    QTimer::singleShot(0, [keys, checkerPicture] {
+        auto* checker = qobject_cast<VarifyFrm*>(QApplication::activeModalWidget());
+        if (!checker)
+            return;
+        for (int key : keys)
+            checker->btn1()[static_cast<std::size_t>(key)]->click();
+        const QLabel* distance = checker->lbDistance();
+        const QDeadlineTimer deadline(5000);
+        while (distance->isVisible() && !distance->text().contains(QLatin1Char(';')) &&
+               !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        save(checker, checkerPicture);
+        checker->close();
+    });
+    click(*window, QStringLiteral("cmdVarify"));
+    click(*window, QStringLiteral("cmdAnswer"));
+    save(window.get(), windowPicture);
 }
 
 // Six weeks of a player who gets better: about six rounds an evening, the distances shrinking.
@@ -149,6 +184,7 @@ int main(int argc, char** argv) {
     store.PutSettingValue(SettingsKeyPath, QStringLiteral("ShowSeconds"), std::int32_t{1},
                           SettingsStore::DWord);
     GameSettings settings;
+    g_history = dir.filePath(QStringLiteral("game-history"));
 
     // Picking: three numbers in their slots and a face-down button held down.
     {
@@ -182,29 +218,16 @@ int main(int argc, char** argv) {
         save(&clock, name);
     }
 
-    // The solver's answers for 100 75 50 25 6 3 and the target 952.
-    {
-        settings.LowestTarget = settings.HighestTarget = 952;
-        auto window = openWindow(settings, store, std::make_unique<FirstInPool>());
-        window->resize(1024, 700);
-        pick(*window, {23, 22, 21, 20, 5, 2});
-        click(*window, QStringLiteral("Command1"));
-        click(*window, QStringLiteral("Command1")); // STOP
-
-        // The checker, opened from the round: (75 x 3) x (100 + 6) - 50, divided by 25.
-        QTimer::singleShot(0, [] {
-            auto* checker = qobject_cast<VarifyFrm*>(QApplication::activeModalWidget());
-            if (!checker)
-                return;
-            for (int key : {1, 10, 5, 12, 10, 6, 0, 8, 4, 7, 12, 9, 2, 12, 11, 3, 12})
-                checker->btn1()[static_cast<std::size_t>(key)]->click();
-            save(checker, "checker");
-            checker->close();
-        });
-        click(*window, QStringLiteral("cmdVarify"));
-        click(*window, QStringLiteral("cmdAnswer"));
-        save(window.get(), "answers");
-    }
+    // The solver's answers for 100 75 50 25 6 3 and the target 952, after the checker has
+    // reached it: (75 x 3) x (100 + 6) - 50, divided by 25.
+    settings.LowestTarget = settings.HighestTarget = 952;
+    playChecked(settings, store, {23, 22, 21, 20, 5, 2},
+                {1, 10, 5, 12, 10, 6, 0, 8, 4, 7, 12, 9, 2, 12, 11, 3, 12}, "checker", "answers");
+    // A round without an answer, 100 75 25 6 3 2 and 851: the checker measures a missed value,
+    // (6 + 2) x 100 = 800, + 75 = 875, - 25 = 850, and the solver lists the nearest values.
+    settings.LowestTarget = settings.HighestTarget = 851;
+    playChecked(settings, store, {23, 22, 20, 5, 2, 1},
+                {6, 3, 8, 5, 7, 10, 0, 12, 8, 1, 12, 9, 2, 12}, "checker-distance", "nearest");
 
     // The manual set-up with 1, 1, 25, 50, 75 and 100 chosen and the target typed.
     {
