@@ -78,7 +78,13 @@ private:
     template <typename Key> void notify(const Key& key);
     void RedrawTabs();
     void SelectTab(int index, bool raiseEvent);
-    void DrawTabOutline(QImage& surface, int left, int right, bool selected) const;
+    // `height`: the surface's client height in pixels.
+    void DrawTabOutline(QImage& surface, int height, int left, int right, bool selected) const;
+    // The three surfaces, at the widget's device pixel ratio; no notice, no event.
+    void drawFrame();
+    void drawStrip();
+    void drawHighlight(int index);
+    QColor faceColor() const;
     void stepTab(int delta);
     QColor edgeColor(int index) const;
 
