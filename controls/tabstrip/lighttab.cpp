@@ -15,6 +15,7 @@
 #include <QShortcut>
 #include <QStyleOptionFocusRect>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -160,7 +161,12 @@ void LightTab::setActiveTab(int index) {
 }
 
 QRect LightTab::stripRect() const {
-    return QRect(kStripOrigin, QSize(width(), kStripHeight));
+    return QRect(kStripOrigin, QSize(width(), stripHeight()));
+}
+
+int LightTab::stripHeight() const {
+    // The caption starts 3 pixels down and keeps a pixel above the bottom edge.
+    return std::max(kStripHeight, static_cast<int>(std::ceil(QFontMetricsF(font()).height())) + 4);
 }
 
 QColor LightTab::edgeColor(int index) const {
@@ -183,10 +189,11 @@ void LightTab::drawFrame() {
     m_frame.fill(faceColor());
     const int w = width();
     const int h = height();
+    const int top = stripHeight() + 1; // 18
     for (int i = 1; i <= 2; ++i) {
-        drawPath(m_frame, {QPoint(i, h - i), QPoint(i, i + 18), QPoint(w - i, i + 18)},
+        drawPath(m_frame, {QPoint(i, h - i), QPoint(i, i + top), QPoint(w - i, i + top)},
                  edgeColor(i - 1));
-        drawPath(m_frame, {QPoint(w - i, i + 18), QPoint(w - i, h - i), QPoint(i, h - i)},
+        drawPath(m_frame, {QPoint(w - i, i + top), QPoint(w - i, h - i), QPoint(i, h - i)},
                  edgeColor(i + 1));
     }
 }
@@ -214,7 +221,7 @@ void LightTab::RedrawTabs() {
 
 void LightTab::drawStrip() {
     m_strip =
-        surface::make(QSize(width(), kStripHeight), devicePixelRatioF(), QImage::Format_RGB32);
+        surface::make(QSize(width(), stripHeight()), devicePixelRatioF(), QImage::Format_RGB32);
     m_strip.fill(faceColor());
     const QFontMetricsF metrics(font());
     for (int i = 0; i < m_numberOfTabs; ++i) {
@@ -223,7 +230,7 @@ void LightTab::drawStrip() {
         m_geometry.width[k] = static_cast<int>(RoundHalfEven(metrics.horizontalAdvance(item) + 15));
         if (i > 0)
             m_geometry.left[k] = m_geometry.left[k - 1] + m_geometry.width[k - 1];
-        DrawTabOutline(m_strip, kStripHeight, m_geometry.left[k],
+        DrawTabOutline(m_strip, stripHeight(), m_geometry.left[k],
                        m_geometry.left[k] + m_geometry.width[k], false);
         QPainter painter(&m_strip);
         painter.setFont(font());
@@ -236,7 +243,7 @@ void LightTab::SelectTab(int index, bool raiseEvent) {
     m_highlightVisible = false;
     const std::size_t k = slot(index);
     m_highlightRect = QRect(m_geometry.left[k] - 1, kStripOrigin.y() - 2, m_geometry.width[k] + 6,
-                            kStripHeight + 4);
+                            stripHeight() + 4);
     drawHighlight(index);
     m_highlightVisible = index < m_numberOfTabs;
     update();

@@ -23,7 +23,7 @@ public:
 
     static const QString kDefaultCaption;
     static constexpr int kDefaultNumberOfTabs = 4;
-    static constexpr int kStripHeight = 17;
+    static constexpr int kStripHeight = 17; // taller where the captions' font needs it
 
     explicit LightTab(QWidget* parent = nullptr);
 
@@ -45,6 +45,7 @@ public:
     const tabstrip::TabGeometry& geometry() const { return m_geometry; }
     // The strip's and the raised tab's places in the control.
     QRect stripRect() const;
+    int stripHeight() const;
     QRect highlightRect() const { return m_highlightRect; }
     bool highlightVisible() const { return m_highlightVisible; }
 
