@@ -189,7 +189,7 @@ void LightTab::drawFrame() {
     m_frame.fill(faceColor());
     const int w = width();
     const int h = height();
-    const int top = stripHeight() + 1; // 18
+    const int top = stripHeight() + 1; // 18 below the designed strip
     for (int i = 1; i <= 2; ++i) {
         drawPath(m_frame, {QPoint(i, h - i), QPoint(i, i + top), QPoint(w - i, i + top)},
                  edgeColor(i - 1));
@@ -198,9 +198,7 @@ void LightTab::drawFrame() {
     }
 }
 
-void LightTab::DrawTabOutline(QImage& surface, int height, int left, int right,
-                              bool selected) const {
-    const int c = height;
+void LightTab::DrawTabOutline(QImage& surface, int c, int left, int right, bool selected) const {
     const int a = m_activeTab == 0 ? 0 : (selected ? 2 : 1);
     const int b = selected ? 1 : 0;
     for (int j = 0; j <= 1; ++j) {

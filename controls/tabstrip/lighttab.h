@@ -79,8 +79,8 @@ private:
     template <typename Key> void notify(const Key& key);
     void RedrawTabs();
     void SelectTab(int index, bool raiseEvent);
-    // `height`: the surface's client height in pixels.
-    void DrawTabOutline(QImage& surface, int height, int left, int right, bool selected) const;
+    // `c`: the surface's client height in pixels.
+    void DrawTabOutline(QImage& surface, int c, int left, int right, bool selected) const;
     // The three surfaces, at the widget's device pixel ratio; no notice, no event.
     void drawFrame();
     void drawStrip();
