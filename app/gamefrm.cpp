@@ -102,7 +102,7 @@ GameFrm::GameFrm(Services services, QWidget* parent)
             Qt::QueuedConnection);
 
     // Form_Load
-    resize(gamelayout::kMinimumWindowPixels);
+    resize(gamelayout::MinimumWindowPixels(twips::perPixelX(), twips::perPixelY()));
     PositionControls();
     GetSettings();
     Timer1->setInterval(m_services.settings->TimerInterval);
@@ -256,7 +256,8 @@ void GameFrm::Form_Resize() {
     else if (isMaximized() || isFullScreen())
         state = gamelayout::WindowShowState::Maximised;
     const QSize frame = frameGeometry().size();
-    const gamelayout::ResizeGuard guard = gamelayout::GuardResize(state, frame);
+    const gamelayout::ResizeGuard guard = gamelayout::GuardResize(
+        state, frame, gamelayout::MinimumWindowPixels(twips::perPixelX(), twips::perPixelY()));
     if (guard.resize) {
         // The frame's extra (caption, borders) stays as it is; the client area grows.
         resize(size() + (guard.outerPixels - frame));

@@ -32,6 +32,18 @@ void parseCommandLine(const QCoreApplication& app) {
     parser.process(app);
 }
 
+// The scalable drawing is sharp at every size and device pixel ratio; the rendered pictures
+// serve where no SVG icon engine is installed.
+QIcon appIcon() {
+    const QIcon drawing(resources::AppIconScalablePath());
+    if (!drawing.pixmap(QSize(32, 32)).isNull())
+        return drawing;
+    QIcon pictures;
+    for (const QString& picture : resources::AppIconPaths())
+        pictures.addFile(picture);
+    return pictures;
+}
+
 bool namesPlatform(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
@@ -58,10 +70,7 @@ int Main(int argc, char** argv, QObject* windowWatcher) {
     setIdentity();
     parseCommandLine(app);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(tallyrun::kAppId));
-    QIcon icon;
-    for (const QString& picture : resources::AppIconPaths())
-        icon.addFile(picture);
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(appIcon());
 
     const SettingsStore store;
     GameSettings settings = LoadGameSettings(store);

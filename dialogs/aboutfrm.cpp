@@ -6,6 +6,7 @@
 #include "placement.h"
 #include "programversion.h"
 #include "systemcolors.h"
+#include "twips.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -22,19 +23,21 @@ namespace {
 constexpr std::uint32_t kMailHover = 0xFF0000; // blue
 constexpr std::uint32_t kWebNormal = 0xC00000; // dark blue
 constexpr std::uint32_t kWebHover = 0xC000C0;  // purple
-constexpr int kPictureSize = 112;
+constexpr int kPictureSize = 112;              // pixels at 96 DPI
 
 QColor colourOf(std::uint32_t value, const QPalette& palette) {
     return systemcolors::toQColor(systemcolors::resolve(value, palette));
 }
 
-// The game's round clock two thirds of the way round, above a target display.
-QPixmap clockPicture(qreal ratio) {
-    QPixmap pixmap(QSize(kPictureSize, kPictureSize) * ratio);
+// The game's round clock two thirds of the way round, above a target display; drawn on a
+// square of kPictureSize, shown `side` pixels wide at `ratio` device pixels per pixel.
+QPixmap clockPicture(int side, qreal ratio) {
+    QPixmap pixmap(QSize(side, side) * ratio);
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(double(side) / kPictureSize, double(side) / kPictureSize);
 
     const QRectF tile(1, 1, kPictureSize - 2, kPictureSize - 2);
     QLinearGradient sky(tile.topLeft(), tile.bottomLeft());
@@ -125,7 +128,7 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
     restoreLinkColours();
 
     auto* Image1 = makeLabel(QString(), "Image1", this);
-    Image1->setPixmap(clockPicture(devicePixelRatioF()));
+    Image1->setPixmap(clockPicture(twips::toPixelsX(kPictureSize * 15), devicePixelRatioF()));
     Image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     auto* ButtonEx1 = new ButtonEx(this);
@@ -156,8 +159,9 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
     grid->addWidget(Image1, 0, 0);
     grid->addLayout(text, 0, 1);
     grid->addWidget(ButtonEx1, 1, 1, Qt::AlignRight);
-    grid->setColumnMinimumWidth(1, 260);
-    Label3->setMaximumWidth(300);
+    // 260 and 300 pixels at 96 DPI: the text column holds the same words at any logical DPI.
+    grid->setColumnMinimumWidth(1, twips::toPixelsX(3900));
+    Label3->setMaximumWidth(twips::toPixelsX(4500));
 
     ButtonEx1->setFocus();
     adjustSize();

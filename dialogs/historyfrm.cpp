@@ -7,6 +7,7 @@
 #include "messagebox.h"
 #include "placement.h"
 #include "pointschart.h"
+#include "twips.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -119,9 +120,11 @@ HistoryFrm::HistoryFrm(HistoryStore& store, QWidget* parent, Prompts prompts)
     reload();
     m_table->setFocus();
 
-    // Large enough for the table's columns, small enough for an 800 x 600 screen.
+    // Large enough for the table's columns (820 x 600 pixels at 96 DPI), small enough for an
+    // 800 x 600 screen.
     const QSize screen = GetScreenSize();
-    resize(std::min(820, screen.width() - 40), std::min(600, screen.height() - 80));
+    resize(std::min(twips::toPixelsX(820 * 15), screen.width() - 40),
+           std::min(twips::toPixelsY(600 * 15), screen.height() - 80));
     CentreForm(this);
 }
 

@@ -153,7 +153,17 @@ GameLayout PositionControls(const LayoutInput& in, const TextHeightMeasurer& tex
     return out;
 }
 
-ResizeGuard GuardResize(WindowShowState state, QSize outerPixels) {
+QSize MinimumWindowPixels(double twipsPerPixelX, double twipsPerPixelY) {
+    const auto side = [](int pixels, double twipsPerPixel) {
+        if (!(twipsPerPixel > 0.0 && twipsPerPixel < 15.0))
+            return pixels;
+        return static_cast<int>(std::ceil(std::min(pixels * 15.0 / twipsPerPixel, 65535.0)));
+    };
+    return QSize(side(kMinimumWindowPixels.width(), twipsPerPixelX),
+                 side(kMinimumWindowPixels.height(), twipsPerPixelY));
+}
+
+ResizeGuard GuardResize(WindowShowState state, QSize outerPixels, QSize minimumPixels) {
     ResizeGuard guard;
     switch (state) {
     case WindowShowState::Minimised:
@@ -165,7 +175,7 @@ ResizeGuard GuardResize(WindowShowState state, QSize outerPixels) {
         break;
     }
     guard.layout = true;
-    guard.outerPixels = outerPixels.expandedTo(kMinimumWindowPixels);
+    guard.outerPixels = outerPixels.expandedTo(minimumPixels);
     guard.resize = guard.outerPixels != outerPixels;
     return guard;
 }

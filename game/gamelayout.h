@@ -91,14 +91,19 @@ enum class WindowShowState { Normal, Minimised, Maximised };
 
 inline constexpr QSize kMinimumWindowPixels{800, 600};
 
+// 800 x 600 pixels, grown to 800 x 600 pixels of 15 twips (12000 x 9000 twips) on a screen of
+// finer pixels (a higher logical DPI), where the designed fonts take more pixels.
+QSize MinimumWindowPixels(double twipsPerPixelX, double twipsPerPixelY);
+
 struct ResizeGuard {
     bool resize = false; // set the window's outer size to `outerPixels` first
     QSize outerPixels;
     bool layout = false; // then run PositionControls
 };
 
-// A normal window below 800 x 600 pixels is set back to that size; a maximised one is laid
-// out as it is; a minimised one is left alone.
-ResizeGuard GuardResize(WindowShowState state, QSize outerPixels);
+// A normal window below the minimum (800 x 600 pixels) is set back to it; a maximised one is
+// laid out as it is; a minimised one is left alone.
+ResizeGuard GuardResize(WindowShowState state, QSize outerPixels,
+                        QSize minimumPixels = kMinimumWindowPixels);
 
 } // namespace gamelayout

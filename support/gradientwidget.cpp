@@ -1,5 +1,7 @@
 #include "gradientwidget.h"
 
+#include "surface.h"
+
 #include <QPainter>
 
 GradientWidget::GradientWidget(QWidget* parent) : GradientWidget(kGameWindowGradient, parent) {}
@@ -29,10 +31,8 @@ void GradientWidget::resizeEvent(QResizeEvent* event) {
 void GradientWidget::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     const QSize outer = GradientOuterSize(m_measureWindowFrame ? window() : this);
-    if (m_image.isNull() || m_imageOuter != outer || m_image.devicePixelRatio() != ratio ||
-        m_image.deviceIndependentSize().toSize() != size()) {
-        m_image = QImage(size() * ratio, QImage::Format_RGB32);
-        m_image.setDevicePixelRatio(ratio);
+    if (m_imageOuter != outer || !surface::fits(m_image, size(), ratio)) {
+        m_image = surface::make(size(), ratio, QImage::Format_RGB32);
         m_image.fill(Qt::black);
         QPainter imagePainter(&m_image);
         PaintGradient(imagePainter, outer, m_colors.colorA, m_colors.colorB, m_colors.direction);

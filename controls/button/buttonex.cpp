@@ -4,6 +4,7 @@
 #include "buttonrules.h"
 #include "edges.h"
 #include "propertytable.h"
+#include "surface.h"
 #include "systemcolors.h"
 #include "twips.h"
 
@@ -536,10 +537,8 @@ void ButtonEx::drawSurface() {
         m_surface = QImage();
         return;
     }
-    if (m_surface.size() != size()) {
-        m_surface = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-        m_surface.setDevicePixelRatio(1.0);
-    }
+    if (!surface::fits(m_surface, size(), devicePixelRatioF()))
+        m_surface = surface::make(size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
     m_surface.fill(Qt::transparent);
     if (skinned())
         DrawSkin();
@@ -555,9 +554,9 @@ void ButtonEx::drawSurface() {
 
 void ButtonEx::DrawFrame(State state, bool focusShown) {
     QPainter p(&m_surface);
-    p.fillRect(m_surface.rect(), color(m_backColor));
+    p.fillRect(rect(), color(m_backColor));
     const QPalette& pal = palette();
-    QRect r = m_surface.rect();
+    QRect r = rect();
     const buttonex::EdgePair pair = buttonex::edgesFor(m_borderStyle);
     const auto defaultFrame = [&] {
         if (focusShown && m_allowDefault)
@@ -576,7 +575,7 @@ void ButtonEx::DrawFrame(State state, bool focusShown) {
         } else if (m_appearance == Appearance::Flat && m_borderStyle == BorderStyle::ThinGrey) {
             defaultFrame();
             p.setPen(color(kGreyText));
-            p.drawRect(m_surface.rect().adjusted(0, 0, -1, -1));
+            p.drawRect(rect().adjusted(0, 0, -1, -1));
         } else {
             focusShown = false;
         }
@@ -691,7 +690,7 @@ void ButtonEx::DrawCaption(State state) {
 }
 
 void ButtonEx::paintEvent(QPaintEvent*) {
-    if (m_stale || m_surface.size() != size())
+    if (m_stale || !surface::fits(m_surface, size(), devicePixelRatioF()))
         drawSurface();
     QPainter p(this);
     p.drawImage(0, 0, m_surface);

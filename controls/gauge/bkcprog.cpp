@@ -2,6 +2,7 @@
 
 #include "bkcprogaccessible.h"
 #include "propertytable.h"
+#include "surface.h"
 #include "systemcolors.h"
 #include "twips.h"
 
@@ -54,10 +55,16 @@ int floorToInt(double v) {
     return i > v ? i - 1 : i;
 }
 
-// Sets every pixel whose centre lies inside the convex polygon `q`; pixel (x, y) has its centre
-// at (x, y). Far cheaper per call than a QPainter fill, which matters with over 700 spokes in
-// one drawing.
-void fillConvexAliased(QImage& image, const std::array<QPointF, 4>& q, QRgb color) {
+// Sets every device pixel whose centre lies inside the convex polygon `q`, given in the
+// drawing's pixels, whose centres are whole coordinates. Far cheaper per call than a QPainter
+// fill, which matters with over 700 spokes in one drawing.
+void fillConvexAliased(QImage& image, std::array<QPointF, 4> q, QRgb color) {
+    const qreal ratio = image.devicePixelRatio();
+    if (ratio != 1.0) {
+        // Device pixel (x, y) has its centre at (x, y) from here on.
+        for (QPointF& corner : q)
+            corner = (corner + QPointF(0.5, 0.5)) * ratio - QPointF(0.5, 0.5);
+    }
     struct Edge {
         double top, bottom, x0, slope; // x = x0 + y * slope for top <= y <= bottom
     };
@@ -668,13 +675,17 @@ void bkCProg::UserControl_Resize() {
 }
 
 void bkCProg::StretchPictures() {
-    const QSize target = innerSize();
+    const qreal ratio = devicePixelRatioF();
+    const QSize target = surface::deviceSize(innerSize(), ratio);
+    const auto stretched = [&](const QImage& picture) {
+        QImage image = picture.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(ratio);
+        return image;
+    };
     if (!m_picBack.isNull())
-        m_surfacePicture =
-            m_picBack.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_surfacePicture = stretched(m_picBack);
     if (!m_picMask.isNull())
-        m_surfaceMaskPicture =
-            m_picMask.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_surfaceMaskPicture = stretched(m_picMask);
 }
 
 void bkCProg::applyShape() {
@@ -683,8 +694,13 @@ void bkCProg::applyShape() {
         return;
     }
     const QRgb cut = qcolor(ResolveColor(m_maskColor)).rgb();
-    const QImage shape = m_surfaceMaskPicture.convertToFormat(QImage::Format_RGB32)
-                             .createMaskFromColor(cut, Qt::MaskInColor);
+    QImage source = m_surfaceMaskPicture;
+    // The shape is cut in the widget's pixels: one sample of each at a finer resolution.
+    if (source.devicePixelRatio() != 1.0)
+        source = source.scaled(source.deviceIndependentSize().toSize(), Qt::IgnoreAspectRatio,
+                               Qt::FastTransformation);
+    const QImage shape =
+        source.convertToFormat(QImage::Format_RGB32).createMaskFromColor(cut, Qt::MaskInColor);
     const int frameWidth = m_inset ? 1 : 0;
     QRegion region(QBitmap::fromImage(shape));
     region.translate(frameWidth, frameWidth);
@@ -833,8 +849,10 @@ void bkCProg::drawSurface() {
         m_surfacePicture = QImage();
 
     const QSize inner = innerSize();
-    if (m_image.size() != inner) {
-        m_image = inner.isEmpty() ? QImage() : QImage(inner, QImage::Format_ARGB32_Premultiplied);
+    if (!surfaceFits()) {
+        m_image = inner.isEmpty() ? QImage()
+                                  : surface::make(inner, devicePixelRatioF(),
+                                                  QImage::Format_ARGB32_Premultiplied);
         m_image.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
         m_image.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
     }
@@ -867,8 +885,13 @@ void bkCProg::drawSurface() {
     }
 }
 
+bool bkCProg::surfaceFits() const {
+    const QSize inner = innerSize();
+    return inner.isEmpty() ? m_image.isNull() : surface::fits(m_image, inner, devicePixelRatioF());
+}
+
 void bkCProg::paintEvent(QPaintEvent*) {
-    if (m_stale || m_image.size() != innerSize())
+    if (m_stale || !surfaceFits())
         drawSurface();
     QPainter p(this);
     if (m_inset) {

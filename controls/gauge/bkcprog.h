@@ -209,6 +209,8 @@ private:
     void drawNeedle(QPainter& p, const Face& f) const;
     void drawValueText(QPainter& p) const;
     void drawSurface();
+    // The drawing's image has the inner size at this widget's device pixel ratio.
+    bool surfaceFits() const;
 
     bool m_autoMask{};
     bool m_autoSize{};

@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "lighttabaccessible.h"
 #include "rounding.h"
+#include "surface.h"
 #include "systemcolors.h"
 #include "twips.h"
 
@@ -14,12 +15,27 @@
 #include <QShortcut>
 #include <QStyleOptionFocusRect>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
 
 constexpr std::uint32_t kApplicationWorkspace = 0x8000000Cu;
 constexpr QPoint kStripOrigin{3, 2};
+
+// Sets pixel `p` of the drawing: every device pixel that it covers.
+void plot(QImage& image, QPoint p, QRgb rgb) {
+    if (image.devicePixelRatio() == 1.0) {
+        if (image.rect().contains(p))
+            image.setPixel(p, rgb);
+        return;
+    }
+    const QRect covered = surface::devicePixels(image, p.x(), p.y()) & image.rect();
+    for (int y = covered.top(); y <= covered.bottom(); ++y) {
+        for (int x = covered.left(); x <= covered.right(); ++x)
+            image.setPixel(x, y, rgb);
+    }
+}
 
 // A line as the game's drawing primitives make it: the start point drawn, the end point not.
 void drawLine(QImage& surface, QPoint from, QPoint to, QColor color) {
@@ -31,8 +47,7 @@ void drawLine(QImage& surface, QPoint from, QPoint to, QColor color) {
     int err = dx + dy;
     QPoint p = from;
     while (p != to) {
-        if (surface.rect().contains(p))
-            surface.setPixel(p, rgb);
+        plot(surface, p, rgb);
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
@@ -146,7 +161,12 @@ void LightTab::setActiveTab(int index) {
 }
 
 QRect LightTab::stripRect() const {
-    return QRect(kStripOrigin, QSize(width(), kStripHeight));
+    return QRect(kStripOrigin, QSize(width(), stripHeight()));
+}
+
+int LightTab::stripHeight() const {
+    // The caption starts 3 pixels down and keeps a pixel above the bottom edge.
+    return std::max(kStripHeight, static_cast<int>(std::ceil(QFontMetricsF(font()).height())) + 4);
 }
 
 QColor LightTab::edgeColor(int index) const {
@@ -156,24 +176,29 @@ QColor LightTab::edgeColor(int index) const {
 void LightTab::UserControl_Resize() {
     m_geometry.left[0] = 2;
     m_edgeColors = {0x00FFFFFFu, 0x00E0E0E0u, 0x00000000u, kApplicationWorkspace};
-
-    const QColor face =
-        systemcolors::toQColor(systemcolors::resolve(systemcolors::kButtonFace, palette()));
-    m_frame = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    m_frame.fill(face);
-    const int w = width();
-    const int h = height();
-    for (int i = 1; i <= 2; ++i) {
-        drawPath(m_frame, {QPoint(i, h - i), QPoint(i, i + 18), QPoint(w - i, i + 18)},
-                 edgeColor(i - 1));
-        drawPath(m_frame, {QPoint(w - i, i + 18), QPoint(w - i, h - i), QPoint(i, h - i)},
-                 edgeColor(i + 1));
-    }
+    drawFrame();
     RedrawTabs();
 }
 
-void LightTab::DrawTabOutline(QImage& surface, int left, int right, bool selected) const {
-    const int c = surface.height();
+QColor LightTab::faceColor() const {
+    return systemcolors::toQColor(systemcolors::resolve(systemcolors::kButtonFace, palette()));
+}
+
+void LightTab::drawFrame() {
+    m_frame = surface::make(size(), devicePixelRatioF(), QImage::Format_RGB32);
+    m_frame.fill(faceColor());
+    const int w = width();
+    const int h = height();
+    const int top = stripHeight() + 1; // 18 below the designed strip
+    for (int i = 1; i <= 2; ++i) {
+        drawPath(m_frame, {QPoint(i, h - i), QPoint(i, i + top), QPoint(w - i, i + top)},
+                 edgeColor(i - 1));
+        drawPath(m_frame, {QPoint(w - i, i + top), QPoint(w - i, h - i), QPoint(i, h - i)},
+                 edgeColor(i + 1));
+    }
+}
+
+void LightTab::DrawTabOutline(QImage& surface, int c, int left, int right, bool selected) const {
     const int a = m_activeTab == 0 ? 0 : (selected ? 2 : 1);
     const int b = selected ? 1 : 0;
     for (int j = 0; j <= 1; ++j) {
@@ -188,10 +213,14 @@ void LightTab::DrawTabOutline(QImage& surface, int left, int right, bool selecte
 }
 
 void LightTab::RedrawTabs() {
-    const QColor face =
-        systemcolors::toQColor(systemcolors::resolve(systemcolors::kButtonFace, palette()));
-    m_strip = QImage(QSize(std::max(width(), 1), kStripHeight), QImage::Format_RGB32);
-    m_strip.fill(face);
+    drawStrip();
+    SelectTab(m_activeTab, false);
+}
+
+void LightTab::drawStrip() {
+    m_strip =
+        surface::make(QSize(width(), stripHeight()), devicePixelRatioF(), QImage::Format_RGB32);
+    m_strip.fill(faceColor());
     const QFontMetricsF metrics(font());
     for (int i = 0; i < m_numberOfTabs; ++i) {
         const QString item = caption(i);
@@ -199,31 +228,21 @@ void LightTab::RedrawTabs() {
         m_geometry.width[k] = static_cast<int>(RoundHalfEven(metrics.horizontalAdvance(item) + 15));
         if (i > 0)
             m_geometry.left[k] = m_geometry.left[k - 1] + m_geometry.width[k - 1];
-        DrawTabOutline(m_strip, m_geometry.left[k], m_geometry.left[k] + m_geometry.width[k],
-                       false);
+        DrawTabOutline(m_strip, stripHeight(), m_geometry.left[k],
+                       m_geometry.left[k] + m_geometry.width[k], false);
         QPainter painter(&m_strip);
         painter.setFont(font());
         painter.setPen(Qt::black);
         painter.drawText(QPointF(m_geometry.left[k] + 5, 3 + metrics.ascent()), item);
     }
-    SelectTab(m_activeTab, false);
 }
 
 void LightTab::SelectTab(int index, bool raiseEvent) {
     m_highlightVisible = false;
     const std::size_t k = slot(index);
     m_highlightRect = QRect(m_geometry.left[k] - 1, kStripOrigin.y() - 2, m_geometry.width[k] + 6,
-                            kStripHeight + 4);
-    m_highlight = QImage(m_highlightRect.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    m_highlight.fill(
-        systemcolors::toQColor(systemcolors::resolve(systemcolors::kButtonFace, palette())));
-    DrawTabOutline(m_highlight, 0, m_highlightRect.width(), true);
-    if (!m_caption.isEmpty()) {
-        QPainter painter(&m_highlight);
-        painter.setFont(font());
-        painter.setPen(Qt::black);
-        painter.drawText(QPointF(9, 4 + QFontMetricsF(font()).ascent()), caption(index));
-    }
+                            stripHeight() + 4);
+    drawHighlight(index);
     m_highlightVisible = index < m_numberOfTabs;
     update();
     if (m_highlightVisible && QAccessible::isActive()) {
@@ -233,6 +252,18 @@ void LightTab::SelectTab(int index, bool raiseEvent) {
     }
     if (raiseEvent)
         emit AfterTabChange(index);
+}
+
+void LightTab::drawHighlight(int index) {
+    m_highlight = surface::make(m_highlightRect.size(), devicePixelRatioF(), QImage::Format_RGB32);
+    m_highlight.fill(faceColor());
+    DrawTabOutline(m_highlight, m_highlightRect.height(), 0, m_highlightRect.width(), true);
+    if (!m_caption.isEmpty()) {
+        QPainter painter(&m_highlight);
+        painter.setFont(font());
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(9, 4 + QFontMetricsF(font()).ascent()), caption(index));
+    }
 }
 
 void LightTab::stepTab(int delta) {
@@ -246,6 +277,12 @@ void LightTab::stepTab(int delta) {
 }
 
 void LightTab::paintEvent(QPaintEvent*) {
+    // Drawn again for another screen's resolution, as they were.
+    if (!surface::fits(m_frame, size(), devicePixelRatioF())) {
+        drawFrame();
+        drawStrip();
+        drawHighlight(m_activeTab);
+    }
     QPainter painter(this);
     painter.drawImage(0, 0, m_frame);
     painter.drawImage(kStripOrigin, m_strip);

@@ -23,7 +23,7 @@ public:
 
     static const QString kDefaultCaption;
     static constexpr int kDefaultNumberOfTabs = 4;
-    static constexpr int kStripHeight = 17;
+    static constexpr int kStripHeight = 17; // taller where the captions' font needs it
 
     explicit LightTab(QWidget* parent = nullptr);
 
@@ -45,6 +45,7 @@ public:
     const tabstrip::TabGeometry& geometry() const { return m_geometry; }
     // The strip's and the raised tab's places in the control.
     QRect stripRect() const;
+    int stripHeight() const;
     QRect highlightRect() const { return m_highlightRect; }
     bool highlightVisible() const { return m_highlightVisible; }
 
@@ -78,7 +79,13 @@ private:
     template <typename Key> void notify(const Key& key);
     void RedrawTabs();
     void SelectTab(int index, bool raiseEvent);
-    void DrawTabOutline(QImage& surface, int left, int right, bool selected) const;
+    // `c`: the surface's client height in pixels.
+    void DrawTabOutline(QImage& surface, int c, int left, int right, bool selected) const;
+    // The three surfaces, at the widget's device pixel ratio; no notice, no event.
+    void drawFrame();
+    void drawStrip();
+    void drawHighlight(int index);
+    QColor faceColor() const;
     void stepTab(int delta);
     QColor edgeColor(int index) const;
 

@@ -1,6 +1,7 @@
 #include "gamelayout.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace gamelayout;
 
@@ -102,6 +103,31 @@ TEST(PositionControls, ReportAndWidestTargetShowWholeAtTheSmallestWindow) {
     EXPECT_EQ(l.targetShownSize, 61); // 6 x 0.6 x 61 x 20 = 4392 <= 4440
     const GameLayout threeDigits = PositionControls(windowOf(800, 600), lineHeight, charWidth);
     EXPECT_EQ(threeDigits.targetShownSize, 93);
+}
+
+// At 144 and 192 logical DPI the designed fonts take more pixels: the smallest window grows
+// so that every control lies in its client area, as at 96 DPI.
+TEST(PositionControls, SmallestWindowHoldsEveryControlAtAnyDpi) {
+    const std::tuple<const char*, double, QSize> rows[] = {
+        {"96dpi", 15, QSize(800, 600)},
+        {"144dpi", 10, QSize(1200, 900)},
+        {"192dpi", 7.5, QSize(1600, 1200)},
+    };
+    for (const auto& [name, perPixel, minimum] : rows) {
+        const QSize window = MinimumWindowPixels(perPixel, perPixel);
+        EXPECT_EQ(window, minimum) << name;
+        LayoutInput in = windowOf(0, 0);
+        in.winWidth = LayoutTwips(window.width(), perPixel);
+        in.winHeight = LayoutTwips(window.height(), perPixel);
+        in.twipsPerPixelX = in.twipsPerPixelY = perPixel;
+        in.reportSize = QSizeF(4650, 540);
+        const GameLayout l = PositionControls(in, lineHeight, charWidth);
+        const QRectF client(0, 0, in.winWidth, in.winHeight - in.capB - in.menuH);
+        for (const QRectF& r :
+             {l.Picture4, l.lbinst, l.LBa, l.cmdVarify, l.btnPick[23], l.Command1, l.cp1, l.List1})
+            EXPECT_TRUE(client.contains(r)) << name;
+        EXPECT_LE(2 * l.cp1Radius, l.cp1.width() / perPixel) << name;
+    }
 }
 
 TEST(GuardResize, KeepsANormalWindowAtLeast800By600) {

@@ -1,8 +1,10 @@
 // Makes the README's pictures: picking, a round in play, the solver's answers, the checker (also
 // with a missed value), a round without an answer and its nearest values, the clock, the manual
 // set-up, the about window, the settings dialog and the history window.
-// Usage: tallyrun_screenshots [OUT_DIR] (default docs/screenshots); it needs a display, or
-// QT_QPA_PLATFORM=offscreen.
+// Usage: tallyrun_screenshots [OUT_DIR [NAME...]] (default docs/screenshots, every picture); it
+// needs a display, or QT_QPA_PLATFORM=offscreen. On a screen of more than one device pixel per
+// pixel (QT_SCALE_FACTOR=2, say) the pictures have the screen's resolution and their names end
+// in its percentage ("round-200"); off screen the screen then keeps its size in pixels.
 #include "aboutfrm.h"
 #include "bkcprog.h"
 #include "buttonex.h"
@@ -21,6 +23,10 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -43,11 +49,16 @@ public:
 };
 
 QString g_out;
-QString g_history; // the windows' round history, kept apart from the player's
+QString g_history;    // the windows' round history, kept apart from the player's
+QString g_suffix;     // "-200" at two device pixels per pixel
+QStringList g_wanted; // empty: every picture
 
 void save(QWidget* widget, const char* name) {
     QCoreApplication::processEvents();
-    const QString path = g_out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
+    if (!g_wanted.isEmpty() && !g_wanted.contains(QLatin1String(name)))
+        return;
+    const QString path =
+        g_out + QLatin1Char('/') + QLatin1String(name) + g_suffix + QStringLiteral(".png");
     if (!widget->grab().save(path))
         std::fprintf(stderr, "tallyrun_screenshots: cannot write %s\n", qPrintable(path));
 }
@@ -171,14 +182,42 @@ void playSixWeeks(HistoryStore& store) {
     }
 }
 
+// The offscreen screen is 800 x 800 device pixels; under QT_SCALE_FACTOR it gets as many
+// pixels as at 100 %, so that windows bounded by the screen keep their size. Before the
+// application object exists.
+void keepOffscreenSize(const QTemporaryDir& dir) {
+    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    if (qEnvironmentVariable("QT_QPA_PLATFORM") != QLatin1String("offscreen") || !(scale > 0) ||
+        scale == 1.0)
+        return;
+    const int side = qRound(800 * scale);
+    const QJsonObject screen{{"name", ""},           {"x", 0},         {"y", 0},
+                             {"width", side},        {"height", side}, {"logicalDpi", 96},
+                             {"logicalBaseDpi", 96}, {"dpr", 1}};
+    const QJsonObject config{{"synchronousWindowSystemEvents", false},
+                             {"windowFrameMargins", true},
+                             {"screens", QJsonArray{screen}}};
+    QFile file(dir.filePath(QStringLiteral("offscreen.json")));
+    if (file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(config).toJson()) > 0) {
+        file.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + file.fileName().toLocal8Bit());
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    QTemporaryDir dir;
+    keepOffscreenSize(dir);
     QApplication app(argc, argv);
     g_out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    for (int i = 2; i < argc; ++i)
+        g_wanted += QString::fromLocal8Bit(argv[i]);
+    const int percent = qRound(app.devicePixelRatio() * 100);
+    if (percent != 100)
+        g_suffix = QStringLiteral("-%1").arg(percent);
     QDir().mkpath(g_out);
 
-    QTemporaryDir dir;
     const SettingsStore store(dir.path());
     store.CreateSettingsKey(SettingsKeyPath);
     store.PutSettingValue(SettingsKeyPath, QStringLiteral("ShowSeconds"), std::int32_t{1},
