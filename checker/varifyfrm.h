@@ -20,6 +20,7 @@ public:
     // numberCaptions: the six numbers, largest first; targetText: the target as shown.
     VarifyFrm(const std::array<QString, checker::kNumberKeyCount>& numberCaptions,
               const QString& targetText, QWidget* parent = nullptr);
+    ~VarifyFrm() override;
 
     // index 0..5; other indices are ignored.
     void setNumberCaption(int index, const QString& caption);
@@ -36,12 +37,14 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void btn1_Click(int index);
     void cmdBack_Click();
     void ButtonEx1_Click();
     void showKeypad();
+    void showFocusRing();
 
     checker::CheckerKeypad m_keypad;
     std::array<ButtonEx*, checker::kKeyCount> m_btn1{};
@@ -50,5 +53,7 @@ private:
     QLabel* m_lbasw = nullptr;
     QLabel* m_lbTarget = nullptr;
     QWidget* m_picture1 = nullptr;
+    QWidget* m_focusRing = nullptr;
+    QMetaObject::Connection m_focusWatch;
     int m_displayHeight = 0;
 };
