@@ -22,8 +22,10 @@ void printHelp(std::ostream& os) {
           "  --             end of options: LINE may then start with \"-\"\n"
           "  -h, --help     print this help and exit\n"
           "  --version      print the version and exit\n\n"
-          "Bad input gets one line on standard error and exit status 2; a LINE with nothing\n"
-          "to work out (no operator) exits with status 1.\n";
+          "Bad input gets one line on standard error and exit status 2. A LINE with nothing\n"
+          "to work out (no operator), or one that cannot be worked out (a division by zero\n"
+          "or with a remainder), says so in one line on standard error and exits with\n"
+          "status 1; with --json the object then carries \"error\" as well.\n";
 }
 
 } // namespace

@@ -33,6 +33,8 @@ TEST(SolveCommand, ListsAnswersThenReportAsTextOrJson) {
                             "combinations: \\n8 answers found.\"}\n"),
               std::string::npos)
         << json.out;
+    // The largest number and the largest target are taken.
+    EXPECT_EQ(run(runSolve, {"1000", "2", "3", "4", "5", "6", "32767"}).code, 0);
 }
 
 TEST(SolveCommand, RejectsBadInputWithOneLineAndCodeTwo) {
