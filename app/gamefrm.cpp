@@ -102,7 +102,9 @@ GameFrm::GameFrm(Services services, QWidget* parent)
             Qt::QueuedConnection);
 
     // Form_Load
-    resize(gamelayout::MinimumWindowPixels(twips::perPixelX(), twips::perPixelY()));
+    const QSize smallest = gamelayout::MinimumWindowPixels(twips::perPixelX(), twips::perPixelY());
+    setMinimumSize(smallest); // a drag stops there
+    resize(smallest);
     PositionControls();
     GetSettings();
     Timer1->setInterval(m_services.settings->TimerInterval);
@@ -290,8 +292,6 @@ void GameFrm::PositionControls() {
     input.design.lbinstHeight = lbinst->heightForWidth(instructionWidth) * perY;
     input.twipsPerPixelX = perX;
     input.twipsPerPixelY = perY;
-    input.targetFontSize = m_targetFontSize;
-    input.numberFontSize = m_numberFontSize;
     {
         // A search counts fewer than ten million combinations.
         const QFontMetricsF report(LBa->font());
@@ -303,6 +303,8 @@ void GameFrm::PositionControls() {
         const QString lowest = QString::number(m_services.settings->LowestTarget);
         const QString highest = QString::number(m_services.settings->HighestTarget);
         input.widestTarget = lowest.size() > highest.size() ? lowest : highest;
+        if (lbTarget->text().size() > input.widestTarget.size())
+            input.widestTarget = lbTarget->text(); // a round set by hand
     }
     const gamelayout::GameLayout layout = gamelayout::PositionControls(
         input,
@@ -399,7 +401,11 @@ void GameFrm::showRound() {
     for (int i = 0; i < static_cast<int>(btnPick.size()); ++i)
         at(btnPick, i)->setVisible(picking && !round.deal().used(i));
     lbinst->setVisible(picking);
-    lbTarget->setText(round.target() ? QString::number(*round.target()) : QString());
+    const QString target = round.target() ? QString::number(*round.target()) : QString();
+    const bool refit = target.size() != lbTarget->text().size();
+    lbTarget->setText(target);
+    if (refit)
+        PositionControls(); // a target of another length may need another font size
 
     Command1->setText(roundCaption(phase));
     Command1->setEnabled(phase == Phase::Ready || phase == Phase::Running || over ||

@@ -91,7 +91,8 @@ void CheckerKeypad::pressKey(int key) {
 }
 
 void CheckerKeypad::pressNumber(int key) {
-    if (isNumberKey(m_lastKey))
+    // Digits never run on into the number or the bracket before them.
+    if (isNumberKey(m_lastKey) || m_lastKey == KeyClose)
         return;
     m_display += m_captions[key];
     setKeyEnabled(key, false);

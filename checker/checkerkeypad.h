@@ -63,10 +63,9 @@ public:
     // Accepted keys in order, after a placeholder entry 0 that is never a key.
     const std::vector<std::int16_t>& KeyHistory() const { return m_keyHistory; }
 
+private:
     void Add_ID(std::int16_t key);
     void Remove_ID();
-
-private:
     void pressNumber(int key);
     void pressOpen();
     void pressClose();

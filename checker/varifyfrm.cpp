@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -44,6 +45,10 @@ QWidget#Picture1 {
     border: 1px solid rgba(255, 255, 255, 90);
     border-radius: 12px;
 }
+QWidget#focusRing {
+    border: 3px solid #1d5fd6;
+    border-radius: 6px;
+}
 )";
 
 // Colour values 0x00BBGGRR.
@@ -56,6 +61,29 @@ constexpr KeyLook kNumberKey{0x006EC7F1, 0x00002A3D, 17};   // gold
 constexpr KeyLook kOperatorKey{0x00EAD2DD, 0x0040222E, 17}; // lilac
 constexpr KeyLook kEqualsKey{0x00447A2F, 0x00FFFFFF, 17};   // green
 constexpr KeyLook kControlKey{0x00EAD2DD, 0x0040222E, 13};
+
+const KeyLook& lookOf(int key) {
+    return key < checker::kNumberKeyCount ? kNumberKey
+           : key == checker::KeyEquals    ? kEqualsKey
+                                          : kOperatorKey;
+}
+
+// A disabled key's face: its own colour faded far towards a light grey.
+std::uint32_t disabledFace(std::uint32_t face) {
+    std::uint32_t faded = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const std::uint32_t channel = (face >> shift) & 0xFF;
+        faded |= ((channel + 3 * 0xC4) / 4) << shift;
+    }
+    return faded;
+}
+
+void showEnabled(ButtonEx* key, bool enabled, const KeyLook& look) {
+    key->setEnabled(enabled);
+    const std::uint32_t face = enabled ? look.back : disabledFace(look.back);
+    if (key->backColor() != face)
+        key->setBackColor(face);
+}
 
 QString qtext(const std::string& text) {
     return QString::fromStdString(text);
@@ -102,12 +130,14 @@ VarifyFrm::VarifyFrm(QWidget* parent) : QDialog(parent) {
     keys->setContentsMargins(14, 14, 14, 14);
     keys->setSpacing(8);
 
-    // The keys take no focus: the window's own keys (digits, operators, Enter, Backspace)
-    // always reach the keypad.
+    // Tab walks the keys and Space presses the one with the focus; a click leaves the focus
+    // where it is. The window's own keys (digits, operators, Enter, Backspace, Delete) reach
+    // the keypad from any key.
     auto makeButton = [this](const QString& caption, const KeyLook& look) {
         auto* button = new ButtonEx(m_picture1);
         button->setCaption(caption);
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
+        button->installEventFilter(this);
         button->setBackColor(look.back);
         button->setForeColor(look.fore);
         button->setHighlightColor(look.fore);
@@ -120,10 +150,7 @@ VarifyFrm::VarifyFrm(QWidget* parent) : QDialog(parent) {
         return button;
     };
     for (int k = 0; k < checker::kKeyCount; ++k) {
-        const KeyLook& look = k < checker::kNumberKeyCount ? kNumberKey
-                              : k == checker::KeyEquals    ? kEqualsKey
-                                                           : kOperatorKey;
-        m_btn1[k] = makeButton(qtext(m_keypad.caption(k)), look);
+        m_btn1[k] = makeButton(qtext(m_keypad.caption(k)), lookOf(k));
         m_btn1[k]->setObjectName(QStringLiteral("btn1_%1").arg(k));
         if (k >= checker::KeyOpen)
             m_btn1[k]->setAccessibleName(tr(kSpokenSigns[k - checker::KeyOpen]));
@@ -135,13 +162,21 @@ VarifyFrm::VarifyFrm(QWidget* parent) : QDialog(parent) {
     m_cmdBack->setObjectName(QStringLiteral("cmdBack"));
     m_cmdBack->setToolTip(tr("Undo the last key"));
     m_cmdBack->setAccessibleName(tr("Back"));
-    m_buttonEx1 = makeButton(QStringLiteral("Reset"), kControlKey);
+    m_buttonEx1 = makeButton(QStringLiteral("&Reset"), kControlKey); // Alt+R
     m_buttonEx1->setObjectName(QStringLiteral("ButtonEx1"));
     keys->addWidget(m_cmdBack, 2, 0, 1, 2);
     keys->addWidget(m_buttonEx1, 2, 2, 1, 2);
     keys->addWidget(m_btn1[checker::KeyEquals], 2, 4, 1, 2);
     connect(m_cmdBack, &ButtonEx::clicked, this, &VarifyFrm::cmdBack_Click);
     connect(m_buttonEx1, &ButtonEx::clicked, this, &VarifyFrm::ButtonEx1_Click);
+
+    // A ring round the key with the focus, in the gap between the keys.
+    m_focusRing = new QWidget(m_picture1);
+    m_focusRing->setObjectName(QStringLiteral("focusRing"));
+    m_focusRing->setAttribute(Qt::WA_StyledBackground);
+    m_focusRing->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_focusRing->hide();
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, &VarifyFrm::showFocusRing);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 20);
@@ -172,6 +207,21 @@ VarifyFrm::VarifyFrm(const std::array<QString, checker::kNumberKeyCount>& number
     for (int i = 0; i < checker::kNumberKeyCount; ++i)
         setNumberCaption(i, numberCaptions[i]);
     appendTargetText(targetText);
+}
+
+VarifyFrm::~VarifyFrm() {
+    disconnect(m_focusWatch); // the keys go before QObject would end the connection
+}
+
+void VarifyFrm::showFocusRing() {
+    auto* key = qobject_cast<ButtonEx*>(QApplication::focusWidget());
+    if (!key || key->parentWidget() != m_picture1) {
+        m_focusRing->hide();
+        return;
+    }
+    m_focusRing->setGeometry(key->geometry().adjusted(-4, -4, 4, 4));
+    m_focusRing->stackUnder(key);
+    m_focusRing->show();
 }
 
 void VarifyFrm::setNumberCaption(int index, const QString& caption) {
@@ -232,9 +282,9 @@ void VarifyFrm::showKeypad() {
         const QString caption = qtext(m_keypad.caption(k));
         if (m_btn1[k]->caption() != caption)
             m_btn1[k]->setCaption(caption);
-        m_btn1[k]->setEnabled(m_keypad.isKeyEnabled(k));
+        showEnabled(m_btn1[k], m_keypad.isKeyEnabled(k), lookOf(k));
     }
-    m_cmdBack->setEnabled(m_keypad.isBackEnabled());
+    showEnabled(m_cmdBack, m_keypad.isBackEnabled(), kControlKey);
     m_lbasw->setText(qtext(m_keypad.display()));
     const char* outcome = m_keypad.outcome() == checker::Outcome::Correct   ? "correct"
                           : m_keypad.outcome() == checker::Outcome::Stopped ? "stopped"
@@ -255,6 +305,21 @@ void VarifyFrm::showKeypad() {
 void VarifyFrm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintGradient(this, painter, kCheckerGradient);
+}
+
+bool VarifyFrm::eventFilter(QObject* watched, QEvent* event) {
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+        watched == QApplication::focusWidget())
+        showFocusRing();
+    // Enter is "=" wherever the focus is, as on the window itself; Space presses the key.
+    if (event->type() == QEvent::KeyPress && qobject_cast<ButtonEx*>(watched)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            btn1_Click(checker::KeyEquals);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void VarifyFrm::keyPressEvent(QKeyEvent* event) {
@@ -287,6 +352,9 @@ void VarifyFrm::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_Backspace:
         cmdBack_Click();
+        return;
+    case Qt::Key_Delete:
+        ButtonEx1_Click();
         return;
     case Qt::Key_1:
     case Qt::Key_2:

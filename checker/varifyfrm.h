@@ -23,6 +23,7 @@ public:
     // numberCaptions: the six numbers, largest first; targetText: the target as shown.
     VarifyFrm(const std::array<QString, checker::kNumberKeyCount>& numberCaptions,
               const QString& targetText, QWidget* parent = nullptr);
+    ~VarifyFrm() override;
 
     // index 0..5; other indices are ignored.
     void setNumberCaption(int index, const QString& caption);
@@ -47,6 +48,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void btn1_Click(int index);
@@ -54,6 +56,7 @@ private:
     void ButtonEx1_Click();
     void showKeypad();
     void showDistance();
+    void showFocusRing();
 
     checker::CheckerKeypad m_keypad;
     std::array<ButtonEx*, checker::kKeyCount> m_btn1{};
@@ -62,6 +65,8 @@ private:
     QLabel* m_lbasw = nullptr;
     QLabel* m_lbTarget = nullptr;
     QWidget* m_picture1 = nullptr;
+    QWidget* m_focusRing = nullptr;
+    QMetaObject::Connection m_focusWatch;
     int m_displayHeight = 0;
     QLabel* m_lbDistance = nullptr;
     int m_exactCount = 0; // 0 also while nothing is known

@@ -43,6 +43,28 @@ bool normaliseLine(std::string_view text, std::string& line, std::string& bad) {
     return true;
 }
 
+// A digit right after ")" would run on into the bracket's value: the keypad never writes one.
+bool numberAfterBracket(std::string_view line) {
+    for (std::size_t i = 1; i < line.size(); ++i) {
+        if (line[i - 1] == ')' && line[i] >= '0' && line[i] <= '9')
+            return true;
+    }
+    return false;
+}
+
+// What a line that cannot be worked out reports in a terminal; nullptr for a value.
+const char* failureOf(std::string_view result) {
+    if (result == checker::kNonIntegerResult)
+        return "not a whole number";
+    if (result == checker::kDivideByZeroResult)
+        return "division by zero";
+    if (result == checker::kOutOfRangeResult)
+        return "number too large";
+    if (result == checker::kBracketsResult)
+        return "brackets out of order";
+    return nullptr;
+}
+
 } // namespace
 
 int runEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -83,12 +105,25 @@ int runEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
         err << "tallyrun-cli evaluate: LINE is longer than " << kLongestLine << " characters\n";
         return 2;
     }
+    if (numberAfterBracket(line)) {
+        err << "tallyrun-cli evaluate: a number cannot follow ')'; put an operator between\n";
+        return 2;
+    }
     const std::string result = checker::Evaluate(line);
-    if (json)
-        out << "{\"result\": " << JsonString(result) << "}\n";
+    const char* failure = failureOf(result);
+    if (json) {
+        out << "{\"result\": " << JsonString(result);
+        if (failure)
+            out << ", \"error\": " << JsonString(failure);
+        out << "}\n";
+    }
     if (result.empty()) {
         // The keypad ignores "=" on such a line.
         err << "tallyrun-cli evaluate: nothing to work out, the line holds no operator\n";
+        return 1;
+    }
+    if (failure) {
+        err << "tallyrun-cli evaluate: " << failure << "\n";
         return 1;
     }
     if (!json)

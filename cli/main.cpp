@@ -30,8 +30,11 @@ void printHelp(std::ostream& os) {
           "  --limit N      only the N newest rounds (the totals count them all)\n"
           "  -h, --help     print this help and exit\n"
           "  --version      print the version and exit\n\n"
-          "Bad input gets one line on standard error and exit status 2; a LINE with nothing\n"
-          "to work out (no operator), or a history that cannot be read, exits with status 1.\n";
+          "Bad input gets one line on standard error and exit status 2. A LINE with nothing\n"
+          "to work out (no operator), one that cannot be worked out (a division by zero or\n"
+          "with a remainder), or a history that cannot be read, says so in one line on\n"
+          "standard error and exits with status 1; with --json the object then carries\n"
+          "\"error\" as well.\n";
 }
 
 } // namespace

@@ -41,7 +41,10 @@ std::size_t decode(std::string_view text, std::size_t i, std::uint32_t& c) {
 std::string quoted(std::string_view text) {
     std::string out = "'";
     char escaped[16];
-    for (std::size_t i = 0; i < text.size();) {
+    std::size_t shown = 0;
+    for (std::size_t i = 0; i < text.size(); ++shown) {
+        if (shown == kLongestQuote)
+            return out + "'...";
         std::uint32_t c = 0;
         const std::size_t length = decode(text, i, c);
         if (length == 0) {

@@ -145,10 +145,11 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
     text->addSpacing(6);
     text->addWidget(Label3);
     text->addSpacing(12);
-    text->addWidget(m_label4);
+    // The links are as wide as their text, so that only the text reacts.
+    text->addWidget(m_label4, 0, Qt::AlignLeft);
     text->addSpacing(8);
     text->addWidget(Label5);
-    text->addWidget(m_label6);
+    text->addWidget(m_label6, 0, Qt::AlignLeft);
     text->addStretch(1);
 
     auto* grid = new QGridLayout(this);

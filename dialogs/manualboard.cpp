@@ -11,21 +11,6 @@ bool inRange(int index) {
     return index >= 0 && index < ManualBoard::kLabelCount;
 }
 
-// The text as a whole number, or -1 when it is not made of digits or exceeds 16 bits.
-std::int32_t readInt16(std::string_view text) {
-    if (text.empty())
-        return -1;
-    std::int32_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-        if (value > std::numeric_limits<std::int16_t>::max())
-            return -1;
-    }
-    return value;
-}
-
 } // namespace
 
 std::int32_t ManualBoard::number(int index) {
@@ -84,14 +69,33 @@ std::array<std::int32_t, ManualBoard::kChooseCount> ManualBoard::chosenNumbers()
     return numbers;
 }
 
+std::optional<std::int32_t> DigitsValue(std::string_view text) {
+    if (text.empty())
+        return std::nullopt;
+    std::int32_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > std::numeric_limits<std::int16_t>::max())
+            return std::nullopt;
+    }
+    return value;
+}
+
 TargetCheck CheckTarget(std::string_view text) {
     if (text.empty())
         return TargetCheck::Empty;
-    return readInt16(text) >= kLowestManualTarget ? TargetCheck::Accepted : TargetCheck::Rejected;
+    // A leading "-" makes a number below 101, as the box reads it.
+    const bool negative = text.front() == '-';
+    const std::optional<std::int32_t> value = DigitsValue(negative ? text.substr(1) : text);
+    if (!value)
+        return TargetCheck::Unusable;
+    return !negative && *value >= kLowestManualTarget ? TargetCheck::Accepted : TargetCheck::TooLow;
 }
 
 std::int32_t TargetValue(std::string_view text) {
-    return std::max(readInt16(text), kLowestManualTarget);
+    return std::max(DigitsValue(text).value_or(0), kLowestManualTarget);
 }
 
 bool TargetKeyPasses(char32_t character) {

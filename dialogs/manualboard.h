@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 // The manual set-up's number board: 24 labels in three rows (1..10, 1..10, then 25, 50, 75,
@@ -37,10 +38,14 @@ private:
 enum class TargetCheck {
     Accepted, // a whole number from 101 to 32767
     Empty,    // silently becomes "101"
-    Rejected, // below 101, above 32767 or not a number: a message, then "101"
+    TooLow,   // a number below 101: a message, then "101"
+    Unusable, // anything else (above 32767, blanks, other scripts' digits): a message, then "101"
 };
 
 inline constexpr std::int32_t kLowestManualTarget = 101;
+
+// The value of a text made of the digits "0" to "9" alone, when it fits 16 bits.
+std::optional<std::int32_t> DigitsValue(std::string_view text);
 
 TargetCheck CheckTarget(std::string_view text);
 // The value of an accepted text.

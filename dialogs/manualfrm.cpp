@@ -1,6 +1,7 @@
 #include "manualfrm.h"
 
 #include "boardlabel.h"
+#include "digitkeys.h"
 #include "fonts.h"
 #include "messagebox.h"
 #include "placement.h"
@@ -96,14 +97,9 @@ void ManualFrm::moveBoardFocus(int from, int dx, int dy) {
 }
 
 bool ManualFrm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_text1 && event->type() == QEvent::KeyPress) {
-        const QString typed = static_cast<QKeyEvent*>(event)->text();
-        // Printable characters other than digits are dropped; editing keys, Enter and the
-        // clipboard shortcuts carry no printable text and pass.
-        if (!typed.isEmpty() && typed.front().isPrint() &&
-            !TargetKeyPasses(typed.front().unicode()))
-            return true;
-    }
+    if (watched == m_text1 && event->type() == QEvent::KeyPress &&
+        SwallowsTypedKey(*static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched == m_text1 && event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         // Another window or the box's own context menu took the focus: the player has not
@@ -122,14 +118,19 @@ void ManualFrm::validateAfterFocusLeft() {
 }
 
 bool ManualFrm::Text1_Validate() {
-    switch (CheckTarget(m_text1->text().toStdString())) {
+    const TargetCheck check = CheckTarget(m_text1->text().toStdString());
+    switch (check) {
     case TargetCheck::Accepted:
         return true;
     case TargetCheck::Empty:
         m_text1->setText(kDefaultTarget);
         return false;
-    case TargetCheck::Rejected:
-        MsgBox(this, QStringLiteral("The target must be more than 101"),
+    case TargetCheck::TooLow:
+    case TargetCheck::Unusable:
+        MsgBox(this,
+               check == TargetCheck::TooLow
+                   ? QStringLiteral("The target must be more than 101")
+                   : tr("The target must be a whole number from 101 to 32767"),
                QStringLiteral("Invalid Target."), MessageIcon::Information);
         m_text1->setText(kDefaultTarget);
         return false;

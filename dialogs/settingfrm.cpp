@@ -2,8 +2,10 @@
 
 #include "bkcprog.h"
 #include "buttonex.h"
+#include "digitkeys.h"
 #include "fonts.h"
 #include "lighttab.h"
+#include "manualboard.h"
 #include "messagebox.h"
 #include "placement.h"
 #include "rounding.h"
@@ -14,6 +16,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFocusFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -47,9 +51,9 @@ SettingValue storedValue(const SettingsStore& store, const char* name) {
     return store.GetSettingValue(SettingsKeyPath, QString::fromLatin1(name)).value;
 }
 
-void storeValue(const SettingsStore& store, const char* name, int value) {
-    store.PutSettingValue(SettingsKeyPath, QString::fromLatin1(name), std::int32_t{value},
-                          SettingsStore::DWord);
+bool storeValue(const SettingsStore& store, const char* name, int value) {
+    return store.PutSettingValue(SettingsKeyPath, QString::fromLatin1(name), std::int32_t{value},
+                                 SettingsStore::DWord);
 }
 
 // The dialog's "absent": the read gave nothing.
@@ -63,11 +67,11 @@ int wholeNumber(const SettingValue& value) {
     return static_cast<int>(RoundHalfEven(takenAsNumber(value).value_or(0.0)));
 }
 
-// The whole number a target field holds; nothing for an empty or non-numeric text.
+// The whole number a target field holds: one to three digits "0" to "9", however they came
+// in (typed, pasted, dropped); nothing for any other text.
 std::optional<int> fieldNumber(const QLineEdit* field) {
-    bool ok = false;
-    const int value = field->text().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    const QString text = field->text();
+    return text.size() <= 3 ? DigitsValue(text.toStdString()) : std::nullopt;
 }
 
 } // namespace
@@ -88,6 +92,13 @@ SettingFrm::SettingFrm(Services services, QWidget* parent)
     for (int seconds = 30; seconds <= 60; seconds += 5)
         Combo1->addItem(QString::number(seconds));
     Acquire_Settings();
+    for (QLineEdit* field : Text1)
+        connect(field, &QLineEdit::textChanged, this, [this] { m_changed[0] = true; });
+    const auto timingChanged = [this] { m_changed[1] = true; };
+    connect(Check1, &QCheckBox::toggled, this, timingChanged);
+    connect(Check2, &QCheckBox::toggled, this, timingChanged);
+    connect(Combo1, &QComboBox::currentTextChanged, this, timingChanged);
+    connect(HS1, &QScrollBar::valueChanged, this, timingChanged);
 
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this, &SettingFrm::focusMoved);
 }
@@ -202,6 +213,11 @@ void SettingFrm::createControls() {
     HS1->setPageStep(50);
     HS1->setValue(settingdefaults::kLeastTimerInterval);
     HS1->setAccessibleName(tr("Clock speed, milliseconds per tick"));
+    // In the tab order: Right and Page Up add, Left and Page Down take off, Home and End go
+    // to the ends.
+    HS1->setFocusPolicy(Qt::StrongFocus);
+    HS1->setInvertedControls(false);
+    m_sliderFocus = new QFocusFrame(this); // the style draws no focus on a scroll bar
     Label4 = place(new QLabel(QString::number(HS1->value()), timing), "Label4",
                    twipsRect(3270, 2625, 750, 285));
     Label4->setAutoFillBackground(true);
@@ -217,7 +233,6 @@ void SettingFrm::createControls() {
     connect(Check1, &QCheckBox::toggled, this, &SettingFrm::Check1_Click);
     connect(Combo1, &QComboBox::currentIndexChanged, this, &SettingFrm::Combo1_Click);
     connect(Combo1, &QComboBox::activated, this, &SettingFrm::Combo1_Click);
-    connect(Combo1->lineEdit(), &QLineEdit::textEdited, this, [this] { m_listIndex = -1; });
 
     setTabOrder(LightTab1, ButtonEx1[0]);
     setTabOrder(ButtonEx1[0], ButtonEx1[1]);
@@ -241,9 +256,10 @@ void SettingFrm::Acquire_Settings() {
     const SettingValue timeAllowed = storedValue(store, "TimeAllowed");
     settings.RoundSeconds = roundSecondsFrom(timeAllowed);
     const int index = readNothing(timeAllowed) ? 0 : wholeNumber(timeAllowed);
-    // An index the list does not have (none that the dialog stores) selects nothing.
+    // An index the list does not have (none that the dialog stores) selects nothing, and is
+    // stored back as it was.
     Combo1->setCurrentIndex(index >= 0 && index < Combo1->count() ? index : -1);
-    m_listIndex = Combo1->currentIndex() >= 0 ? index : -1;
+    m_listIndex = index;
 
     cptest->setValue(settings.RoundSeconds);
 
@@ -271,27 +287,31 @@ void SettingFrm::Acquire_Settings() {
         Text1[1]->setText(shownLowest <= storedHighest ? QString::number(storedHighest)
                                                        : kDefaultHighest);
     }
+    m_changed.fill(false);
 }
 
-void SettingFrm::Apply_Difficulty() {
+bool SettingFrm::Apply_Difficulty() {
     const int lowest = fieldNumber(Text1[0]).value_or(settingdefaults::kLowestTarget);
     const int highest = fieldNumber(Text1[1]).value_or(settingdefaults::kHighestTarget);
-    storeValue(*m_services.store, "LowestTarget", lowest);
-    storeValue(*m_services.store, "HighestTarget", highest);
+    bool stored = storeValue(*m_services.store, "LowestTarget", lowest);
+    stored = storeValue(*m_services.store, "HighestTarget", highest) && stored;
     m_services.settings->LowestTarget = static_cast<std::int16_t>(lowest);
     m_services.settings->HighestTarget = static_cast<std::int16_t>(highest);
+    return stored;
 }
 
-void SettingFrm::Apply_Timing() {
+bool SettingFrm::Apply_Timing() {
     const SettingsStore& store = *m_services.store;
-    storeValue(store, "ShowSeconds", Check1->isChecked() ? 1 : 0);
-    storeValue(store, "TimeAllowed", m_listIndex);
-    storeValue(store, "NoSounds", Check2->isChecked() ? 1 : 0);
-    storeValue(store, "TimerInterval", HS1->value());
+    bool stored = storeValue(store, "ShowSeconds", Check1->isChecked() ? 1 : 0);
+    stored = storeValue(store, "TimeAllowed", m_listIndex) && stored;
+    stored = storeValue(store, "NoSounds", Check2->isChecked() ? 1 : 0) && stored;
+    stored = storeValue(store, "TimerInterval", HS1->value()) && stored;
     m_services.settings->NoSounds = Check2->isChecked();
-    m_services.settings->RoundSeconds = static_cast<std::int16_t>(m_listIndex * 5 + 30);
+    // As start-up would load the stored index: a listed one gives index x 5 + 30 seconds.
+    m_services.settings->RoundSeconds = roundSecondsFrom(std::int32_t{m_listIndex});
     if (m_services.setClockPeriod)
         m_services.setClockPeriod(HS1->value());
+    return stored;
 }
 
 void SettingFrm::ButtonEx1_Click(int index) {
@@ -301,52 +321,107 @@ void SettingFrm::ButtonEx1_Click(int index) {
     }
     if (index != 1 && index != 2)
         return;
-    const int page = LightTab1->activeTab();
-    if (page == 0) {
-        if (!validateForApply())
+    // The page on show, and every page changed since the dialog opened or the last Apply; all
+    // are checked before any is stored.
+    std::array<bool, kPages> pages = m_changed;
+    const int shown = LightTab1->activeTab();
+    if (shown >= 0 && shown < kPages)
+        pages[static_cast<std::size_t>(shown)] = true;
+    for (int page = 0; page < kPages; ++page) {
+        if (pages[static_cast<std::size_t>(page)] && !pageValid(page))
             return;
-        Apply_Difficulty();
-    } else if (page == 1) {
-        Apply_Timing();
     }
+    bool stored = !pages[0] || Apply_Difficulty();
+    stored = (!pages[1] || Apply_Timing()) && stored;
+    m_changed.fill(false);
     if (m_services.GetSettings)
         m_services.GetSettings();
     // A store that could not be written still holds the old display: tell the window directly.
-    if (page == 1 && m_services.showSeconds &&
+    if (pages[1] && m_services.showSeconds &&
         ShowSecondsSetting(*m_services.store) != Check1->isChecked())
         m_services.showSeconds(Check1->isChecked());
+    if (!stored) {
+        MsgBox(this,
+               tr("The settings could not be saved in %1. They apply until the game is closed.")
+                   .arg(QDir::toNativeSeparators(m_services.store->fileForKey(SettingsKeyPath))),
+               tr("Settings not saved."), MessageIcon::Information);
+    }
     if (index == 1)
         accept();
 }
 
-bool SettingFrm::Text1_Validate(int index) {
-    QLineEdit* field = Text1[static_cast<std::size_t>(index)];
-    const std::optional<int> value = fieldNumber(field);
-    if (!value) {
-        // Empty, or pasted text that is not a whole number.
-        field->setText(index == 0 ? kDefaultLowest : kDefaultHighest);
-        return true;
-    }
-    if (index == 1) {
-        const std::optional<int> lowest = fieldNumber(Text1[0]);
-        if (lowest && *lowest > *value) {
-            MsgBox(this, QStringLiteral("The Lowest value must be less than the Highest value."),
-                   QStringLiteral("Invalid values."), MessageIcon::Information);
-            field->setText(kDefaultHighest);
-            return true;
-        }
-    }
-    return false;
+bool SettingFrm::fieldValid(int index) const {
+    const std::optional<int> value = fieldNumber(Text1[static_cast<std::size_t>(index)]);
+    const std::optional<int> lowest = fieldNumber(Text1[0]);
+    return value && (index == 0 || !lowest || *lowest <= *value);
 }
 
-bool SettingFrm::validateForApply() {
+bool SettingFrm::Text1_Validate(int index) {
+    if (fieldValid(index))
+        return false;
+    QLineEdit* field = Text1[static_cast<std::size_t>(index)];
+    // Empty or not a whole number is refilled silently; a highest below the lowest is said.
+    if (fieldNumber(field)) {
+        MsgBox(this, QStringLiteral("The Lowest value must be less than the Highest value."),
+               QStringLiteral("Invalid values."), MessageIcon::Information);
+    }
+    field->setText(index == 0 ? kDefaultLowest : kDefaultHighest);
+    return true;
+}
+
+// Runs the checks of `page` as OK and Apply do; a page that fails is shown, with the focus in
+// the control to mend.
+bool SettingFrm::pageValid(int page) {
+    if (page == 1) {
+        if (!typedLength())
+            LightTab1->setActiveTab(1);
+        if (checkRoundLength())
+            return true;
+        Combo1->setFocus();
+        return false;
+    }
     for (int i = 0; i < 2; ++i) {
-        if (Text1_Validate(i)) {
-            Text1[static_cast<std::size_t>(i)]->setFocus();
-            return false;
-        }
+        if (fieldValid(i))
+            continue;
+        LightTab1->setActiveTab(0);
+        Text1_Validate(i);
+        Text1[static_cast<std::size_t>(i)]->setFocus();
+        return false;
     }
     return true;
+}
+
+QString SettingFrm::chosenLengthText() const {
+    return m_listIndex >= 0 && m_listIndex < Combo1->count() ? Combo1->itemText(m_listIndex)
+                                                             : QString();
+}
+
+// The list index that the round-length box's text stands for: the chosen one while it shows
+// that, else the entry it names; nothing for text that names no entry.
+std::optional<int> SettingFrm::typedLength() const {
+    const QString text = Combo1->currentText();
+    if (text == chosenLengthText())
+        return m_listIndex;
+    const int index = Combo1->findText(text);
+    return index >= 0 ? std::optional<int>(index) : std::nullopt;
+}
+
+// Takes the entry the box names, or refuses its text and returns to the entry chosen before.
+bool SettingFrm::checkRoundLength() {
+    if (const std::optional<int> index = typedLength()) {
+        if (*index != m_listIndex) {
+            Combo1->setCurrentIndex(*index);
+            m_listIndex = *index;
+        }
+        return true;
+    }
+    MsgBox(this, tr("The time allowed must be one of the listed values."), tr("Invalid time."),
+           MessageIcon::Information);
+    const int before = m_listIndex;
+    Combo1->setCurrentIndex(before >= 0 && before < Combo1->count() ? before : -1);
+    Combo1->setEditText(chosenLengthText());
+    m_listIndex = before;
+    return false;
 }
 
 int SettingFrm::targetIndexOf(const QObject* object) const {
@@ -358,16 +433,21 @@ int SettingFrm::targetIndexOf(const QObject* object) const {
 }
 
 void SettingFrm::focusMoved(QWidget* old, QWidget* now) {
+    m_sliderFocus->setWidget(now == HS1 ? HS1 : nullptr);
     const int index = targetIndexOf(old);
+    const bool fromList = old && (old == Combo1 || old == Combo1->lineEdit());
     // Only a move within this window validates; OK and Apply validate when clicked, Cancel
     // needs no valid fields.
-    if (index < 0 || !now || now->window() != this ||
+    if ((index < 0 && !fromList) || !now || now->window() != this || now == Combo1 ||
         std::find(ButtonEx1.begin(), ButtonEx1.end(), now) != ButtonEx1.end())
         return;
-    if (Text1_Validate(index)) {
-        QLineEdit* field = Text1[static_cast<std::size_t>(index)];
-        QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
-    }
+    QWidget* back = nullptr;
+    if (fromList)
+        back = checkRoundLength() ? nullptr : Combo1;
+    else if (Text1_Validate(index))
+        back = Text1[static_cast<std::size_t>(index)];
+    if (back)
+        QTimer::singleShot(0, back, [back] { back->setFocus(Qt::OtherFocusReason); });
 }
 
 void SettingFrm::LightTab1_AfterTabChange(int index) {
@@ -391,7 +471,8 @@ void SettingFrm::HS1_Change() {
 }
 
 void SettingFrm::Combo1_Click(int index) {
-    m_listIndex = index;
+    if (index >= 0)
+        m_listIndex = index;
     if (Activated && index >= 0)
         cptest->setValue(Combo1->itemText(index).toInt());
 }
@@ -401,19 +482,10 @@ void SettingFrm::Check1_Click() {
 }
 
 bool SettingFrm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && targetIndexOf(watched) >= 0) {
-        // Text1_KeyPress: digits, backspace and tab pass; other characters are swallowed.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        if (!text.isEmpty() && key->key() != Qt::Key_Backspace && key->key() != Qt::Key_Tab &&
-            key->key() != Qt::Key_Backtab) {
-            const QChar c = text.front();
-            const bool control = c.unicode() < 0x20 || c.unicode() == 0x7F;
-            const bool digit = c >= QLatin1Char('0') && c <= QLatin1Char('9');
-            if (!control && !digit)
-                return true;
-        }
-    }
+    // Text1_KeyPress: digits, backspace and tab pass; other characters are swallowed.
+    if (event->type() == QEvent::KeyPress && targetIndexOf(watched) >= 0 &&
+        SwallowsTypedKey(*static_cast<QKeyEvent*>(event)))
+        return true;
     return QDialog::eventFilter(watched, event);
 }
 

@@ -7,11 +7,13 @@
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <optional>
 
 class ButtonEx;
 class LightTab;
 class QCheckBox;
 class QComboBox;
+class QFocusFrame;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -21,8 +23,10 @@ class bkCProg;
 
 // The settings dialog: the target range on the " Difficulty " page; the round length, the
 // clock's seconds display, the sound and the clock speed, with a preview clock, on the
-// " Timing " page. It reads the store each time it opens; OK and Apply store the page on show,
-// publish it in GameSettings and have the main window re-read what it shows.
+// " Timing " page. It reads the store each time it opens; OK and Apply store the page on show
+// and every page changed since the dialog opened or the last Apply, publish them in
+// GameSettings and have the main window re-read what it shows. A store that cannot be written
+// is said once per OK or Apply; the values then hold until the game ends.
 //
 // Controls carry their names in the game's rules as object names; arrays as "Text1(0)".
 class SettingFrm : public QDialog {
@@ -45,16 +49,14 @@ public:
     ~SettingFrm() override;
 
     void Acquire_Settings();
-    void Apply_Difficulty();
-    void Apply_Timing();
+    // Each returns whether every value reached the store.
+    bool Apply_Difficulty();
+    bool Apply_Timing();
     // 0 Cancel, 1 OK, 2 Apply.
     void ButtonEx1_Click(int index);
     // Checks target field `index` as when the focus leaves it; true when the focus must stay
-    // (the field was refilled).
+    // (the field was refilled). A field holds one to three digits "0" to "9".
     bool Text1_Validate(int index);
-
-    // The round-length list index that Apply stores: -1 after text was typed into the box.
-    int roundLengthIndex() const { return m_listIndex; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,13 +69,19 @@ private:
     void Combo1_Click(int index);
     void Check1_Click();
     void focusMoved(QWidget* old, QWidget* now);
-    bool validateForApply();
+    bool fieldValid(int index) const;
+    bool pageValid(int page);
     int targetIndexOf(const QObject* object) const;
+    QString chosenLengthText() const;
+    std::optional<int> typedLength() const;
+    bool checkRoundLength();
 
     Services m_services;
     QMetaObject::Connection m_focusWatch; // ends before the controls go
     bool Activated = false;
-    int m_listIndex = -1;
+    // The round length's list index as chosen, or as stored when the list has no such entry.
+    int m_listIndex = 0;
+    std::array<bool, 2> m_changed{}; // pages changed since the dialog opened or the last Apply
 
     LightTab* LightTab1 = nullptr;
     std::array<ButtonEx*, 3> ButtonEx1{};
@@ -90,5 +98,6 @@ private:
     QFrame* Line1 = nullptr;
     QLabel* Label5 = nullptr;
     QScrollBar* HS1 = nullptr;
+    QFocusFrame* m_sliderFocus = nullptr;
     QLabel* Label4 = nullptr;
 };

@@ -73,8 +73,8 @@ GameLayout PositionControls(const LayoutInput& in, const TextHeightMeasurer& tex
     // The target label and its font.
     out.lbTarget = rect(30, 30, out.Picture2.width() - 60, out.Picture2.height() - 60);
     out.targetFontSize =
-        fitFont(in.targetFontSize, QStringLiteral("999"), out.lbTarget.height(), textHeight);
-    // A longer target is shown smaller, without shrinking the size the next fit starts from.
+        fitFont(d.targetFontSize, QStringLiteral("999"), out.lbTarget.height(), textHeight);
+    // A longer target is shown smaller.
     out.targetShownSize =
         fitFont(out.targetFontSize, in.widestTarget, out.lbTarget.width(), textWidth);
 
@@ -86,7 +86,7 @@ GameLayout PositionControls(const LayoutInput& in, const TextHeightMeasurer& tex
         out.Label2[0] = rect(30, top, width, height);
     }
     out.numberFontSize =
-        fitFont(in.numberFontSize, QStringLiteral("100"), out.Label2[0].height(), textHeight);
+        fitFont(d.numberFontSize, QStringLiteral("100"), out.Label2[0].height(), textHeight);
     for (size_t i = 1; i < out.Label2.size(); ++i) {
         const QRectF& first = out.Label2[0];
         out.Label2[i] = rect(out.Label2[i - 1].left() + first.width() + 30, first.top(),

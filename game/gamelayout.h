@@ -25,6 +25,8 @@ struct LayoutDesign {
     double lbaHeight = 600;       // 40 px: the two report lines
     double cmdVarifyWidth = 2400; // 160 px: "Validate" in bold 18 pt
     double cmdVarifyHeight = 615; // 41 px
+    int targetFontSize = 120;     // lbTarget's point size, where each fit starts
+    int numberFontSize = 72;      // Label2's
 };
 
 struct LayoutInput {
@@ -34,11 +36,10 @@ struct LayoutInput {
     int menuH = 0;     // menu-bar height, twips
     double twipsPerPixelX = 15;
     double twipsPerPixelY = 15;
-    int targetFontSize = 120; // current point size of lbTarget (and Picture2)
-    int numberFontSize = 72;  // current point size of Label2 (and Picture4)
     // Twips that the widest report line and both lines take in LBa's font.
     QSizeF reportSize;
-    // The widest target the round can show ("-32768" from a stored range).
+    // The widest target the round can show: of the stored range ("-32768" at most), or the
+    // one on show (a round set by hand reaches "32767").
     QString widestTarget = QStringLiteral("999");
     LayoutDesign design;
 };
@@ -71,13 +72,14 @@ struct GameLayout {
     int cp1Radius = 0; // pixels
     QRectF List1;
     QRectF lbPoints;         // in Picture4: the room left of the target panel, above the slots
-    int targetFontSize = 0;  // fitted point size for lbTarget, kept for the next layout
+    int targetFontSize = 0;  // fitted point size for lbTarget: "999" fits its height
     int targetShownSize = 0; // at most targetFontSize: the widest target fits lbTarget's width
     int numberFontSize = 0;  // fitted point size for Label2(0..5)
 };
 
-// Places every control of the main window in proportion to its outer size. Fonts only
-// shrink: each fit starts from the current size and stops at kSmallestFontSize.
+// Places every control of the main window in proportion to its outer size. Each font fit
+// starts from the designed size and stops at kSmallestFontSize, so that one window size
+// always gives the same fonts.
 GameLayout PositionControls(const LayoutInput& input, const TextHeightMeasurer& textHeight,
                             const TextWidthMeasurer& textWidth);
 

@@ -108,7 +108,7 @@ SettingValue read(const SettingsSource& store, const char* name) {
 
 GameSettings LoadGameSettings(const SettingsSource& store) {
     GameSettings s;
-    if (store.GetSettingValue(SettingsKeyPath, QString()).status == -1) {
+    if (store.GetSettingValue(SettingsKeyPath, QString()).status == ReadStatus::Unusable) {
         store.CreateSettingsKey(SettingsKeyPath);
         return s; // first run: the built-in defaults, nothing written
     }

@@ -17,7 +17,8 @@ bool ShowSecondsSetting(const SettingsSource& store);
 // number outside the 16-bit range where a 16-bit setting is loaded) counts as absent.
 namespace settingrules {
 
-// Nothing, the number 0 or the empty string.
+// Nothing, the number 0 or the empty string. Absence is judged on the value as stored, before
+// any rounding: text such as "-0.5" is a number and loads as 0.
 bool isAbsent(const SettingValue& value);
 // A number unchanged, or a string's leading decimal number (0 when it has none); nothing
 // when that number does not fit 32 bits.

@@ -16,9 +16,13 @@ QString defaultBaseDir() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 }
 
-bool keyFileUsable(const QString& file) {
+enum class KeyFile { Missing, Oversized, Usable };
+
+KeyFile keyFile(const QString& file) {
     const QFileInfo info(file);
-    return info.isFile() && info.isReadable();
+    if (!info.isFile() || !info.isReadable())
+        return KeyFile::Missing;
+    return info.size() > SettingsStore::kLargestFile ? KeyFile::Oversized : KeyFile::Usable;
 }
 
 // Names that QSettings would read as group separators or escapes are not setting names here.
@@ -26,7 +30,9 @@ bool validName(const QString& name) {
     return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
 }
 
-SettingRead readValue(const QVariant& stored) {
+} // namespace
+
+SettingRead SettingsStore::readStored(const QVariant& stored) {
     SettingRead read;
     switch (stored.typeId()) {
     case QMetaType::QString: {
@@ -42,7 +48,7 @@ SettingRead readValue(const QVariant& stored) {
     case QMetaType::QByteArray: {
         const QByteArray bytes = stored.toByteArray();
         if (bytes.size() != 4) {
-            read.status = -1;
+            read.status = ReadStatus::Unusable;
             return read;
         }
         std::uint32_t v = 0;
@@ -52,12 +58,10 @@ SettingRead readValue(const QVariant& stored) {
         return read;
     }
     default:
-        read.status = -1; // lists and other variants are no type of ours
+        read.status = ReadStatus::Unusable; // lists and other variants are no type of ours
         return read;
     }
 }
-
-} // namespace
 
 SettingsStore::SettingsStore(QString baseDir)
     : m_baseDir(baseDir.isEmpty() ? defaultBaseDir() : std::move(baseDir)) {}
@@ -93,11 +97,11 @@ void SettingsStore::CreateSettingsKey(const QString& path) const {
         f.close();
 }
 
-void SettingsStore::PutSettingValue(const QString& path, const QString& name,
+bool SettingsStore::PutSettingValue(const QString& path, const QString& name,
                                     const SettingValue& value, int type) const {
     const QString file = fileForKey(path);
-    if (file.isEmpty() || !validName(name) || !keyFileUsable(file))
-        return;
+    if (file.isEmpty() || !validName(name) || keyFile(file) != KeyFile::Usable)
+        return false;
     QVariant stored;
     if (type == String) {
         if (const auto* text = std::get_if<QString>(&value))
@@ -114,22 +118,24 @@ void SettingsStore::PutSettingValue(const QString& path, const QString& name,
             number = text->toInt();
         stored = QString::number(number);
     } else {
-        return;
+        return false;
     }
     QSettings settings(file, QSettings::IniFormat);
     settings.setValue(name, stored);
     settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 SettingRead SettingsStore::GetSettingValue(const QString& path, const QString& name) const {
     const QString file = fileForKey(path);
-    if (file.isEmpty() || !keyFileUsable(file))
-        return {-1, {}};
-    if (!validName(name))
-        return {kNoSuchValue, {}};
+    const KeyFile state = file.isEmpty() ? KeyFile::Missing : keyFile(file);
+    if (state == KeyFile::Missing)
+        return {ReadStatus::Unusable, {}};
+    if (state == KeyFile::Oversized || !validName(name))
+        return {ReadStatus::NoSuchValue, {}};
     const QSettings settings(file, QSettings::IniFormat);
     const QVariant stored = settings.value(name);
     if (!stored.isValid())
-        return {kNoSuchValue, {}};
-    return readValue(stored);
+        return {ReadStatus::NoSuchValue, {}};
+    return readStored(stored);
 }

@@ -1,9 +1,11 @@
 #include "gamefrm.h"
+#include "messagebox.h"
 #include "settingfrmfixture.h"
 #include "waitforphase.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -18,14 +20,17 @@ public:
     void stop() override {}
 };
 
-// The main window's settings command: OK stores only the page on show, and the window's clock
-// and next round follow, also when the store cannot be written (every write fails silently).
+// The main window's settings command: OK stores both changed pages, and the window's clock and
+// next round follow, also when the store cannot be written (which is said once).
 class SettingCommandTest : public SettingFrmTest, public testing::WithParamInterface<bool> {};
 
-TEST_P(SettingCommandTest, StoresThePageOnShowAndChangesTheClockAndTheNextRound) {
+TEST_P(SettingCommandTest, StoresBothPagesAndChangesTheClockAndTheNextRound) {
     const bool writable = GetParam();
     if (!writable)
         QFile::remove(store.fileForKey(SettingsKeyPath));
+    std::vector<MessageBoxCall> shown;
+    ScopedMessageBoxPresenter seam(
+        [&shown](QWidget*, const MessageBoxCall& call) { shown.push_back(call); });
     GameFrm::Services services;
     services.settings = &settings;
     services.store = &store;
@@ -45,7 +50,8 @@ TEST_P(SettingCommandTest, StoresThePageOnShowAndChangesTheClockAndTheNextRound)
         text1(0)->setText(QStringLiteral("200"));
         showTiming();
         EXPECT_FALSE(get<QWidget>(QStringLiteral("Frame1(0)"))->isVisible());
-        combo()->lineEdit()->selectAll(); // a typed length stores no selection: 25 seconds
+        combo()->setFocus();
+        combo()->lineEdit()->selectAll(); // a typed length is taken as the focus leaves
         QTest::keyClicks(combo()->lineEdit(), QStringLiteral("45"));
         QTest::mouseClick(check(1), Qt::LeftButton);
         QTest::mouseClick(check(2), Qt::LeftButton);
@@ -57,13 +63,16 @@ TEST_P(SettingCommandTest, StoresThePageOnShowAndChangesTheClockAndTheNextRound)
     ASSERT_TRUE(sawDialog);
 
     const auto written = [&](int value) { return writable ? SettingValue(value) : SettingValue(); };
-    EXPECT_EQ(stored("TimeAllowed"), written(-1));
+    EXPECT_EQ(stored("TimeAllowed"), written(3));
     EXPECT_EQ(stored("ShowSeconds"), written(1));
     EXPECT_EQ(stored("NoSounds"), written(1));
     EXPECT_EQ(stored("TimerInterval"), written(600));
-    EXPECT_EQ(stored("LowestTarget"), SettingValue()); // the other page's edit is lost
+    EXPECT_EQ(stored("LowestTarget"), written(200)); // the other page's edit too
+    ASSERT_EQ(shown.size(), writable ? 0u : 1u);
+    const QString file = QDir::toNativeSeparators(store.fileForKey(SettingsKeyPath));
+    EXPECT_TRUE(writable || shown[0].text.contains(file)); // named, and said once
     EXPECT_TRUE(settings.NoSounds);
-    EXPECT_EQ(settings.LowestTarget, 101);
+    EXPECT_EQ(settings.LowestTarget, 200);
     EXPECT_TRUE(window.findChild<bkCProg*>(QStringLiteral("cp1"))->showValue());
     EXPECT_EQ(window.findChild<QTimer*>(QStringLiteral("Timer1"))->interval(), 600);
     for (int i : {20, 21, 0, 1, 10, 2})
@@ -71,7 +80,7 @@ TEST_P(SettingCommandTest, StoresThePageOnShowAndChangesTheClockAndTheNextRound)
     auto* round = window.findChild<QPushButton*>(QStringLiteral("Command1"));
     round->click();
     ASSERT_TRUE(waitForPhase(window, RoundFlow::Phase::Running));
-    for (int i = 0; i < 24; ++i)
+    for (int i = 0; i < 44; ++i)
         window.Timer1_Timer();
     EXPECT_EQ(round->text(), QStringLiteral("STOP"));
     window.Timer1_Timer();

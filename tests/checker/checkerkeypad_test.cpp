@@ -45,36 +45,6 @@ std::string enabledKeys(const CheckerKeypad& keypad) {
 constexpr const char* kResetKeys = "1111111111110";
 constexpr const char* kNoKeys = "0000000000000";
 
-TEST(CheckerKeypadTest, KeysOutOfTurnAreIgnored) {
-    CheckerKeypad keypad = roundKeypad();
-    press(keypad, {KeyMultiply, KeyClose, KeyEquals});
-    EXPECT_EQ(keypad.display(), "");
-    EXPECT_FALSE(keypad.isBackEnabled());
-    press(keypad, {N6, N75, KeyOpen});
-    EXPECT_EQ(keypad.display(), "6");
-    EXPECT_TRUE(keypad.isKeyEnabled(N75));
-    press(keypad, {KeyMultiply, KeyMultiply, N75});
-    EXPECT_EQ(keypad.display(), "6×75");
-    EXPECT_EQ(keypad.KeyHistory(), (std::vector<std::int16_t>{0, N6, KeyMultiply, N75}));
-}
-
-TEST(CheckerKeypadTest, EqualsWaitsForBalancedBrackets) {
-    CheckerKeypad keypad = roundKeypad();
-    press(keypad, {KeyOpen, N6});
-    EXPECT_FALSE(keypad.isKeyEnabled(KeyEquals));
-    EXPECT_TRUE(keypad.isKeyEnabled(KeyClose));
-    press(keypad, {KeyClose});
-    EXPECT_TRUE(keypad.isKeyEnabled(KeyEquals));
-    EXPECT_FALSE(keypad.isKeyEnabled(KeyClose));
-
-    // A ")" without "(" after a number is taken and unbalances the counts.
-    CheckerKeypad stray = roundKeypad();
-    stray.pressReset();
-    press(stray, {N3, KeyClose});
-    EXPECT_EQ(stray.display(), "3)");
-    EXPECT_FALSE(stray.isKeyEnabled(KeyEquals));
-}
-
 TEST(CheckerKeypadTest, AStoppedAttemptLeavesOnlyResetAndResetWorks) {
     struct Row {
         const char* name;
@@ -84,9 +54,9 @@ TEST(CheckerKeypadTest, AStoppedAttemptLeavesOnlyResetAndResetWorks) {
     };
     const Row rows[] = {
         {"NonInteger", {N75, KeyDivide, N10}, "75÷10", kNonIntegerResult},
-        {"DigitsRunOverLargestValue",
-         {KeyOpen, N75, KeyMultiply, N50, KeyMultiply, N10, KeyClose, N6},
-         "(75×50×10)6",
+        {"DigitsRunOnAfterAStepOverLargestValue",
+         {N75, KeyMultiply, N50, KeyMultiply, N10, KeyEquals, N6, KeyAdd, N1},
+         "75×50×10 = -28036\n-280366+1",
          kOutOfRangeResult},
         {"StrayCloseThenMultiply",
          {Reset, N3, KeyClose, KeyAdd, KeyOpen, N10, KeyMultiply, N6},
@@ -111,6 +81,8 @@ TEST(CheckerKeypadTest, AStoppedAttemptLeavesOnlyResetAndResetWorks) {
         EXPECT_FALSE(keypad.isBackEnabled());
         EXPECT_EQ(keypad.LastKey(), kNoKey);
         EXPECT_EQ(keypad.KeyHistory().size(), 1u);
+        keypad.pressKey(KeyMultiply); // an operator first is ignored
+        EXPECT_FALSE(keypad.isBackEnabled());
     }
 }
 
@@ -138,6 +110,18 @@ TEST(CheckerKeypadTest, KeysLeaveTheDisplayAndTheKeys) {
          "75+50+10+6+3-1 = 143", kNoKeys},
         {"BackAfterMissGivesTheKeysBack", afterMiss({Back}), "75+50+10+6+3-1", "0000001011111"},
         {"SecondBackFreesTheLastNumber", afterMiss({Back, Back}), "75+50+10+6+3-", "0000011011110"},
+        {"KeysOutOfTurnIgnored",
+         {KeyMultiply, KeyClose, KeyEquals, N6, N75, KeyOpen, KeyMultiply, KeyMultiply, N75},
+         "6×75",
+         "0110111011111"},
+        {"StrayCloseUnbalances", {Reset, N3, KeyClose}, "3)", "1111011111110"},
+        {"NumberAfterCloseRefused",
+         {KeyOpen, N6, KeyAdd, N3, KeyClose, N1},
+         "(6+3)",
+         "1110011011111"},
+        {"OpenAfterOpen", {KeyOpen, KeyOpen, N6}, "((6", "1110111111110"},
+        {"CloseAfterClose", {KeyOpen, KeyOpen, N6, KeyClose, KeyClose}, "((6))", "1110111011111"},
+        {"BackOverAnOperatorEnablesEquals", {N6, KeyAdd, Back}, "6", "1110111011111"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

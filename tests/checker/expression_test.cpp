@@ -42,6 +42,8 @@ TEST(Evaluate, MendedValues) {
                   Row{"NegativeBracketAfterSubtract", "10-(3-5)", "12"},
                   Row{"NegativeBracketAfterDivide", "2÷(3-5)", "-1"},
                   Row{"NegativeBracketAfterAdd", "7+(3-5)", "5"},
+                  Row{"NegativeOverTwoLeavesARemainder", "(1-8)÷2", kNonIntegerResult},
+                  Row{"NegativeBracketAlone", "(1-8)", "-7"},
                   Row{"NegativeLineStartTimesNumber", "3-5 = -2\n-2×4", "-8"},
                   Row{"NegativeLineStartMinusBracket", "3-5 = -2\n-2-(1+2)", "-5"},
                   Row{"NegativeNumberAloneIsNoCalculation", "3-5 = -2\n-2", ""},

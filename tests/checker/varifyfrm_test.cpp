@@ -1,12 +1,12 @@
 #include "buttonex.h"
 #include "varifyfrm.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -23,7 +23,7 @@ protected:
         frm.show();
     }
 
-    void click(std::initializer_list<int> keys) {
+    void click(const std::vector<int>& keys) {
         for (int key : keys)
             QTest::mouseClick(frm.btn1()[key], Qt::LeftButton);
     }
@@ -88,14 +88,40 @@ TEST(VarifyFrm, AMissedValueIsMeasuredOnALineOfItsOwn) {
     }
 }
 
-TEST_F(VarifyFrmTest, TypedKeysActLikeTheirButtons) {
-    QTest::keyClick(&frm, Qt::Key_4); // the fourth number
-    QTest::keyClick(&frm, Qt::Key_Asterisk);
-    QTest::keyClick(&frm, Qt::Key_1);
-    QTest::keyClick(&frm, Qt::Key_Return);
+TEST_F(VarifyFrmTest, TheKeyboardAloneWorksToTheEnd) {
+    frm.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frm));
+    const auto key = [](Qt::Key k, Qt::KeyboardModifiers mods = {}) {
+        QTest::keyClick(QApplication::focusWidget(), k, mods);
+    };
+    const auto equalsFace = [this] {
+        return frm.btn1()[KeyEquals]->grab().toImage().pixelColor(4, 20);
+    };
+    // Tab walks the keys, the one with the focus shows it, and Space presses it.
+    ASSERT_TRUE(frm.btn1()[N75]->hasFocus());
+    key(Qt::Key_Tab);
+    const QWidget* ring = frm.findChild<QWidget*>(QStringLiteral("focusRing"));
+    EXPECT_TRUE(ring->isVisible() && ring->geometry().contains(frm.btn1()[N50]->geometry()));
+    key(Qt::Key_Space);
+    EXPECT_EQ(display(), "50");
+    const QColor green = equalsFace();
+    // Digits 1 to 6 press the number keys, largest first; Enter is "=" wherever the focus is.
+    // A step, a missed target, "Non-Integer" and "CORRECT" each end with Delete or Alt+R.
+    for (const char* typed : {"4*1", "1+2+3+4+5+6", "1/3", "4*1-6"}) {
+        key(Qt::Key_Delete);
+        EXPECT_EQ(display(), "");
+        EXPECT_NE(equalsFace(), green); // a disabled "=" looks disabled
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(typed));
+        key(Qt::Key_Return);
+        EXPECT_NE(display().indexOf(QLatin1Char('=')), -1) << typed;
+    }
+    EXPECT_TRUE(display().endsWith(QStringLiteral("CORRECT - WELL DONE!")));
+    EXPECT_EQ(QApplication::focusWidget(), frm.ButtonEx1());
+    key(Qt::Key_R, Qt::AltModifier);
+    EXPECT_EQ(display(), "");
+    QTest::keyClicks(&frm, QStringLiteral("4*1="));
     EXPECT_EQ(display(), "6×75 = 450\n450");
-    EXPECT_TRUE(frm.isVisible());
-    QTest::keyClick(&frm, Qt::Key_Backspace);
+    key(Qt::Key_Backspace);
     EXPECT_EQ(display(), "6×75");
 }
 

@@ -46,6 +46,8 @@ TEST(SolveCommand, PrintsAnswersReportAndNearestAsTextOrJson) {
         EXPECT_TRUE(r.out.starts_with(row.start)) << r.out;
         EXPECT_TRUE(r.out.ends_with(row.end)) << r.out;
     }
+    // The largest number and the largest target are taken.
+    EXPECT_EQ(run(runSolve, {"1000", "2", "3", "4", "5", "6", "32767"}).code, 0);
 }
 
 TEST(SolveCommand, RejectsBadInputWithOneLineAndCodeTwo) {

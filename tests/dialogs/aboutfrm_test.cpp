@@ -31,6 +31,12 @@ TEST(AboutFrm, LinksReachTheLinkServiceSilentlyAndOkCloses) {
     EXPECT_EQ(label("Label2")->text(), QStringLiteral("Version 4.1.0"));
     EXPECT_FALSE(label("Image1")->pixmap().isNull());
 
+    // Only the text is a link: a click just beside it opens nothing.
+    for (const QLabel* link : {label("Label4"), label("Label6")})
+        QTest::mouseClick(&about, Qt::LeftButton, {},
+                          link->pos() +
+                              QPoint(link->fontMetrics().horizontalAdvance(link->text()) + 20, 4));
+    EXPECT_TRUE(opened.isEmpty());
     QTest::mouseClick(label("Label4"), Qt::LeftButton);
     QTest::mouseClick(label("Label6"), Qt::LeftButton);
     const QString address = QString::fromUtf8(tallyrun::kContactEmail);

@@ -32,6 +32,7 @@ TEST(ManualBoard, ArrowKeysWalkTheRowsAndLineUpAcrossThem) {
              Case{"right off a row's end goes on reading", 9, 1, 0, 10},
              Case{"left at the first stays", 0, -1, 0, 0},
              Case{"right at the last stays", 23, 1, 0, 23},
+             Case{"down from the first row", 3, 0, 1, 13},
              Case{"down onto 25", 11, 0, 1, 20},
              Case{"down onto 100", 19, 0, 1, 23},
              Case{"down from the large row stays", 22, 0, 1, 22},
@@ -50,16 +51,14 @@ TEST(ManualTarget, ReadsWholeNumbersFrom101To32767) {
         std::int32_t value; // of an accepted text
     };
     for (const Case& c : {
-             Case{"", TargetCheck::Empty, 0},
-             Case{"101", TargetCheck::Accepted, 101},
-             Case{"100", TargetCheck::Rejected, 0},
-             Case{"0150", TargetCheck::Accepted, 150},
-             Case{"32767", TargetCheck::Accepted, 32767},
-             Case{"32768", TargetCheck::Rejected, 0},
-             Case{"99999999999999999999", TargetCheck::Rejected, 0},
-             Case{"12a", TargetCheck::Rejected, 0},
-             Case{" 500", TargetCheck::Rejected, 0},
-             Case{"-500", TargetCheck::Rejected, 0},
+             Case{"", TargetCheck::Empty, 0}, Case{"101", TargetCheck::Accepted, 101},
+             Case{"100", TargetCheck::TooLow, 0}, Case{"-500", TargetCheck::TooLow, 0},
+             Case{"0150", TargetCheck::Accepted, 150}, Case{"32767", TargetCheck::Accepted, 32767},
+             Case{"32768", TargetCheck::Unusable, 0},
+             Case{"99999999999999999999", TargetCheck::Unusable, 0},
+             Case{"12a", TargetCheck::Unusable, 0}, Case{" 500", TargetCheck::Unusable, 0},
+             Case{"-", TargetCheck::Unusable, 0},
+             Case{"\u0665\u0660\u0660", TargetCheck::Unusable, 0}, // Arabic-Indic 500
          }) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(CheckTarget(c.text), c.check);
@@ -67,6 +66,13 @@ TEST(ManualTarget, ReadsWholeNumbersFrom101To32767) {
             EXPECT_EQ(TargetValue(c.text), c.value);
         }
     }
+}
+
+TEST(ManualTarget, KeysPassingToTheBoxAreDigitsBackspaceAndTab) {
+    for (const char32_t c : {U'0', U'9', char32_t{8}, char32_t{9}})
+        EXPECT_TRUE(TargetKeyPasses(c)) << int(c);
+    for (const char32_t c : {U'/', U':', U'-', U' ', char32_t{10}, U'\u0665'})
+        EXPECT_FALSE(TargetKeyPasses(c)) << int(c);
 }
 
 } // namespace

@@ -85,10 +85,13 @@ TEST_F(ManualFrmTest, AnUnusableTargetIsRejectedAndBecomes101) {
     struct Case {
         const char* name;
         QString text;
-        bool message;
+        const char* message; // nullptr: none
     };
     for (const Case& c :
-         {Case{"letters", QStringLiteral("ten"), true}, Case{"empty", QString(), false}}) {
+         {Case{"beyond 16 bits", QStringLiteral("32768"),
+               "The target must be a whole number from 101 to 32767"},
+          Case{"negative", QStringLiteral("-5"), "The target must be more than 101"},
+          Case{"empty", QString(), nullptr}}) {
         SCOPED_TRACE(c.name);
         shown.clear();
         // Pasted text passes the key filter.
@@ -98,7 +101,7 @@ TEST_F(ManualFrmTest, AnUnusableTargetIsRejectedAndBecomes101) {
         QTest::mouseClick(Command1(), Qt::LeftButton);
         EXPECT_EQ(shown.size(), c.message ? 1u : 0u);
         if (c.message) {
-            EXPECT_EQ(shown[0].text, QStringLiteral("The target must be more than 101"));
+            EXPECT_EQ(shown[0].text, QString::fromLatin1(c.message));
             EXPECT_EQ(shown[0].title, QStringLiteral("Invalid Target."));
         }
         EXPECT_EQ(Text1()->text(), QStringLiteral("101"));

@@ -8,8 +8,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -64,26 +67,53 @@ INSTANTIATE_TEST_SUITE_P(Stores, AcquireTest, testing::Values(
     rowName);
 // clang-format on
 
-TEST_F(SettingFrmTest, TargetsTakeDigitsAndThePreviewFollowsOnlyTheList) {
-    open();
-    text1(0)->clear();
-    QTest::keyClicks(text1(0), QStringLiteral("a1-2b3"));
-    QTest::keyClick(text1(0), Qt::Key_Backspace);
-    EXPECT_EQ(text1(0)->text(), QStringLiteral("12"));
-
-    showTiming();
-    combo()->setCurrentIndex(2);
-    combo()->lineEdit()->selectAll();
-    QTest::keyClicks(combo()->lineEdit(), QStringLiteral("45"));
-    EXPECT_EQ(preview()->value(), 40); // follows the list once the window is up, not typing
+TEST_F(SettingFrmTest, TheRoundLengthTakesOnlyListedValuesAsTheFocusLeaves) {
+    // Typed "45" becomes the entry as the focus leaves; "47" is refused with a message.
+    for (const auto& [typed, index] : {std::pair{"45", 3}, {"47", 2}}) {
+        int messages = 0;
+        ScopedMessageBoxPresenter seam(
+            [&messages](QWidget*, const MessageBoxCall&) { ++messages; });
+        open();
+        showTiming();
+        combo()->setCurrentIndex(2);
+        combo()->setFocus();
+        combo()->lineEdit()->selectAll();
+        QTest::keyClicks(combo()->lineEdit(), QString::fromLatin1(typed));
+        EXPECT_EQ(preview()->value(), 40); // typing is not choosing
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(combo()->currentText(), combo()->itemText(index)) << typed;
+        EXPECT_EQ(messages, index == 2) << typed;
+        click(1);
+        EXPECT_EQ(stored("TimeAllowed"), SettingValue(index)) << typed;
+        EXPECT_EQ(settings.RoundSeconds, index * 5 + 30) << typed;
+    }
 }
+
+TEST_F(SettingFrmTest, TheClockSpeedSliderMovesByKeyboard) {
+    open();
+    showTiming();
+    check(2)->setFocus();
+    QTest::keyClick(check(2), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("HS1"));
+    const std::pair<Qt::Key, int> steps[] = {
+        {Qt::Key_Right, 960}, {Qt::Key_PageDown, 910}, {Qt::Key_End, 2000}, {Qt::Key_Home, 10}};
+    for (const auto& [key, value] : steps) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(get<QLabel>(QStringLiteral("Label4"))->text(), QString::number(value)) << key;
+    }
+}
+
+// How the lowest value comes in: set, typed, pasted with Ctrl+V or from the context menu.
+enum class In { Set, Key, Paste, Menu };
+enum class Leave { Tab, Apply, OkOnTiming }; // OK after a change on the Timing page
 
 struct ValidateCase {
     const char* name;
+    In in;
     const char* lowest;
     const char* highest;
-    int focus;    // the field the focus is in
-    bool byApply; // Apply clicked, or the focus moved on with Tab
+    int focus; // the field the focus is in
+    Leave leave;
     int messages; // "Invalid values." boxes shown
     const char* lowestAfter;
     const char* highestAfter;
@@ -92,19 +122,40 @@ struct ValidateCase {
 
 class ValidateTest : public SettingFrmTest, public testing::WithParamInterface<ValidateCase> {};
 
+void enter(QLineEdit* field, In in, const QString& text) {
+    field->setText(in == In::Set ? text : QString());
+    QApplication::clipboard()->setText(text);
+    for (const QChar typed : in == In::Key ? text : QString())
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(typed), {});
+    if (in == In::Paste)
+        QTest::keySequence(field, QKeySequence::Paste);
+    const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+    for (QAction* action : menu->actions()) {
+        if (in == In::Menu && action->text().startsWith(QStringLiteral("&Paste")))
+            action->trigger();
+    }
+}
+
 TEST_P(ValidateTest, RefillsAndNeverStoresABadRange) {
     const ValidateCase& c = GetParam();
     std::vector<MessageBoxCall> shown;
     ScopedMessageBoxPresenter seam(
         [&shown](QWidget*, const MessageBoxCall& call) { shown.push_back(call); });
     open();
-    text1(0)->setText(QString::fromUtf8(c.lowest));
     text1(1)->setText(QString::fromUtf8(c.highest));
-    text1(c.focus)->setFocus();
-    if (c.byApply)
-        click(2);
-    else
+    enter(text1(0), c.in, QString::fromUtf8(c.lowest));
+    const QString entered = text1(0)->text();
+    if (c.leave != Leave::OkOnTiming)
+        text1(c.focus)->setFocus();
+    if (c.leave == Leave::Tab) {
         QTest::keyClick(text1(c.focus), Qt::Key_Tab);
+    } else if (c.leave == Leave::Apply) {
+        click(2);
+    } else {
+        showTiming();
+        QTest::mouseClick(check(2), Qt::LeftButton);
+        click(1);
+    }
     QApplication::processEvents();
 
     ASSERT_EQ(static_cast<int>(shown.size()), c.messages);
@@ -116,25 +167,41 @@ TEST_P(ValidateTest, RefillsAndNeverStoresABadRange) {
     }
     EXPECT_EQ(text1(0)->text().toStdString(), c.lowestAfter);
     EXPECT_EQ(text1(1)->text().toStdString(), c.highestAfter);
-    if (c.lowestAfter != std::string(c.lowest) || c.highestAfter != std::string(c.highest)) {
+    if (QString::fromUtf8(c.lowestAfter) != entered || c.highestAfter != std::string(c.highest)) {
         EXPECT_EQ(QApplication::focusWidget(), text1(c.focus)); // refilled: the focus stays
     }
-    // Only a valid range reaches the store and the settings in use; Apply keeps the dialog open.
-    EXPECT_EQ(stored("HighestTarget"), c.stored ? SettingValue(300) : SettingValue());
-    EXPECT_EQ(settings.HighestTarget, c.stored ? 300 : 999);
-    EXPECT_TRUE(dialog->isVisible());
+    // One to three digits "0" to "9" in a valid range, and nothing else, reach the store and
+    // the settings in use. OK and Apply store the page on show and every changed page, or
+    // nothing at all; a page that fails its check is shown. Apply keeps the dialog open.
+    const SettingValue nothing;
+    EXPECT_EQ(stored("LowestTarget"), c.stored ? SettingValue(std::atoi(c.lowestAfter)) : nothing);
+    EXPECT_EQ(stored("HighestTarget"),
+              c.stored ? SettingValue(std::atoi(c.highestAfter)) : nothing);
+    EXPECT_EQ(settings.HighestTarget, c.stored ? std::atoi(c.highestAfter) : 999);
+    const bool onTiming = c.leave == Leave::OkOnTiming;
+    EXPECT_EQ(stored("NoSounds"), onTiming && c.stored ? SettingValue(1) : SettingValue());
+    EXPECT_EQ(get<LightTab>(QStringLiteral("LightTab1"))->activeTab(), onTiming && c.stored);
+    EXPECT_EQ(dialog->isVisible(), !(onTiming && c.stored));
     // Destroyed with the focus in a target field: the focus watcher must be gone by then.
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Fields, ValidateTest, testing::Values(
-    ValidateCase{"LeavingHighestInverted", "300", "200", 1, false, 1, "300", "999", false},
-    ValidateCase{"LeavingLowestInverted",  "300", "200", 0, false, 0, "300", "200", false},
-    ValidateCase{"LeavingLowestEmpty",     "",    "200", 0, false, 0, "101", "200", false},
-    ValidateCase{"ApplyInverted",          "300", "200", 1, true,  1, "300", "999", false},
-    ValidateCase{"ApplyEmptyHighest",      "300", "",    1, true,  0, "300", "999", false},
-    ValidateCase{"ApplyPastedLowest",      "1a",  "500", 0, true,  0, "101", "500", false},
-    ValidateCase{"ApplyEqual",             "300", "300", 1, true,  0, "300", "300", true}),
+    ValidateCase{"LeavingHighestInverted", In::Set, "300", "200", 1, Leave::Tab, 1, "300", "999", 0},
+    ValidateCase{"LeavingLowestInverted",  In::Set, "300", "200", 0, Leave::Tab, 0, "300", "200", 0},
+    ValidateCase{"LeavingLowestEmpty",     In::Set, "",    "200", 0, Leave::Tab, 0, "101", "200", 0},
+    ValidateCase{"ApplyInverted",      In::Set, "300", "200", 1, Leave::Apply, 1, "300", "999", 0},
+    ValidateCase{"ApplyEmptyHighest",  In::Set, "300", "",    1, Leave::Apply, 0, "300", "999", 0},
+    ValidateCase{"ApplyEqual",         In::Set, "300", "300", 1, Leave::Apply, 0, "300", "300", 1},
+    ValidateCase{"OkStoresBothPages",  In::Set, "300", "300", 1, Leave::OkOnTiming, 0, "300", "300", 1},
+    ValidateCase{"OkShowsABadPage",    In::Set, "300", "200", 1, Leave::OkOnTiming, 1, "300", "999", 0},
+    ValidateCase{"TypedSignsLetters",  In::Key, "-1 a2x3", "999", 0, Leave::Apply, 0, "123", "999", 1},
+    ValidateCase{"TypedOtherDigits",   In::Key, "\u0661\u0662", "999", 0, Leave::Tab, 0, "101", "999", 0},
+    ValidateCase{"PastedDigits",       In::Paste, "250", "999", 0, Leave::Apply, 0, "250", "999", 1},
+    ValidateCase{"PastedSign",         In::Paste, "-99", "999", 0, Leave::Apply, 0, "101", "999", 0},
+    ValidateCase{"PastedBlank",        In::Paste, " 50", "999", 0, Leave::Tab,   0, "101", "999", 0},
+    ValidateCase{"MenuPastedDigits",   In::Menu, "300", "999", 0, Leave::Apply, 0, "300", "999", 1},
+    ValidateCase{"MenuPastedOther",    In::Menu, "\u0661\u0662", "999", 0, Leave::Tab, 0, "101", "999", 0}),
     rowName);
 // clang-format on
 

@@ -17,14 +17,12 @@ double charWidth(int pointSize, const QString& text) {
     return pointSize * 20 * 0.6 * static_cast<double>(text.size());
 }
 
-LayoutInput windowOf(int widthPx, int heightPx, int targetFont = 120, int numberFont = 72) {
+LayoutInput windowOf(int widthPx, int heightPx) {
     LayoutInput in;
     in.winWidth = LayoutTwips(widthPx, 15);
     in.winHeight = LayoutTwips(heightPx, 15);
     in.capB = 270;
     in.menuH = 300;
-    in.targetFontSize = targetFont;
-    in.numberFontSize = numberFont;
     return in;
 }
 
@@ -67,42 +65,41 @@ TEST(PositionControls, EightHundredBySixHundredWindow) {
     EXPECT_NEAR(l.Label2[5].right(), 11710, 0.01);
 }
 
-TEST(PositionControls, FontsOnlyShrinkAcrossResizes) {
-    // Designed fonts in an 800 x 600 window: 1050 and 2160 twips fit 45 and 93 points.
-    const GameLayout first = PositionControls(windowOf(800, 600), lineHeight, charWidth);
-    EXPECT_EQ(first.numberFontSize, 45);
-    EXPECT_EQ(first.targetFontSize, 93);
-
-    // A larger window would hold the designed sizes, but the fitted ones stay.
-    const GameLayout fresh = PositionControls(windowOf(1600, 1200), lineHeight, charWidth);
-    EXPECT_EQ(fresh.numberFontSize, 72);
-    EXPECT_EQ(fresh.targetFontSize, 120);
-    const GameLayout grown = PositionControls(
-        windowOf(1600, 1200, first.targetFontSize, first.numberFontSize), lineHeight, charWidth);
-    EXPECT_EQ(grown.numberFontSize, 45);
-    EXPECT_EQ(grown.targetFontSize, 93);
-
-    const GameLayout shrunk = PositionControls(
-        windowOf(800, 600, grown.targetFontSize, grown.numberFontSize), lineHeight, charWidth);
-    EXPECT_EQ(shrunk.numberFontSize, 45);
-    EXPECT_EQ(shrunk.targetFontSize, 93);
+TEST(PositionControls, FontsFitEachWindowFromTheDesignedSizes) {
+    // At 800 x 600, 1050 and 2160 twips hold 45 and 93 points; 1600 x 1200 holds the designed
+    // 72 and 120. In window order: shrinking and growing again gives the fonts of a fresh fit.
+    struct Row {
+        const char* name;
+        int width, height;
+        const char* widest;
+        int number, target, shown;
+    };
+    const Row rows[] = {
+        {"Large", 1600, 1200, "999", 72, 120, 120},
+        {"Shrunk", 800, 600, "999", 45, 93, 93},
+        {"GrownAgain", 1600, 1200, "999", 72, 120, 120},
+        {"StoredRangeDownTo-32768", 800, 600, "-32768", 45, 93, 61}, // 6 x 0.6 x 61 x 20 <= 4440
+        {"FiveDigitsSetByHand", 800, 600, "32767", 45, 93, 74},      // 5 x 0.6 x 74 x 20 = 4440
+    };
+    for (const Row& row : rows) {
+        LayoutInput in = windowOf(row.width, row.height);
+        in.widestTarget = QString::fromLatin1(row.widest);
+        const GameLayout l = PositionControls(in, lineHeight, charWidth);
+        EXPECT_EQ(l.numberFontSize, row.number) << row.name;
+        EXPECT_EQ(l.targetFontSize, row.target) << row.name;
+        EXPECT_EQ(l.targetShownSize, row.shown) << row.name;
+    }
 }
 
-TEST(PositionControls, ReportAndWidestTargetShowWholeAtTheSmallestWindow) {
+TEST(PositionControls, ReportShowsWholeAtTheSmallestWindow) {
     LayoutInput in = windowOf(800, 600);
     // "Search Stopped at combination 1267200" and two lines of bold 12 pt.
     in.reportSize = QSizeF(4650, 540);
-    in.widestTarget = QStringLiteral("-32768");
     const GameLayout l = PositionControls(in, lineHeight, charWidth);
     EXPECT_GE(l.LBa.width(), 4650.0);
     EXPECT_GE(l.LBa.height(), 540.0);
     EXPECT_LE(l.LBa.right(), l.List1.right());
     EXPECT_LE(l.LBa.bottom(), l.List1.top());
-    // The target shows smaller; the next fit still starts from the height fit.
-    EXPECT_EQ(l.targetFontSize, 93);
-    EXPECT_EQ(l.targetShownSize, 61); // 6 x 0.6 x 61 x 20 = 4392 <= 4440
-    const GameLayout threeDigits = PositionControls(windowOf(800, 600), lineHeight, charWidth);
-    EXPECT_EQ(threeDigits.targetShownSize, 93);
 }
 
 // At 144 and 192 logical DPI the designed fonts take more pixels: the smallest window grows

@@ -54,6 +54,11 @@ TEST(DrawTarget, RollsFiftyTimesWithinTheLimits) {
         EXPECT_LE(v, 999);
     }
     EXPECT_GT(std::set<std::int16_t>(rolls.begin(), rolls.end()).size(), 40u);
+    // The limits themselves are drawn: r = 0 gives the lowest, r just below 1 the highest.
+    for (const auto& [r, target] : {std::pair{0.0f, 101}, std::pair{0.99999994f, 999}}) {
+        ScriptedRandom scripted({r});
+        EXPECT_EQ(DrawTarget(999, 101, scripted, {}), target) << r;
+    }
 }
 
 class RoundDealTest : public testing::Test {
@@ -73,7 +78,8 @@ TEST_F(RoundDealTest, LargeNumbersFillFromTheLeftSmallOnesFromTheRight) {
     EXPECT_EQ(deal.pick(2), 5);  // 3
     EXPECT_FALSE(deal.complete());
     EXPECT_EQ(deal.RoundNumbers(), (std::vector<std::int32_t>{0, 100, 25, 50, 75, 3}));
-    EXPECT_EQ(deal.pick(8), 4); // 9
+    EXPECT_EQ(deal.pick(24), -1); // no such button
+    EXPECT_EQ(deal.pick(8), 4);   // 9
     ASSERT_TRUE(deal.complete());
     EXPECT_EQ(deal.RoundNumbers(), (std::vector<std::int32_t>{100, 75, 50, 25, 9, 3, 0}));
 }

@@ -15,13 +15,16 @@ protected:
     QString file() const { return store.fileForKey(SettingsKeyPath); }
 };
 
-TEST_F(SettingsStoreTest, ProbeOfAMissingKeyIsMinusOneAndCreatingLeavesItEmpty) {
-    EXPECT_EQ(store.GetSettingValue(SettingsKeyPath, QString()).status, -1);
+TEST_F(SettingsStoreTest, AMissingKeyTakesNoWritesAndIsCreatedEmpty) {
+    EXPECT_EQ(store.GetSettingValue(SettingsKeyPath, QString()).status, ReadStatus::Unusable);
+    EXPECT_FALSE(store.PutSettingValue(SettingsKeyPath, QStringLiteral("NoSounds"), 1,
+                                       SettingsStore::DWord));
+    EXPECT_FALSE(QFile::exists(file()));
     store.CreateSettingsKey(SettingsKeyPath);
     ASSERT_TRUE(QFile::exists(file()));
     EXPECT_EQ(QFile(file()).size(), 0);
     const SettingRead probe = store.GetSettingValue(SettingsKeyPath, QString());
-    EXPECT_EQ(probe.status, SettingsStore::kNoSuchValue);
+    EXPECT_EQ(probe.status, ReadStatus::NoSuchValue);
     EXPECT_TRUE(std::holds_alternative<std::monostate>(probe.value));
 }
 
@@ -37,21 +40,50 @@ TEST_F(SettingsStoreTest, ValuesRoundTripByType) {
         {"Neg", std::int32_t{-7}, SettingsStore::Binary, std::int32_t{-7}},
         {"Name", QStringLiteral("hello"), SettingsStore::String, QStringLiteral("hello")},
         {"Other", std::int32_t{5}, 7, std::monostate{}}, // an unknown type writes nothing
+        {"Group/Name", std::int32_t{5}, SettingsStore::DWord, std::monostate{}},
+        {"Back\\Slash", std::int32_t{5}, SettingsStore::DWord, std::monostate{}},
+        {"Least", std::int32_t{INT32_MIN}, SettingsStore::DWord, std::int32_t{INT32_MIN}},
+        {"BelowLeast", QStringLiteral("-2147483649"), SettingsStore::String,
+         QStringLiteral("-2147483649")},
     };
     store.CreateSettingsKey(SettingsKeyPath);
-    for (const Row& row : rows)
-        store.PutSettingValue(SettingsKeyPath, row.name, row.value, row.type);
     for (const Row& row : rows) {
+        EXPECT_EQ(store.PutSettingValue(SettingsKeyPath, row.name, row.value, row.type),
+                  row.read.index() != 0)
+            << row.name;
         const SettingRead got = store.GetSettingValue(SettingsKeyPath, row.name);
         EXPECT_TRUE(got.value == row.read) << row.name;
-        EXPECT_EQ(got.status, row.read.index() ? 0 : SettingsStore::kNoSuchValue) << row.name;
+        EXPECT_EQ(got.status, row.read.index() ? ReadStatus::Read : ReadStatus::NoSuchValue)
+            << row.name;
     }
 }
 
-TEST_F(SettingsStoreTest, WritesToAMissingKeyFailSilently) {
-    store.PutSettingValue(SettingsKeyPath, QStringLiteral("TimeAllowed"), std::int32_t{2},
-                          SettingsStore::DWord);
-    EXPECT_FALSE(QFile::exists(file()));
+TEST_F(SettingsStoreTest, AFileOver64KiBHoldsNothingAndTakesNoWrites) {
+    store.CreateSettingsKey(SettingsKeyPath);
+    for (const bool over : {false, true}) {
+        QFile f(file());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[General]\nTimeAllowed=2\n;");
+        f.write(QByteArray(SettingsStore::kLargestFile + over - f.pos(), ';'));
+        f.close();
+        EXPECT_EQ(store.GetSettingValue(SettingsKeyPath, QStringLiteral("TimeAllowed")).value,
+                  over ? SettingValue() : SettingValue(2));
+        EXPECT_EQ(store.GetSettingValue(SettingsKeyPath, {}).status, ReadStatus::NoSuchValue);
+        EXPECT_EQ(store.PutSettingValue(SettingsKeyPath, QStringLiteral("NoSounds"), 1,
+                                        SettingsStore::DWord),
+                  !over);
+    }
+    EXPECT_EQ(QFileInfo(file()).size(), SettingsStore::kLargestFile + 1); // left as it was
+}
+
+TEST_F(SettingsStoreTest, KeyPathsThatLeaveTheBaseFolderNameNoKey) {
+    for (const char* path : {"Software\\K.V.R.\\..\\..\\Figurello\\", "Software\\a/b\\Figurello",
+                             "Software\\.\\Figurello", "Software\\"}) {
+        store.CreateSettingsKey(QString::fromLatin1(path));
+        EXPECT_EQ(store.GetSettingValue(QString::fromLatin1(path), {}).status,
+                  ReadStatus::Unusable);
+    }
+    EXPECT_TRUE(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
 }
 
 TEST_F(SettingsStoreTest, CreatingNeverMakesTheTargetOfADanglingLink) {
