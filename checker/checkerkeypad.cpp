@@ -91,8 +91,8 @@ void CheckerKeypad::pressKey(int key) {
 }
 
 void CheckerKeypad::pressNumber(int key) {
-    // Digits never run on into the number or the bracket before them.
-    if (isNumberKey(m_lastKey) || m_lastKey == KeyClose)
+    // Digits never run on into the number, the bracket or the carried value before them.
+    if (isNumberKey(m_lastKey) || m_lastKey == KeyClose || m_lastKey == KeyEquals)
         return;
     m_display += m_captions[key];
     setKeyEnabled(key, false);
