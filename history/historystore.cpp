@@ -82,13 +82,18 @@ RoundRecord recordOf(const QSqlQuery& q) {
     return r;
 }
 
+// Each store has a connection of its own, so that two stores never share one.
+int nextConnection() {
+    static std::atomic<int> connections{0};
+    return connections++;
+}
+
 } // namespace
 
 HistoryStore::HistoryStore(QString folder, Options options)
     : m_folder(folder.isEmpty() ? defaultFolder() : std::move(folder)),
-      m_file(QDir(m_folder).filePath(kFileName)), m_options(options) {
-    static std::atomic<int> connections{0};
-    m_connection = QStringLiteral("tallyrun-history-%1").arg(connections++);
+      m_file(QDir(m_folder).filePath(kFileName)), m_options(options),
+      m_connection(QStringLiteral("tallyrun-history-%1").arg(nextConnection())) {
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     m_db.setConnectOptions(
         QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_options.busyMilliseconds));
