@@ -25,8 +25,8 @@ void setIdentity() {
 void parseCommandLine(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("A numbers puzzle: reach a random target with six numbers and + - x / "
-                       "before the clock runs out."));
+        QCoreApplication::translate("Main", "A numbers puzzle: reach a random target with six "
+                                            "numbers and + - x / before the clock runs out."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.process(app);
@@ -55,15 +55,15 @@ bool namesPlatform(int argc, char** argv) {
 } // namespace
 
 int Main(int argc, char** argv, QObject* windowWatcher) {
-    const QString problem = namesPlatform(argc, argv)
-                                ? QString()
-                                : missingDisplayMessage(QString::fromLocal8Bit(argv[0]));
-    if (!problem.isEmpty()) {
+    const DisplayProblem problem =
+        namesPlatform(argc, argv) ? DisplayProblem::None : FindDisplayProblem();
+    if (problem != DisplayProblem::None) {
         // Without a display only the options that print and exit can be served.
         const QCoreApplication app(argc, argv);
         setIdentity();
         parseCommandLine(app);
-        std::fprintf(stderr, "%s\n", qPrintable(problem));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(DisplayProblemMessage(problem, QString::fromLocal8Bit(argv[0]))));
         return 1;
     }
     QApplication app(argc, argv);
