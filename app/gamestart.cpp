@@ -2,6 +2,7 @@
 
 #include "displaycheck.h"
 #include "gamefrm.h"
+#include "gametranslations.h"
 #include "programversion.h"
 #include "resources.h"
 #include "settingrules.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLocale>
 #include <cstdio>
 #include <cstring>
 
@@ -61,6 +63,7 @@ int Main(int argc, char** argv, QObject* windowWatcher) {
         // Without a display only the options that print and exit can be served.
         const QCoreApplication app(argc, argv);
         setIdentity();
+        const GameTranslations translations(GameLanguage(QLocale::system().uiLanguages()));
         parseCommandLine(app);
         std::fprintf(stderr, "%s\n",
                      qPrintable(DisplayProblemMessage(problem, QString::fromLocal8Bit(argv[0]))));
@@ -68,6 +71,7 @@ int Main(int argc, char** argv, QObject* windowWatcher) {
     }
     QApplication app(argc, argv);
     setIdentity();
+    const GameTranslations translations(GameLanguage(QLocale::system().uiLanguages()));
     parseCommandLine(app);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(tallyrun::kAppId));
     QApplication::setWindowIcon(appIcon());
