@@ -182,7 +182,7 @@
     <message>
         <location line="+161"/>
         <source>Round history</source>
-        <translation>Verlauf</translation>
+        <translation>Rundenverlauf</translation>
     </message>
 </context>
 <context>
@@ -383,7 +383,7 @@
     <message>
         <location line="+0"/>
         <source>Seconds used of the round&apos;s length</source>
-        <translation>Gebrauchte Sekunden von der Rundenzeit</translation>
+        <translation>Verbrauchte Sekunden der Rundenzeit</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -393,7 +393,7 @@
     <message>
         <location line="+1"/>
         <source>Set by hand in the manual set-up; not counted in the totals</source>
-        <translation>Von Hand mit „Runde vorgeben“ gestellt; zählt nicht in den Gesamtwerten</translation>
+        <translation>Von Hand mit „Runde vorgeben“ gestellt; zählt nicht zu den Gesamtwerten</translation>
     </message>
 </context>
 <context>
@@ -617,7 +617,7 @@
     <message>
         <location line="+11"/>
         <source>Clock speed, milliseconds per tick</source>
-        <translation>Uhrtempo, Millisekunden pro Sekundenschritt</translation>
+        <translation>Uhrtempo in Millisekunden pro Schritt</translation>
     </message>
     <message>
         <location line="+130"/>
@@ -632,7 +632,7 @@
     <message>
         <location line="+18"/>
         <source>The Lowest value must be less than the Highest value.</source>
-        <translation>Die kleinste Zielzahl muss kleiner als die größte sein.</translation>
+        <translation>Die kleinste Zielzahl darf nicht größer als die größte sein.</translation>
     </message>
     <message>
         <location line="+1"/>
