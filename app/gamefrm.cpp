@@ -30,15 +30,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-const QString kInstructions =
-    QStringLiteral("Select 6 numbers from below. The first 2 rows contain the numbers 1 to 10, "
-                   "the last row contains the numbers 25, 50, 75 and 100.");
 
 template <typename T> T* at(const std::vector<T*>& v, int i) {
     return v[static_cast<std::size_t>(i)];
@@ -50,22 +47,38 @@ QString roundCaption(Phase phase) {
     switch (phase) {
     case Phase::Picking:
     case Phase::Ready:
-        return QStringLiteral("START");
+        return GameFrm::tr("START");
     case Phase::Rolling:
     case Phase::Running:
-        return QStringLiteral("STOP");
+        return GameFrm::tr("STOP");
     default:
-        return QStringLiteral("PLAY AGAIN");
+        return GameFrm::tr("PLAY AGAIN");
     }
 }
 
+// The answer button's captions: before a search, while one runs, once one has finished.
+std::array<QString, 3> answerCaptions() {
+    return {GameFrm::tr("Show Answer(s)"), GameFrm::tr("Stop Search"),
+            GameFrm::tr("Search Finished")};
+}
+
 QString answerCaption(const RoundFlow& round) {
+    const std::array<QString, 3> captions = answerCaptions();
     if (round.phase() == Phase::Searching || round.phase() == Phase::Stopping)
-        return QStringLiteral("Stop Search");
+        return captions[1];
     if (round.phase() == Phase::Searched &&
         round.searchOutcome() == RoundFlow::SearchOutcome::Finished)
-        return QStringLiteral("Search Finished");
-    return QStringLiteral("Show Answer(s)");
+        return captions[2];
+    return captions[0];
+}
+
+// Pixels that a push button needs for `caption` in its font and style.
+int captionWidth(const QPushButton& button, const QString& caption) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = caption;
+    const QSize text = button.fontMetrics().size(Qt::TextShowMnemonic, caption);
+    return button.style()->sizeFromContents(QStyle::CT_PushButton, &option, text, &button).width();
 }
 
 template <typename T> T* named(T* object, const QString& name) {
@@ -90,7 +103,7 @@ GameFrm::GameFrm(Services services, QWidget* parent)
     if (!m_services.random)
         m_services.random = std::make_unique<ClockRandom>();
 
-    setWindowTitle(QStringLiteral("The Tallyrun"));
+    setWindowTitle(tr("The Tallyrun"));
     m_round = std::make_unique<RoundFlow>(*m_services.settings, *m_services.random);
     createMenus();
     createControls();
@@ -121,11 +134,11 @@ GameFrm::~GameFrm() {
 
 void GameFrm::createMenus() {
     QMenuBar* bar = menuBar();
-    mnuExit = named(bar->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
-    mnuSettings = named(bar->addAction(QStringLiteral("&Setting")), QStringLiteral("mnuSettings"));
-    mnuSetup = named(bar->addAction(QStringLiteral("&Manual setup")), QStringLiteral("mnuSetup"));
+    mnuExit = named(bar->addAction(tr("E&xit")), QStringLiteral("mnuExit"));
+    mnuSettings = named(bar->addAction(tr("&Setting")), QStringLiteral("mnuSettings"));
+    mnuSetup = named(bar->addAction(tr("&Manual setup")), QStringLiteral("mnuSetup"));
     mnuHistory = named(bar->addAction(tr("&History")), QStringLiteral("mnuHistory"));
-    mnuAbout = named(bar->addAction(QStringLiteral("&About")), QStringLiteral("mnuAbout"));
+    mnuAbout = named(bar->addAction(tr("&About")), QStringLiteral("mnuAbout"));
     connect(mnuExit, &QAction::triggered, this, &GameFrm::mnuExit_Click);
     connect(mnuSettings, &QAction::triggered, this, &GameFrm::mnuSettings_Click);
     connect(mnuSetup, &QAction::triggered, this, &GameFrm::mnuSetup_Click);
@@ -193,7 +206,11 @@ void GameFrm::createControls() {
     lbTarget->setPalette(green);
     lbTarget->setFont(ArialFont(m_targetFontSize));
 
-    lbinst = named(new QLabel(kInstructions, m_client), QStringLiteral("lbinst"));
+    lbinst = named(new QLabel(tr("Select 6 numbers from below. The first 2 rows contain the "
+                                 "numbers 1 to 10, the last row contains the numbers 25, 50, "
+                                 "75 and 100."),
+                              m_client),
+                   QStringLiteral("lbinst"));
     lbinst->setWordWrap(true);
     lbinst->setFont(SansSerifFont(18, true));
     QPalette grey = lbinst->palette();
@@ -222,7 +239,7 @@ void GameFrm::createControls() {
     LBa->setPalette(status);
 
     cmdVarify = named(new ButtonEx(m_client), QStringLiteral("cmdVarify"));
-    cmdVarify->setCaption(QStringLiteral("Validate"));
+    cmdVarify->setCaption(tr("Validate"));
     cmdVarify->setFont(SansSerifFont(18, true));
     connect(cmdVarify, &ButtonEx::clicked, this, &GameFrm::cmdVarify_Click);
 
@@ -295,11 +312,20 @@ void GameFrm::PositionControls() {
     {
         // A search counts fewer than ten million combinations.
         const QFontMetricsF report(LBa->font());
-        const double widest = std::max(
-            report.horizontalAdvance(QStringLiteral("Search Stopped at combination 9999999")),
-            report.horizontalAdvance(QStringLiteral("Searched 9999999 combinations: ")));
+        double widest = 0;
+        for (const auto stage : {SearchProgress::Stage::Finished, SearchProgress::Stage::Stopped}) {
+            const QString text = WindowSolverHost::progressText({stage, 9999999, 9999999});
+            for (const QString& line : text.split(QLatin1Char('\n')))
+                widest = std::max(widest, report.horizontalAdvance(line));
+        }
         input.reportSize = QSizeF((std::ceil(widest) + 2) * perX,
                                   TextHeightTwips(LBa->font(), QStringLiteral("\n"), perY));
+        // The buttons' captions as the player's language words them.
+        int answerWidth = 0;
+        for (const QString& caption : answerCaptions())
+            answerWidth = std::max(answerWidth, captionWidth(*cmdAnswer, caption));
+        input.answerCaptionWidth = answerWidth * perX;
+        input.varifyCaptionWidth = cmdVarify->sizeHint().width() * perX;
         const QString lowest = QString::number(m_services.settings->LowestTarget);
         const QString highest = QString::number(m_services.settings->HighestTarget);
         input.widestTarget = lowest.size() > highest.size() ? lowest : highest;

@@ -2,6 +2,7 @@
 
 #include "displaycheck.h"
 #include "gamefrm.h"
+#include "gametranslations.h"
 #include "programversion.h"
 #include "resources.h"
 #include "settingrules.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLocale>
 #include <cstdio>
 #include <cstring>
 
@@ -25,8 +27,8 @@ void setIdentity() {
 void parseCommandLine(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("A numbers puzzle: reach a random target with six numbers and + - x / "
-                       "before the clock runs out."));
+        QCoreApplication::translate("Main", "A numbers puzzle: reach a random target with six "
+                                            "numbers and + - x / before the clock runs out."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.process(app);
@@ -55,19 +57,21 @@ bool namesPlatform(int argc, char** argv) {
 } // namespace
 
 int Main(int argc, char** argv, QObject* windowWatcher) {
-    const QString problem = namesPlatform(argc, argv)
-                                ? QString()
-                                : missingDisplayMessage(QString::fromLocal8Bit(argv[0]));
-    if (!problem.isEmpty()) {
+    const DisplayProblem problem =
+        namesPlatform(argc, argv) ? DisplayProblem::None : FindDisplayProblem();
+    if (problem != DisplayProblem::None) {
         // Without a display only the options that print and exit can be served.
         const QCoreApplication app(argc, argv);
         setIdentity();
+        const GameTranslations translations(GameLanguage(QLocale::system().uiLanguages()));
         parseCommandLine(app);
-        std::fprintf(stderr, "%s\n", qPrintable(problem));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(DisplayProblemMessage(problem, QString::fromLocal8Bit(argv[0]))));
         return 1;
     }
     QApplication app(argc, argv);
     setIdentity();
+    const GameTranslations translations(GameLanguage(QLocale::system().uiLanguages()));
     parseCommandLine(app);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(tallyrun::kAppId));
     QApplication::setWindowIcon(appIcon());

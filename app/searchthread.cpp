@@ -59,11 +59,14 @@ void SearchThread::runSearch(const Request& request) {
         m_ticket = request.ticket;
     }
     m_handed = m_answers.count();
-    m_progress.clear();
+    m_progress = {};
     // A search shorter than a frame hands over once, at its end.
     m_sinceHandOver.start();
     const bool finished = m_solver.SearchAnswers(request.numbers, request.target) ==
                           solver::Solver::Outcome::Finished;
+    using Stage = SearchProgress::Stage;
+    m_progress = {finished ? Stage::Finished : Stage::Stopped, m_solver.combinationCount(),
+                  m_answers.count()};
     RoundAnalysis analysis;
     if (finished) {
         analysis.exactCount = m_answers.count();
@@ -72,6 +75,10 @@ void SearchThread::runSearch(const Request& request) {
     }
     handOver();
     emit searchEnded(request.ticket, finished, analysis);
+}
+
+void SearchThread::setProgressText(std::string_view) {
+    m_progress = {SearchProgress::Stage::Searching, m_solver.combinationCount(), 0};
 }
 
 void SearchThread::checkPoint() {
@@ -90,6 +97,6 @@ void SearchThread::handOver() {
     for (std::size_t i = static_cast<std::size_t>(m_handed); i < entries.size(); ++i)
         found.append(QString::fromStdString(entries[i]));
     m_handed = static_cast<int>(entries.size());
-    emit handedOver(m_ticket, QString::fromStdString(m_progress), found);
+    emit handedOver(m_ticket, m_progress, found);
     m_sinceHandOver.restart();
 }

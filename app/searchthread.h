@@ -16,6 +16,14 @@
 #include <string>
 #include <vector>
 
+// How far a search has come; the window puts it in words.
+struct SearchProgress {
+    enum class Stage { NotYet, Searching, Finished, Stopped };
+    Stage stage = Stage::NotYet;
+    std::int32_t combinations = 0; // tried so far
+    int answers = 0;               // listed at the end (Finished, Stopped)
+};
+
 // What a search that ran to its end knows of its round.
 struct RoundAnalysis {
     int exactCount = 0;                         // the answers listed
@@ -23,7 +31,7 @@ struct RoundAnalysis {
 };
 
 // Runs the solver's searches on a thread of its own, one at a time. At its check points a
-// search hands the progress line and the answers found since the last hand-over to the window
+// search hands its progress and the answers found since the last hand-over to the window
 // by a queued signal, at most once per frame, and reads the stop flag. Each search carries a
 // ticket; the answers carry over to the next search with the same ticket, as a stopped search
 // started again adds only answers not yet listed. A search that runs to its end without an
@@ -48,9 +56,9 @@ public:
     void shutDown();
 
 signals:
-    // The progress line ("Searching... N", or the report once the search has returned; empty
-    // before the first progress) and the answers found since the last hand-over.
-    void handedOver(int ticket, const QString& progress, const QStringList& answers);
+    // The progress (the report once the search has returned) and the answers found since the
+    // last hand-over.
+    void handedOver(int ticket, const SearchProgress& progress, const QStringList& answers);
     // After the hand-over with the report; `analysis` is empty unless `finished`.
     void searchEnded(int ticket, bool finished, const RoundAnalysis& analysis);
 
@@ -66,7 +74,8 @@ private:
     };
 
     void checkPoint() override;
-    void setProgressText(std::string_view text) override { m_progress.assign(text); }
+    // The window words the progress itself: the solver's English text is for the terminal.
+    void setProgressText(std::string_view text) override;
     solver::AnswerSink& answers() override { return m_answers; }
     void runSearch(const Request& request);
     void handOver();
@@ -84,6 +93,6 @@ private:
     solver::AnswerList m_answers;
     int m_ticket = -1;
     int m_handed = 0; // answers handed over so far
-    std::string m_progress;
+    SearchProgress m_progress;
     QElapsedTimer m_sinceHandOver;
 };

@@ -24,16 +24,34 @@ void WindowSolverHost::search(int ticket, const solver::Solver::Numbers& numbers
         m_list->clear();
         m_listTicket = ticket;
     }
-    m_status->setText(QStringLiteral("Searching..."));
+    m_status->setText(tr("Searching..."));
     m_thread->search(ticket, numbers, target);
 }
 
-void WindowSolverHost::show(int ticket, const QString& progress, const QStringList& answers) {
+QString WindowSolverHost::progressText(const SearchProgress& progress) {
+    const QString found = tr("%n answers found.", "the report's second line", progress.answers);
+    switch (progress.stage) {
+    case SearchProgress::Stage::NotYet:
+        break;
+    case SearchProgress::Stage::Searching:
+        return tr("Searching... %1").arg(progress.combinations);
+    case SearchProgress::Stage::Finished:
+        return tr("Searched %n combinations: ", "the report's first line", progress.combinations) +
+               QLatin1Char('\n') + found;
+    case SearchProgress::Stage::Stopped:
+        return tr("Search Stopped at combination %1").arg(progress.combinations) +
+               QLatin1Char('\n') + found;
+    }
+    return {};
+}
+
+void WindowSolverHost::show(int ticket, const SearchProgress& progress,
+                            const QStringList& answers) {
     if (!m_round.isCurrent(ticket))
         return;
     m_list->addItems(answers);
-    if (!progress.isEmpty())
-        m_status->setText(progress);
+    if (progress.stage != SearchProgress::Stage::NotYet)
+        m_status->setText(progressText(progress));
 }
 
 void WindowSolverHost::ended(int ticket, bool finished, const RoundAnalysis& analysis) {

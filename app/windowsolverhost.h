@@ -21,6 +21,10 @@ public:
     WindowSolverHost(const RoundFlow& round, QLabel* status, QListWidget* list,
                      std::function<void()> onCheckPoint = {}, QObject* parent = nullptr);
 
+    // The status line for a search's progress: "Searching... N" while it runs, then its report
+    // (the solver's report line, word for word in English).
+    static QString progressText(const SearchProgress& progress);
+
     // Shows "Searching..." and searches numbers for target. The list starts empty for the first
     // search of a round and keeps its entries when the same round is searched again.
     void search(int ticket, const solver::Solver::Numbers& numbers, std::int32_t target);
@@ -34,7 +38,7 @@ signals:
     void searchEnded(int ticket, bool finished, const RoundAnalysis& analysis);
 
 private:
-    void show(int ticket, const QString& progress, const QStringList& answers);
+    void show(int ticket, const SearchProgress& progress, const QStringList& answers);
     void ended(int ticket, bool finished, const RoundAnalysis& analysis);
 
     const RoundFlow& m_round;

@@ -1,6 +1,7 @@
 #include "varifyfrm.h"
 
 #include "buttonex.h"
+#include "expression.h"
 #include "gradient.h"
 #include "readablelabel.h"
 
@@ -89,6 +90,44 @@ QString qtext(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The texts that end an attempt on the display, as the keypad writes them (after a line feed)
+// and as the window words them.
+struct ClosingText {
+    std::string_view written;
+    const char* source;
+};
+constexpr ClosingText kClosingTexts[] = {
+    {checker::kCorrectText, QT_TRANSLATE_NOOP("VarifyFrm", "CORRECT - WELL DONE!")},
+    {checker::kNonIntegerResult.substr(1),
+     QT_TRANSLATE_NOOP("VarifyFrm", "Non-Integer! please press reset")},
+    {checker::kDivideByZeroResult.substr(1),
+     QT_TRANSLATE_NOOP("VarifyFrm", "Division by zero! please press reset")},
+    {checker::kOutOfRangeResult.substr(1),
+     QT_TRANSLATE_NOOP("VarifyFrm", "Number too large! please press reset")},
+    {checker::kBracketsResult.substr(1),
+     QT_TRANSLATE_NOOP("VarifyFrm", "Brackets out of order! please press reset")},
+};
+// The English source is the keypad's own text, so that an untranslated display is the keypad's.
+constexpr bool sourcesAreWritten() {
+    for (const ClosingText& text : kClosingTexts) {
+        if (text.written != text.source)
+            return false;
+    }
+    return true;
+}
+static_assert(sourcesAreWritten());
+
+// The keypad's display in the player's language: its closing line translated.
+QString shownDisplay(const std::string& display) {
+    for (const ClosingText& text : kClosingTexts) {
+        if (display.ends_with(text.written)) {
+            return qtext(display.substr(0, display.size() - text.written.size())) +
+                   VarifyFrm::tr(text.source);
+        }
+    }
+    return qtext(display);
+}
+
 // What a screen reader says for the keys whose captions are signs, "(" to "="; the number
 // keys say their numbers.
 constexpr std::array<const char*, checker::KeyEquals - checker::KeyOpen + 1> kSpokenSigns{
@@ -100,7 +139,7 @@ constexpr std::array<const char*, checker::KeyEquals - checker::KeyOpen + 1> kSp
 } // namespace
 
 VarifyFrm::VarifyFrm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("validate my answer:"));
+    setWindowTitle(tr("validate my answer:"));
     setModal(true);
     setStyleSheet(QString::fromLatin1(kStyle));
 
@@ -162,7 +201,7 @@ VarifyFrm::VarifyFrm(QWidget* parent) : QDialog(parent) {
     m_cmdBack->setObjectName(QStringLiteral("cmdBack"));
     m_cmdBack->setToolTip(tr("Undo the last key"));
     m_cmdBack->setAccessibleName(tr("Back"));
-    m_buttonEx1 = makeButton(QStringLiteral("&Reset"), kControlKey); // Alt+R
+    m_buttonEx1 = makeButton(tr("&Reset"), kControlKey); // Alt+R in English
     m_buttonEx1->setObjectName(QStringLiteral("ButtonEx1"));
     keys->addWidget(m_cmdBack, 2, 0, 1, 2);
     keys->addWidget(m_buttonEx1, 2, 2, 1, 2);
@@ -285,7 +324,7 @@ void VarifyFrm::showKeypad() {
         showEnabled(m_btn1[k], m_keypad.isKeyEnabled(k), lookOf(k));
     }
     showEnabled(m_cmdBack, m_keypad.isBackEnabled(), kControlKey);
-    m_lbasw->setText(qtext(m_keypad.display()));
+    m_lbasw->setText(shownDisplay(m_keypad.display()));
     const char* outcome = m_keypad.outcome() == checker::Outcome::Correct   ? "correct"
                           : m_keypad.outcome() == checker::Outcome::Stopped ? "stopped"
                                                                             : "";
@@ -298,7 +337,9 @@ void VarifyFrm::showKeypad() {
     // after the outcome's style, whose border takes room too.
     const int width = m_lbasw->width() > 100 ? m_lbasw->width() : m_lbasw->sizeHint().width();
     m_lbasw->setMinimumHeight(std::max(m_displayHeight, m_lbasw->heightForWidth(width)));
-    m_lbTarget->setText(qtext(m_keypad.targetCaption()));
+    m_lbTarget->setText(
+        tr("Target = %1")
+            .arg(qtext(m_keypad.targetCaption().substr(checker::kTargetCaption.size()))));
     showDistance();
 }
 

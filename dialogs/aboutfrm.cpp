@@ -102,23 +102,23 @@ QString mailSubject() {
 } // namespace
 
 AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setModal(true);
     setFont(SansSerifFont(9));
 
-    auto* Label1 = makeLabel(QStringLiteral("The Figurello Tallyrun"), "Label1", this);
+    auto* Label1 = makeLabel(tr("The Figurello Tallyrun"), "Label1", this);
     Label1->setFont(SansSerifFont(16, true));
-    auto* Label2 = makeLabel(QStringLiteral("Version 4.1.0"), "Label2", this);
-    auto* Label3 = makeLabel(QStringLiteral("A numbers game for one player: six numbers, one "
-                                            "target and a minute on the clock."),
-                             "Label3", this);
+    auto* Label2 = makeLabel(tr("Version 4.1.0"), "Label2", this);
+    auto* Label3 = makeLabel(
+        tr("A numbers game for one player: six numbers, one target and a minute on the clock."),
+        "Label3", this);
     Label3->setWordWrap(true);
 
-    m_label4 = makeLabel(QStringLiteral("Click here to e-mail the author"), "Label4", this);
+    m_label4 = makeLabel(tr("Click here to e-mail the author"), "Label4", this);
     QFont linkFont = SansSerifFont(8.25, true);
     linkFont.setUnderline(true);
     m_label4->setFont(linkFont);
-    auto* Label5 = makeLabel(QStringLiteral("Visit the web site:"), "Label5", this);
+    auto* Label5 = makeLabel(tr("Visit the web site:"), "Label5", this);
     m_label6 = makeLabel(QString::fromUtf8(tallyrun::kWebUrl), "Label6", this);
     for (QLabel* link : {m_label4, m_label6}) {
         link->setCursor(Qt::PointingHandCursor);
@@ -133,7 +133,7 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
 
     auto* ButtonEx1 = new ButtonEx(this);
     ButtonEx1->setObjectName(QStringLiteral("ButtonEx1"));
-    ButtonEx1->setCaption(QStringLiteral("OK"));
+    ButtonEx1->setCaption(tr("OK"));
     ButtonEx1->setHighlightColor(0xFF0000);
     ButtonEx1->setDefault(true);
     connect(ButtonEx1, &ButtonEx::clicked, this, &QDialog::accept);

@@ -28,11 +28,11 @@ constexpr int kLargeSpan = 5;
 } // namespace
 
 ManualFrm::ManualFrm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Manual Overide"));
+    setWindowTitle(tr("Manual Overide"));
     setModal(true);
     setFont(SansSerifFont(9));
 
-    auto* Frame1 = new QGroupBox(QStringLiteral("Select 6 numbers to use: "), this);
+    auto* Frame1 = new QGroupBox(tr("Select 6 numbers to use: "), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* board = new QGridLayout(Frame1);
     board->setSpacing(6);
@@ -52,7 +52,7 @@ ManualFrm::ManualFrm(QWidget* parent) : QDialog(parent) {
         m_l1[static_cast<std::size_t>(i)] = label;
     }
 
-    auto* Label1 = new QLabel(QStringLiteral("Enter the Target (between 101 and 999):"), this);
+    auto* Label1 = new QLabel(tr("Enter the Target (between 101 and 999):"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     m_text1 = new QLineEdit(kDefaultTarget, this);
     m_text1->setObjectName(QStringLiteral("Text1"));
@@ -61,7 +61,7 @@ ManualFrm::ManualFrm(QWidget* parent) : QDialog(parent) {
     m_text1->installEventFilter(this);
     Label1->setBuddy(m_text1);
 
-    m_command1 = new QPushButton(QStringLiteral("Find Answers"), this);
+    m_command1 = new QPushButton(tr("Find Answers"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setDefault(true);
     // A click leaves the focus in the target box; the click validates the box itself.
@@ -129,9 +129,9 @@ bool ManualFrm::Text1_Validate() {
     case TargetCheck::Unusable:
         MsgBox(this,
                check == TargetCheck::TooLow
-                   ? QStringLiteral("The target must be more than 101")
+                   ? tr("The target must be more than 101")
                    : tr("The target must be a whole number from 101 to 32767"),
-               QStringLiteral("Invalid Target."), MessageIcon::Information);
+               tr("Invalid Target."), MessageIcon::Information);
         m_text1->setText(kDefaultTarget);
         return false;
     }
@@ -144,8 +144,8 @@ void ManualFrm::Command1_Click() {
         return;
     }
     if (m_board.chosenCount() != ManualBoard::kChooseCount) {
-        MsgBox(this, QStringLiteral("You must choose 6 numbers to use."),
-               QStringLiteral("More numbers required"), MessageIcon::Information);
+        MsgBox(this, tr("You must choose 6 numbers to use."), tr("More numbers required"),
+               MessageIcon::Information);
         return;
     }
     m_round = ManualRound{m_board.chosenNumbers(), TargetValue(m_text1->text().toStdString())};

@@ -87,8 +87,8 @@ SettingFrm::SettingFrm(Services services, QWidget* parent)
 
     // Form_Load
     CentreForm(this);
-    LightTab1->setCaption(0, QStringLiteral(" Difficulty "));
-    LightTab1->setCaption(1, QStringLiteral(" Timing "));
+    LightTab1->setCaption(0, tr(" Difficulty "));
+    LightTab1->setCaption(1, tr(" Timing "));
     for (int seconds = 30; seconds <= 60; seconds += 5)
         Combo1->addItem(QString::number(seconds));
     Acquire_Settings();
@@ -116,8 +116,7 @@ void SettingFrm::createControls() {
     const std::array<QRect, 3> buttonPlaces{twipsRect(60, 4920, 1500, 405),
                                             twipsRect(1770, 4920, 1500, 405),
                                             twipsRect(3450, 4905, 1500, 405)};
-    const std::array<QString, 3> captions{QStringLiteral("Cancel"), QStringLiteral("OK"),
-                                          QStringLiteral("Apply")};
+    const std::array<QString, 3> captions{tr("Cancel"), tr("OK"), tr("Apply")};
     for (int i = 0; i < 3; ++i) {
         const auto k = static_cast<std::size_t>(i);
         auto* button = new ButtonEx(this);
@@ -138,13 +137,13 @@ void SettingFrm::createControls() {
     }
 
     // Difficulty page.
-    Frame2 = place(new QGroupBox(QStringLiteral("Target Number Properties:"), Frame1[0]), "Frame2",
+    Frame2 = place(new QGroupBox(tr("Target Number Properties:"), Frame1[0]), "Frame2",
                    twipsRect(270, 315, 4080, 1425));
-    Label3[0] = place(new QLabel(QStringLiteral("Lowest Value:"), Frame2), "Label3(0)",
-                      twipsRect(210, 435, 1110, 195));
+    Label3[0] =
+        place(new QLabel(tr("Lowest Value:"), Frame2), "Label3(0)", twipsRect(210, 435, 1110, 195));
     Text1[0] =
         place(new QLineEdit(kDefaultLowest, Frame2), "Text1(0)", twipsRect(1290, 390, 870, 300));
-    Label3[1] = place(new QLabel(QStringLiteral("Highest Value:"), Frame2), "Label3(1)",
+    Label3[1] = place(new QLabel(tr("Highest Value:"), Frame2), "Label3(1)",
                       twipsRect(165, 855, 1110, 195));
     Text1[1] =
         place(new QLineEdit(kDefaultHighest, Frame2), "Text1(1)", twipsRect(1275, 825, 870, 300));
@@ -169,19 +168,18 @@ void SettingFrm::createControls() {
     cptest->setMax(60);
     cptest->setValue(30);
     cptest->setShowValue(false);
-    Check1 = place(new QCheckBox(QStringLiteral("Show Figurello Seconds "), timing), "Check1",
+    Check1 = place(new QCheckBox(tr("Show Figurello Seconds "), timing), "Check1",
                    twipsRect(2190, 330, 2265, 225));
-    Label1 = place(new QLabel(QStringLiteral("Time allowed:"), timing), "Label1",
-                   twipsRect(2625, 735, 1065, 195));
+    Label1 =
+        place(new QLabel(tr("Time allowed:"), timing), "Label1", twipsRect(2625, 735, 1065, 195));
     Combo1 = place(new QComboBox(timing), "Combo1", twipsRect(3795, 705, 690, 315));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setCompleter(nullptr);
     Combo1->lineEdit()->setAccessibleName(tr("Time allowed, seconds"));
     Label1->setBuddy(Combo1);
-    Label2 = place(new QLabel(QStringLiteral("Please note that the Figurello music will only be "
-                                             "audible during the last 30 seconds of the "
-                                             "Figurello."),
+    Label2 = place(new QLabel(tr("Please note that the Figurello music will only be audible "
+                                 "during the last 30 seconds of the Figurello."),
                               timing),
                    "Label2", twipsRect(2055, 1125, 2310, 810));
     Label2->setWordWrap(true);
@@ -191,7 +189,7 @@ void SettingFrm::createControls() {
     grey.setColor(QPalette::WindowText,
                   systemcolors::toQColor(systemcolors::resolve(kGreyText, grey)));
     Label2->setPalette(grey);
-    Check2 = place(new QCheckBox(QStringLiteral("Turn off sounds:"), timing), "Check2",
+    Check2 = place(new QCheckBox(tr("Turn off sounds:"), timing), "Check2",
                    twipsRect(2970, 1800, 1470, 240));
     Check2->setLayoutDirection(Qt::RightToLeft);
     Line1 = place(new QFrame(timing), "Line1",
@@ -201,8 +199,8 @@ void SettingFrm::createControls() {
     QPalette black = Line1->palette();
     black.setColor(QPalette::Window, Qt::black);
     Line1->setPalette(black);
-    Label5 = place(new QLabel(QStringLiteral("Adjust the clock to synchronize with the music. Use "
-                                             "the slider to slow down or quicken the clock."),
+    Label5 = place(new QLabel(tr("Adjust the clock to synchronize with the music. Use the slider "
+                                 "to slow down or quicken the clock."),
                               timing),
                    "Label5", twipsRect(240, 2355, 2370, 645));
     Label5->setWordWrap(true);
@@ -362,8 +360,8 @@ bool SettingFrm::Text1_Validate(int index) {
     QLineEdit* field = Text1[static_cast<std::size_t>(index)];
     // Empty or not a whole number is refilled silently; a highest below the lowest is said.
     if (fieldNumber(field)) {
-        MsgBox(this, QStringLiteral("The Lowest value must be less than the Highest value."),
-               QStringLiteral("Invalid values."), MessageIcon::Information);
+        MsgBox(this, tr("The Lowest value must be less than the Highest value."),
+               tr("Invalid values."), MessageIcon::Information);
     }
     field->setText(index == 0 ? kDefaultLowest : kDefaultHighest);
     return true;

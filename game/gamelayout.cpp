@@ -96,14 +96,16 @@ GameLayout PositionControls(const LayoutInput& in, const TextHeightMeasurer& tex
     // Instructions, and the answer row that takes their place after a round.
     const double belowPanel = bottom(p4) + 60;
     out.lbinst = rect(p4.left(), belowPanel, W * kInstructionsWidthFactor, d.lbinstHeight);
-    out.cmdAnswer = rect(p4.left(), belowPanel, d.cmdAnswerWidth, d.cmdAnswerHeight);
+    out.cmdAnswer = rect(p4.left(), belowPanel, std::max(d.cmdAnswerWidth, in.answerCaptionWidth),
+                         d.cmdAnswerHeight);
     {
         const double width = std::max(d.lbaWidth, in.reportSize.width());
         const double height = std::max(d.lbaHeight, in.reportSize.height());
         out.LBa = rect(right(out.cmdAnswer) + 60,
                        out.cmdAnswer.top() + (out.cmdAnswer.height() - height) / 2, width, height);
     }
-    out.cmdVarify = rect(out.LBa.left(), out.cmdAnswer.top(), d.cmdVarifyWidth, d.cmdVarifyHeight);
+    out.cmdVarify = rect(out.LBa.left(), out.cmdAnswer.top(),
+                         std::max(d.cmdVarifyWidth, in.varifyCaptionWidth), d.cmdVarifyHeight);
 
     // Ten columns of pick buttons; the third row holds four.
     {

@@ -19,11 +19,11 @@ namespace gamelayout {
 struct LayoutDesign {
     double picture3Width = 4800;  // 320 px: room for "999" in the fitted target font
     double lbinstHeight = 495;    // 33 px: one line of bold 18 pt
-    double cmdAnswerWidth = 3000; // 200 px: "Show Answer(s)" in bold 18 pt
+    double cmdAnswerWidth = 3000; // 200 px: at least; grows to LayoutInput::answerCaptionWidth
     double cmdAnswerHeight = 615; // 41 px
     double lbaWidth = 4200;       // 280 px: at least; grows to LayoutInput::reportSize
     double lbaHeight = 600;       // 40 px: the two report lines
-    double cmdVarifyWidth = 2400; // 160 px: "Validate" in bold 18 pt
+    double cmdVarifyWidth = 2400; // 160 px: at least; grows to LayoutInput::varifyCaptionWidth
     double cmdVarifyHeight = 615; // 41 px
     int targetFontSize = 120;     // lbTarget's point size, where each fit starts
     int numberFontSize = 72;      // Label2's
@@ -38,6 +38,11 @@ struct LayoutInput {
     double twipsPerPixelY = 15;
     // Twips that the widest report line and both lines take in LBa's font.
     QSizeF reportSize;
+    // Twips that the answer button's widest caption ("Show Answer(s)", "Stop Search", "Search
+    // Finished" or their translations) and the validate button's caption take, with the
+    // buttons' margins.
+    double answerCaptionWidth = 0;
+    double varifyCaptionWidth = 0;
     // The widest target the round can show: of the stored range ("-32768" at most), or the
     // one on show (a round set by hand reaches "32767").
     QString widestTarget = QStringLiteral("999");

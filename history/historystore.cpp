@@ -46,10 +46,6 @@ int sqliteCode(const QSqlError& error) {
     return error.nativeErrorCode().toInt() & 0xFF;
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("HistoryStore", text);
-}
-
 template <typename T> QVariant orNull(const std::optional<T>& value) {
     return value ? QVariant::fromValue(*value) : QVariant();
 }

@@ -2,6 +2,7 @@
 
 #include "roundrecord.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
 #include <cstdint>
@@ -32,6 +33,8 @@ struct HistoryStoreOptions {
 // of a newer version is left alone and history is off. Nothing here throws or stops the game:
 // a problem turns the store off and is described by status() and message().
 class HistoryStore {
+    Q_DECLARE_TR_FUNCTIONS(HistoryStore)
+
 public:
     enum class Status {
         Ok,         // working (or, without createMissing, no file yet)

@@ -1,6 +1,6 @@
 #include "displaycheck.h"
 
-#include <QtGlobal>
+#include <QCoreApplication>
 
 #ifdef TALLYRUN_HAVE_XCB
 #include <xcb/xcb.h>
@@ -22,26 +22,37 @@ bool displayAnswers(const QByteArray& display) {
 
 } // namespace
 
-QString missingDisplayMessage(const QString& programPath) {
+DisplayProblem FindDisplayProblem() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_ANDROID)
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return {};
+        return DisplayProblem::None;
     const QByteArray display = qgetenv("DISPLAY");
-    const QString howTo = QStringLiteral("start it from a desktop session, or on a virtual "
-                                         "display with: xvfb-run %1")
-                              .arg(programPath);
     if (display.isEmpty())
-        return QStringLiteral("tallyrun: no display found; ") + howTo;
+        return DisplayProblem::NotSet;
 #ifdef TALLYRUN_HAVE_XCB
     if (!displayAnswers(display))
-        return QStringLiteral("tallyrun: the display %1 cannot be reached; ")
-                   .arg(QString::fromLocal8Bit(display)) +
-               howTo;
+        return DisplayProblem::Unreachable;
 #endif
-    return {};
-#else
-    Q_UNUSED(programPath);
-    return {};
 #endif
+    return DisplayProblem::None;
+}
+
+QString DisplayProblemMessage(DisplayProblem problem, const QString& programPath) {
+    const QString howTo =
+        QCoreApplication::translate("DisplayCheck", "start it from a desktop session, or on a "
+                                                    "virtual display with: xvfb-run %1")
+            .arg(programPath);
+    switch (problem) {
+    case DisplayProblem::None:
+        break;
+    case DisplayProblem::NotSet:
+        return QCoreApplication::translate("DisplayCheck", "tallyrun: no display found; %1")
+            .arg(howTo);
+    case DisplayProblem::Unreachable:
+        return QCoreApplication::translate("DisplayCheck",
+                                           "tallyrun: the display %1 cannot be reached; %2")
+            .arg(QString::fromLocal8Bit(qgetenv("DISPLAY")), howTo);
+    }
+    return {};
 }

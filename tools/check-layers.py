@@ -10,7 +10,7 @@ import sys
 FLOORS = [
     ["game", "solver", "checker"],
     ["history"],
-    ["platform", "resources"],
+    ["platform", "resources", "translations"],
     ["support"],
     ["controls/gauge", "controls/button", "controls/tabstrip"],
     ["dialogs", "checker/window"],

@@ -9,6 +9,7 @@ shift || true
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6sql6-sqlite libgl-dev libxcb1-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fontconfig
   clang libclang-rt-14-dev clang-format cppcheck

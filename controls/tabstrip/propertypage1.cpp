@@ -49,11 +49,11 @@ PropertyPage1::PropertyPage1(QWidget* parent) : QWidget(parent) {
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1);
     };
-    addRow(0, QStringLiteral("Index"), txtIndex);
+    addRow(0, tr("Index"), txtIndex);
     grid->addWidget(HScroll1, 1, 1);
-    addRow(2, QStringLiteral("Caption:"), txtCaption);
-    addRow(3, QStringLiteral("ActiveTab:"), txtActiveTab);
-    addRow(4, QStringLiteral("Tabs:"), txtNumberOfTabs);
+    addRow(2, tr("Caption:"), txtCaption);
+    addRow(3, tr("ActiveTab:"), txtActiveTab);
+    addRow(4, tr("Tabs:"), txtNumberOfTabs);
     grid->setRowStretch(5, 1);
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &PropertyPage1::HScroll1_Change);

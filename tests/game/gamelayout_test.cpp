@@ -1,5 +1,6 @@
 #include "gamelayout.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <tuple>
 
@@ -100,6 +101,32 @@ TEST(PositionControls, ReportShowsWholeAtTheSmallestWindow) {
     EXPECT_GE(l.LBa.height(), 540.0);
     EXPECT_LE(l.LBa.right(), l.List1.right());
     EXPECT_LE(l.LBa.bottom(), l.List1.top());
+}
+
+// The captions and the report as the game measures them at 96 DPI, in English and in German:
+// a button grows to its caption, and the row still ends left of the clock.
+TEST(PositionControls, CaptionsOfEachLanguageFitBesideTheClock) {
+    struct Row {
+        const char* name;
+        double answer, varify, report;
+        double answerWidth, varifyLeft;
+    };
+    const Row rows[] = {
+        {"English", 2910, 1605, 4635, 3000, 3150},
+        {"German", 3120, 3225, 4290, 3120, 3270},
+    };
+    for (const Row& row : rows) {
+        LayoutInput in = windowOf(800, 600);
+        in.answerCaptionWidth = row.answer;
+        in.varifyCaptionWidth = row.varify;
+        in.reportSize = QSizeF(row.report, 540);
+        const GameLayout l = PositionControls(in, lineHeight, charWidth);
+        EXPECT_NEAR(l.cmdAnswer.width(), row.answerWidth, 0.01) << row.name;
+        EXPECT_NEAR(l.cmdVarify.left(), row.varifyLeft, 0.01) << row.name;
+        EXPECT_GE(l.cmdVarify.width(), row.varify) << row.name;
+        EXPECT_GE(l.LBa.width(), row.report) << row.name;
+        EXPECT_LE(std::max(l.LBa.right(), l.cmdVarify.right()), l.List1.right()) << row.name;
+    }
 }
 
 // At 144 and 192 logical DPI the designed fonts take more pixels: the smallest window grows

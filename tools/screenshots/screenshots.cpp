@@ -9,6 +9,7 @@
 #include "bkcprog.h"
 #include "buttonex.h"
 #include "gamefrm.h"
+#include "gametranslations.h"
 #include "historyfrm.h"
 #include "historystore.h"
 #include "lighttab.h"
@@ -29,6 +30,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -210,6 +212,8 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     keepOffscreenSize(dir);
     QApplication app(argc, argv);
+    // In the system's language, as the game speaks it (LANGUAGE=de for the German windows).
+    const GameTranslations translations(GameLanguage(QLocale::system().uiLanguages()));
     g_out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     for (int i = 2; i < argc; ++i)
         g_wanted += QString::fromLocal8Bit(argv[i]);
