@@ -16,38 +16,19 @@ enum : int { N75 = 0, N50, N10, N6, N3, N1 };
 
 class VarifyFrmTest : public testing::Test {
 protected:
-    VarifyFrmTest()
-        : frm({QStringLiteral("75"), QStringLiteral("50"), QStringLiteral("10"),
-               QStringLiteral("6"), QStringLiteral("3"), QStringLiteral("1")},
-              QStringLiteral("449")) {
-        frm.show();
-    }
+    VarifyFrmTest() : frm({"75", "50", "10", "6", "3", "1"}, "449") { frm.show(); }
 
     void click(const std::vector<int>& keys) {
         for (int key : keys)
             QTest::mouseClick(frm.btn1()[key], Qt::LeftButton);
     }
     QString display() const { return frm.Lbasw()->text(); }
-    QString enabledKeys() const {
-        QString flags;
-        for (ButtonEx* key : frm.btn1())
-            flags += key->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
-        return flags;
-    }
 
     VarifyFrm frm;
 };
 
-TEST_F(VarifyFrmTest, OpensWithTheRoundOnItsKeys) {
-    EXPECT_EQ(frm.windowTitle(), "validate my answer:");
-    EXPECT_EQ(frm.lbTarget()->text(), "Target = 449");
-    EXPECT_EQ(frm.btn1()[N1]->caption(), "1");
-    EXPECT_EQ(enabledKeys(), "1111111011110");
-    EXPECT_FALSE(frm.cmdBack()->isEnabled());
-    EXPECT_TRUE(frm.isModal());
-}
-
 TEST_F(VarifyFrmTest, EveryLineOfALongCalculationStaysInView) {
+    EXPECT_FALSE(frm.btn1()[KeyEquals]->isEnabled() || frm.cmdBack()->isEnabled()); // on opening
     click({N50, KeySubtract, N10, KeyEquals, KeyMultiply, N6, KeyEquals, KeyAdd, N75, KeyEquals,
            KeySubtract, N1, KeyEquals, KeyDivide, N3, KeyEquals});
     EXPECT_EQ(display(), "50-10 = 40\n40×6 = 240\n240+75 = 315\n315-1 = 314\n314÷3 = \n"
