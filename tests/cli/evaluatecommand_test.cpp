@@ -1,16 +1,12 @@
 #include "commandrun.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
 TEST(EvaluateCommand, PrintsTheResult) {
-    struct Row {
-        const char* name;
-        std::vector<std::string> args;
-        const char* out;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, std::vector<std::string>, const char*> rows[] = {
         {"AsciiOperators", {"6*75-1"}, "449\n"},
         {"KeypadSigns", {"6×75-1"}, "449\n"},
         {"BlanksAndWords", {"6 ×", "75 - 1"}, "449\n"},
@@ -19,12 +15,9 @@ TEST(EvaluateCommand, PrintsTheResult) {
         {"LineAfterOptionsEnd", {"--json", "--", "-3+10"}, "{\"result\": \"7\"}\n"},
         {"LongestLine", {"1+" + std::string(kLongestLine - 2, '0')}, "1\n"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const CommandRun r = run(runEvaluate, row.args);
-        EXPECT_EQ(r.code, 0);
-        EXPECT_EQ(r.out, row.out);
-        EXPECT_EQ(r.err, "");
+    for (const auto& [name, args, out] : rows) {
+        const CommandRun r = run(runEvaluate, args);
+        EXPECT_EQ(std::tuple(r.code, r.out, r.err), std::tuple(0, out, "")) << name;
     }
 }
 

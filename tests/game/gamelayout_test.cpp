@@ -36,12 +36,7 @@ void expectNear(const QRectF& actual, const QRectF& expected, const char* name) 
 TEST(PositionControls, EightHundredBySixHundredWindow) {
     const GameLayout l = PositionControls(windowOf(800, 600), lineHeight, charWidth);
     const double slot = (11760.0 - 230) / 6;
-    struct Row {
-        const char* name;
-        QRectF actual;
-        QRectF expected;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, QRectF, QRectF> rows[] = {
         {"Picture4", l.Picture4, QRectF(90, 120, 11760, 3600)},
         {"Picture3", l.Picture3, QRectF(3480, 60, 4800, 2520)},
         {"Picture2", l.Picture2, QRectF(150, 150, 4500, 2220)},
@@ -59,8 +54,8 @@ TEST(PositionControls, EightHundredBySixHundredWindow) {
         {"List1", l.List1, QRectF(90, 4495, 8140, 2480)},
         {"lbPoints", l.lbPoints, QRectF(30, 30, 3330, 2430)},
     };
-    for (const Row& row : rows)
-        expectNear(row.actual, row.expected, row.name);
+    for (const auto& [name, actual, expected] : rows)
+        expectNear(actual, expected, name);
     EXPECT_EQ(l.cp1Radius, 104);
 }
 
