@@ -3,19 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 // The whole output starts with `start` and ends with `end`.
 TEST(SolveCommand, PrintsAnswersReportAndNearestAsTextOrJson) {
-    struct Row {
-        const char* name;
-        std::vector<std::string> args;
-        const char* start;
-        const char* end;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, std::vector<std::string>, const char*, const char*> rows[] = {
         {"AnswersThenReport",
          {"3", "25", "100", "6", "75", "50", "952"},
          "(((100+6)x(75x3))-50)/25\n",
@@ -38,13 +33,10 @@ TEST(SolveCommand, PrintsAnswersReportAndNearestAsTextOrJson) {
          "\"((2+1)x3)x((2+1)x3)\"}]}\n",
          ""},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const CommandRun r = run(runSolve, row.args);
-        EXPECT_EQ(r.code, 0);
-        EXPECT_EQ(r.err, "");
-        EXPECT_TRUE(r.out.starts_with(row.start)) << r.out;
-        EXPECT_TRUE(r.out.ends_with(row.end)) << r.out;
+    for (const auto& [name, args, start, end] : rows) {
+        const CommandRun r = run(runSolve, args);
+        EXPECT_EQ(std::tuple(r.code, r.err), std::tuple(0, "")) << name;
+        EXPECT_TRUE(r.out.starts_with(start) && r.out.ends_with(end)) << name << ": " << r.out;
     }
     // The largest number and the largest target are taken; one more is refused (TerminalErrors).
     EXPECT_EQ(run(runSolve, {"1000", "2", "3", "4", "5", "6", "32767"}).code, 0);
