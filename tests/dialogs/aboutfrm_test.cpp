@@ -26,8 +26,6 @@ TEST(AboutFrm, LinksReachTheLinkServiceSilentlyAndOkCloses) {
     const auto label = [&about](const char* name) {
         return about.findChild<QLabel*>(QString::fromLatin1(name));
     };
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("About"));
-    EXPECT_EQ(label("Label1")->text(), QStringLiteral("The Figurello Tallyrun"));
     EXPECT_EQ(label("Label2")->text(), QStringLiteral("Version 4.1.0"));
     EXPECT_FALSE(label("Image1")->pixmap().isNull());
 

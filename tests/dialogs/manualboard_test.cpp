@@ -25,24 +25,20 @@ TEST(ManualBoard, ASeventhChoiceIsIgnoredAndReleasingOneFreesAPlace) {
 }
 
 TEST(ManualBoard, ArrowKeysWalkTheRowsAndLineUpAcrossThem) {
-    struct Case {
-        const char* name;
-        int from, dx, dy, to;
+    // name, from, dx, dy, to
+    const std::tuple<const char*, int, int, int, int> rows[] = {
+        {"right off a row's end goes on reading", 9, 1, 0, 10},
+        {"left at the first stays", 0, -1, 0, 0},
+        {"right at the last stays", 23, 1, 0, 23},
+        {"down from the first row", 3, 0, 1, 13},
+        {"down onto 25", 11, 0, 1, 20},
+        {"down onto 100", 19, 0, 1, 23},
+        {"down from the large row stays", 22, 0, 1, 22},
+        {"up from 25", 20, 0, -1, 11},
+        {"up from 100", 23, 0, -1, 18},
     };
-    for (const Case& c : {
-             Case{"right off a row's end goes on reading", 9, 1, 0, 10},
-             Case{"left at the first stays", 0, -1, 0, 0},
-             Case{"right at the last stays", 23, 1, 0, 23},
-             Case{"down from the first row", 3, 0, 1, 13},
-             Case{"down onto 25", 11, 0, 1, 20},
-             Case{"down onto 100", 19, 0, 1, 23},
-             Case{"down from the large row stays", 22, 0, 1, 22},
-             Case{"up from 25", 20, 0, -1, 11},
-             Case{"up from 100", 23, 0, -1, 18},
-         }) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(ManualBoard::neighbour(c.from, c.dx, c.dy), c.to);
-    }
+    for (const auto& [name, from, dx, dy, to] : rows)
+        EXPECT_EQ(ManualBoard::neighbour(from, dx, dy), to) << name;
 }
 
 TEST(ManualTarget, ReadsWholeNumbersFrom101To32767) {
