@@ -4,7 +4,7 @@
 #include "gamefrm.h"
 #include "historystore.h"
 #include "lighttab.h"
-#include "messagebox.h"
+#include "messageboxlog.h"
 #include "recordinghost.h"
 #include "scriptedrandom.h"
 #include "searchthread.h"
@@ -263,20 +263,19 @@ TEST_F(GameFrmTest, ARoundWithoutAnAnswerListsTheNearestValue) {
 }
 
 TEST_F(GameFrmTest, AHistoryThatCannotBeWrittenIsSaidOnceAndPlayGoesOn) {
-    std::vector<MessageBoxCall> boxes;
-    const ScopedMessageBoxPresenter presenter(
-        [&boxes](QWidget*, const MessageBoxCall& box) { boxes.push_back(box); });
+    MessageBoxLog boxes;
     QFile file(dir.filePath("file")); // where the history's folder would be
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     historyFolder = dir.filePath("file/history");
     open();
     roundOver();
-    ASSERT_TRUE(QTest::qWaitFor([&boxes] { return !boxes.empty(); }, 5000));
-    EXPECT_EQ(boxes[0].icon, MessageIcon::Warning);
-    EXPECT_TRUE(boxes[0].text.contains("cannot be written")) << boxes[0].text.toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&boxes] { return !boxes.calls.empty(); }, 5000));
+    EXPECT_EQ(boxes.calls[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(boxes.calls[0].text.contains("cannot be written"))
+        << boxes.calls[0].text.toStdString();
     click("cmdAnswer"); // the search's end is stored too
     ASSERT_TRUE(waitFor(RoundFlow::Phase::Searched));
-    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes.calls.size(), 1u);
 }
 
 TEST_F(GameFrmTest, SearchStopAndSearchAgain) {
@@ -399,9 +398,7 @@ TEST_P(SettingCommandTest, StoresTheChangesAndTheClockAndTheNextRoundFollow) {
     const bool writable = GetParam();
     if (writable)
         store.CreateSettingsKey(SettingsKeyPath);
-    std::vector<MessageBoxCall> shown;
-    ScopedMessageBoxPresenter seam(
-        [&shown](QWidget*, const MessageBoxCall& call) { shown.push_back(call); });
+    MessageBoxLog boxes;
     open();
     bool sawDialog = false;
     QTimer::singleShot(0, window.get(), [&] {
@@ -426,9 +423,9 @@ TEST_P(SettingCommandTest, StoresTheChangesAndTheClockAndTheNextRoundFollow) {
         EXPECT_EQ(store.GetSettingValue(SettingsKeyPath, name).value,
                   writable ? SettingValue(value) : SettingValue())
             << name;
-    ASSERT_EQ(shown.size(), writable ? 0u : 1u);
+    ASSERT_EQ(boxes.calls.size(), writable ? 0u : 1u);
     const QString file = QDir::toNativeSeparators(store.fileForKey(SettingsKeyPath));
-    EXPECT_TRUE(writable || shown[0].text.contains(file)); // named, and said once
+    EXPECT_TRUE(writable || boxes.calls[0].text.contains(file)); // named, and said once
     EXPECT_TRUE(child<bkCProg>("cp1")->showValue());
     EXPECT_EQ(child<QTimer>("Timer1")->interval(), 600);
     running();

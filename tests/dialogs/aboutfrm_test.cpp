@@ -1,6 +1,6 @@
 #include "aboutfrm.h"
 #include "linkopener.h"
-#include "messagebox.h"
+#include "messageboxlog.h"
 #include "programversion.h"
 
 #include <QAbstractButton>
@@ -17,8 +17,7 @@ TEST(AboutFrm, LinksReachTheLinkServiceSilentlyAndOkCloses) {
         opened << url;
         return false; // no mail program, no browser
     });
-    int boxes = 0;
-    ScopedMessageBoxPresenter presenter([&boxes](QWidget*, const MessageBoxCall&) { ++boxes; });
+    MessageBoxLog boxes;
 
     AboutFrm about;
     about.show();
@@ -43,7 +42,7 @@ TEST(AboutFrm, LinksReachTheLinkServiceSilentlyAndOkCloses) {
     EXPECT_EQ(opened, (QStringList{"mailto:" + address +
                                        "?subject=The Figurello Tallyrun: " + version + "%20&body=",
                                    QString::fromUtf8(tallyrun::kWebUrl)}));
-    EXPECT_EQ(boxes, 0);
+    EXPECT_TRUE(boxes.calls.empty());
     EXPECT_TRUE(about.isVisible());
 
     // Hover colours, and both links back to normal on the background.

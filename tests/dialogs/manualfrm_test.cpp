@@ -1,5 +1,5 @@
 #include "manualfrm.h"
-#include "messagebox.h"
+#include "messageboxlog.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -31,9 +31,8 @@ protected:
     }
     QColor middleColour(QWidget* w) { return w->grab().toImage().pixelColor(4, w->height() / 2); }
 
-    std::vector<MessageBoxCall> shown;
-    ScopedMessageBoxPresenter boxes{
-        [this](QWidget*, const MessageBoxCall& call) { shown.push_back(call); }};
+    MessageBoxLog boxes;
+    std::vector<MessageBoxCall>& shown = boxes.calls;
     ManualFrm dialog;
 };
 

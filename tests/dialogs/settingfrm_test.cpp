@@ -1,7 +1,7 @@
 #include "bkcprog.h"
 #include "buttonex.h"
 #include "lighttab.h"
-#include "messagebox.h"
+#include "messageboxlog.h"
 #include "settingfrm.h"
 #include "settingsstore.h"
 
@@ -102,9 +102,7 @@ INSTANTIATE_TEST_SUITE_P(Stores, AcquireTest, testing::Values(
 TEST_F(SettingFrmTest, TheRoundLengthTakesOnlyListedValuesAsTheFocusLeaves) {
     // Typed "45" becomes the entry as the focus leaves; "47" is refused with a message.
     for (const auto& [typed, index] : {std::pair{"45", 3}, {"47", 2}}) {
-        int messages = 0;
-        ScopedMessageBoxPresenter seam(
-            [&messages](QWidget*, const MessageBoxCall&) { ++messages; });
+        MessageBoxLog boxes;
         open();
         showTiming();
         combo()->setCurrentIndex(2);
@@ -114,7 +112,7 @@ TEST_F(SettingFrmTest, TheRoundLengthTakesOnlyListedValuesAsTheFocusLeaves) {
         EXPECT_EQ(preview()->value(), 40); // typing is not choosing
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(combo()->currentText(), combo()->itemText(index)) << typed;
-        EXPECT_EQ(messages, index == 2) << typed;
+        EXPECT_EQ(boxes.calls.size(), index == 2 ? 1u : 0u) << typed;
         click(1);
         EXPECT_EQ(stored("TimeAllowed"), SettingValue(index)) << typed;
         EXPECT_EQ(settings.RoundSeconds, index * 5 + 30) << typed;
@@ -165,9 +163,7 @@ void enter(QLineEdit* field, In in, const QString& text) {
 
 TEST_P(ValidateTest, RefillsAndNeverStoresABadRange) {
     const ValidateCase& c = GetParam();
-    std::vector<MessageBoxCall> shown;
-    ScopedMessageBoxPresenter seam(
-        [&shown](QWidget*, const MessageBoxCall& call) { shown.push_back(call); });
+    MessageBoxLog boxes;
     open();
     text1(1)->setText(QString::fromUtf8(c.highest));
     enter(text1(0), c.in, QString::fromUtf8(c.lowest));
@@ -185,8 +181,8 @@ TEST_P(ValidateTest, RefillsAndNeverStoresABadRange) {
     }
     QApplication::processEvents();
 
-    ASSERT_EQ(static_cast<int>(shown.size()), c.messages);
-    for (const MessageBoxCall& call : shown) {
+    ASSERT_EQ(static_cast<int>(boxes.calls.size()), c.messages);
+    for (const MessageBoxCall& call : boxes.calls) {
         EXPECT_EQ(call.text,
                   QStringLiteral("The Lowest value must be less than the Highest value."));
         EXPECT_EQ(call.title, QStringLiteral("Invalid values."));
