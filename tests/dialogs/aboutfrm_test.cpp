@@ -3,8 +3,6 @@
 #include "messageboxlog.h"
 #include "programversion.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>

@@ -2,7 +2,6 @@
 #include "gradientwidget.h"
 
 #include <QImage>
-#include <QPainter>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <tuple>

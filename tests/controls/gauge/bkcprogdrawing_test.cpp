@@ -2,7 +2,6 @@
 #include "propertybag.h"
 #include "systemcolors.h"
 
-#include <QPalette>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>

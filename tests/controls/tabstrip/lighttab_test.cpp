@@ -11,7 +11,6 @@
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
-#include <tuple>
 
 namespace {
 
