@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 void PrintTo(const GameSettings& s, std::ostream* os) {
     *os << "{" << s.RoundSeconds << " s, NoSounds " << s.NoSounds << ", " << s.LowestTarget << ".."
@@ -36,15 +37,10 @@ GameSettings make(int seconds, bool noSounds, int lowest, int highest, int inter
     return s;
 }
 
-struct Row {
-    const char* name;
-    const char* file;
-    GameSettings expected;
-};
-
 const GameSettings kEmptyKey = make(30, false, 101, 999, 950);
 
-const Row kRows[] = {
+// name, the settings file, the settings loaded from it
+const std::tuple<const char*, const char*, GameSettings> kRows[] = {
     {"empty key", "", kEmptyKey},
     {"TimeAllowed 2", "[General]\nTimeAllowed=2\n", make(40, false, 101, 999, 950)},
     {"TimeAllowed -1", "[General]\nTimeAllowed=-1\n", make(25, false, 101, 999, 950)},
@@ -79,8 +75,8 @@ const Row kRows[] = {
 };
 
 TEST(LoadGameSettings, StoredContentsGiveTheRecord) {
-    for (const Row& row : kRows)
-        EXPECT_EQ(loadFrom(row.file), row.expected) << row.name;
+    for (const auto& [name, file, expected] : kRows)
+        EXPECT_EQ(loadFrom(file), expected) << name;
 }
 
 // The first run, or a store that cannot be read: the built-in defaults, and a key is made with
