@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -46,14 +47,9 @@ constexpr const char* kResetKeys = "1111111111110";
 constexpr const char* kNoKeys = "0000000000000";
 
 TEST(CheckerKeypadTest, AStoppedAttemptLeavesOnlyResetAndResetWorks) {
-    struct Row {
-        const char* name;
-        std::vector<int> keys;
-        const char* line;
-        std::string_view result;
-    };
+    // name, the keys before "=", the line they leave, the stop result
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<const char*, std::vector<int>, const char*, std::string_view> rows[] = {
         {"NonInteger", {N75, KeyDivide, N10}, "75÷10", kNonIntegerResult},
         {"DigitsRunOnAfterAStepOverLargestValue", {N75, KeyMultiply, N50, KeyMultiply, N10,
          KeyEquals, N6, KeyAdd, N1}, "75×50×10 = -28036\n-280366+1", kOutOfRangeResult},
@@ -61,12 +57,12 @@ TEST(CheckerKeypadTest, AStoppedAttemptLeavesOnlyResetAndResetWorks) {
          "3)+(10×6", kBracketsResult},
     };
     // clang-format on
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, keys, line, result] : rows) {
+        SCOPED_TRACE(name);
         CheckerKeypad keypad = roundKeypad();
-        press(keypad, row.keys);
+        press(keypad, keys);
         keypad.pressKey(KeyEquals);
-        const std::string stopped = row.line + std::string(" = ") + std::string(row.result);
+        const std::string stopped = line + std::string(" = ") + std::string(result);
         EXPECT_EQ(keypad.display(), stopped);
         EXPECT_EQ(enabledKeys(keypad), kNoKeys);
         EXPECT_FALSE(keypad.isBackEnabled());
@@ -85,12 +81,6 @@ TEST(CheckerKeypadTest, AStoppedAttemptLeavesOnlyResetAndResetWorks) {
 }
 
 TEST(CheckerKeypadTest, KeysLeaveTheDisplayAndTheKeys) {
-    struct Row {
-        const char* name;
-        std::vector<int> keys;
-        const char* display;
-        const char* enabled; // "1" per enabled key 0..12
-    };
     const std::vector<int> miss{N75, KeyAdd, N50, KeyAdd,      N10, KeyAdd,
                                 N6,  KeyAdd, N3,  KeySubtract, N1,  KeyEquals};
     const auto afterMiss = [&miss](std::vector<int> more) {
@@ -98,8 +88,9 @@ TEST(CheckerKeypadTest, KeysLeaveTheDisplayAndTheKeys) {
         keys.insert(keys.end(), more.begin(), more.end());
         return keys;
     };
+    // name, the keys pressed, the display, "1" per enabled key 0..12
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<const char*, std::vector<int>, const char*, const char*> rows[] = {
         {"Opening", {}, "", "1111111011110"},
         {"RefusedCloseBalancedEnablesEquals", {Reset, N3, KeyAdd, KeyClose}, "3+", "1111011011111"},
         {"EqualsAfterRefusedCloseEvaluates", {Reset, N3, KeyAdd, KeyClose, KeyEquals}, "3+ = 3\n3",
@@ -121,13 +112,13 @@ TEST(CheckerKeypadTest, KeysLeaveTheDisplayAndTheKeys) {
         {"BackToTheStart", {KeyOpen, N6, Back, Back}, "", "1111111011110"},
     };
     // clang-format on
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, keys, display, enabled] : rows) {
+        SCOPED_TRACE(name);
         CheckerKeypad keypad = roundKeypad();
-        press(keypad, row.keys);
-        EXPECT_EQ(keypad.display(), row.display);
-        EXPECT_EQ(enabledKeys(keypad), row.enabled);
-        EXPECT_EQ(keypad.isBackEnabled(), *row.display != 0);
+        press(keypad, keys);
+        EXPECT_EQ(keypad.display(), display);
+        EXPECT_EQ(enabledKeys(keypad), enabled);
+        EXPECT_EQ(keypad.isBackEnabled(), *display != 0);
         const auto& history = keypad.KeyHistory();
         EXPECT_EQ(keypad.LastKey(), history.size() > 1 ? history.back() : kNoKey);
     }

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -40,32 +41,27 @@ TEST_F(VarifyFrmTest, EveryLineOfALongCalculationStaysInView) {
 
 TEST(VarifyFrm, AMissedValueIsMeasuredOnALineOfItsOwn) {
     enum : int { Back = -1 };
-    struct Row {
-        const char* name;
-        std::vector<int> keys;
-        std::optional<int> exactCount; // what the round's search knows
-        std::vector<std::int32_t> nearest;
-        const char* shown; // empty: the line is hidden
+    // name, the keys pressed, what the round's search knows (exact answers, nearest values), the
+    // line shown (empty: hidden)
+    using Analysis = std::optional<std::pair<int, std::vector<std::int32_t>>>;
+    // clang-format off
+    const std::tuple<const char*, std::vector<int>, Analysis, const char*> rows[] = {
+        {"line", {N6, KeyMultiply, N75, KeyEquals}, {}, "1 away"},
+        {"allSixUsed", {N75, KeyAdd, N50, KeyAdd, N10, KeyAdd, N6, KeyAdd, N3, KeyAdd, N1,
+         KeyEquals}, Analysis({0, {448, 450}}), "304 away; nearest possible: 448 or 450"},
+        {"target", {N6, KeyMultiply, N75, KeySubtract, N1, KeyEquals}, Analysis({2, {}}), ""},
+        {"backOverEquals", {N6, KeyMultiply, N75, KeyEquals, Back}, {}, ""},
     };
-    const Row rows[] = {
-        {"line", {N6, KeyMultiply, N75, KeyEquals}, {}, {}, "1 away"},
-        {"allSixUsed",
-         {N75, KeyAdd, N50, KeyAdd, N10, KeyAdd, N6, KeyAdd, N3, KeyAdd, N1, KeyEquals},
-         0,
-         {448, 450},
-         "304 away; nearest possible: 448 or 450"},
-        {"target", {N6, KeyMultiply, N75, KeySubtract, N1, KeyEquals}, 2, {}, ""},
-        {"backOverEquals", {N6, KeyMultiply, N75, KeyEquals, Back}, {}, {}, ""},
-    };
-    for (const Row& row : rows) {
+    // clang-format on
+    for (const auto& [name, keys, analysis, shown] : rows) {
         VarifyFrm frm({"75", "50", "10", "6", "3", "1"}, "449");
         frm.show();
-        if (row.exactCount)
-            frm.setRoundAnalysis(*row.exactCount, row.nearest);
-        for (int key : row.keys)
+        if (analysis)
+            frm.setRoundAnalysis(analysis->first, analysis->second);
+        for (int key : keys)
             QTest::mouseClick(key == Back ? frm.cmdBack() : frm.btn1()[key], Qt::LeftButton);
         const QLabel* distance = frm.lbDistance();
-        EXPECT_EQ(distance->isVisible() ? distance->text() : QString(), row.shown) << row.name;
+        EXPECT_EQ(distance->isVisible() ? distance->text() : QString(), shown) << name;
     }
 }
 
