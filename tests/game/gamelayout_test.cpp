@@ -115,27 +115,19 @@ TEST(PositionControls, SmallestWindowHoldsEveryControlAtAnyDpi) {
 }
 
 TEST(GuardResize, KeepsANormalWindowAtLeast800By600) {
-    struct Row {
-        const char* name;
-        WindowShowState state;
-        QSize outer;
-        bool resize;
-        QSize target;
-        bool layout;
-    };
-    const Row rows[] = {
+    // name, show state, outer size, whether to resize, to what size, whether to lay out
+    const std::tuple<const char*, WindowShowState, QSize, bool, QSize, bool> rows[] = {
         {"narrowNormal", WindowShowState::Normal, QSize(500, 700), true, QSize(800, 700), true},
         {"smallNormal", WindowShowState::Normal, QSize(300, 200), true, QSize(800, 600), true},
         {"exactlyMinimum", WindowShowState::Normal, QSize(800, 600), false, QSize(800, 600), true},
         {"maximisedAsIs", WindowShowState::Maximised, QSize(500, 400), false, QSize(), true},
         {"minimised", WindowShowState::Minimised, QSize(160, 30), false, QSize(), false},
     };
-    for (const Row& row : rows) {
-        const ResizeGuard guard = GuardResize(row.state, row.outer);
-        EXPECT_EQ(guard.resize, row.resize) << row.name;
-        EXPECT_EQ(guard.layout, row.layout) << row.name;
-        if (row.resize) {
-            EXPECT_EQ(guard.outerPixels, row.target) << row.name;
+    for (const auto& [name, state, outer, resize, target, layout] : rows) {
+        const ResizeGuard guard = GuardResize(state, outer);
+        EXPECT_EQ(std::tuple(guard.resize, guard.layout), std::tuple(resize, layout)) << name;
+        if (resize) {
+            EXPECT_EQ(guard.outerPixels, target) << name;
         }
     }
 }
