@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -46,25 +47,20 @@ constexpr const char* kResetKeys = "1111111111110";
 constexpr const char* kNoKeys = "0000000000000";
 
 TEST(CheckerKeypadTest, AStoppedAttemptLeavesOnlyResetAndResetWorks) {
-    struct Row {
-        const char* name;
-        std::vector<int> keys;
-        const char* line;
-        std::string_view result;
-    };
-    const Row rows[] = {
+    // name, the keys before "=", the line they leave, the stop result
+    // clang-format off
+    const std::tuple<const char*, std::vector<int>, const char*, std::string_view> rows[] = {
         {"NonInteger", {N75, KeyDivide, N10}, "75÷10", kNonIntegerResult},
-        {"StrayCloseThenMultiply",
-         {Reset, N3, KeyClose, KeyAdd, KeyOpen, N10, KeyMultiply, N6},
-         "3)+(10×6",
-         kBracketsResult},
+        {"StrayCloseThenMultiply", {Reset, N3, KeyClose, KeyAdd, KeyOpen, N10, KeyMultiply, N6},
+         "3)+(10×6", kBracketsResult},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    // clang-format on
+    for (const auto& [name, keys, line, result] : rows) {
+        SCOPED_TRACE(name);
         CheckerKeypad keypad = roundKeypad();
-        press(keypad, row.keys);
+        press(keypad, keys);
         keypad.pressKey(KeyEquals);
-        const std::string stopped = row.line + std::string(" = ") + std::string(row.result);
+        const std::string stopped = line + std::string(" = ") + std::string(result);
         EXPECT_EQ(keypad.display(), stopped);
         EXPECT_EQ(enabledKeys(keypad), kNoKeys);
         EXPECT_FALSE(keypad.isBackEnabled());
@@ -83,12 +79,6 @@ TEST(CheckerKeypadTest, AStoppedAttemptLeavesOnlyResetAndResetWorks) {
 }
 
 TEST(CheckerKeypadTest, KeysLeaveTheDisplayAndTheKeys) {
-    struct Row {
-        const char* name;
-        std::vector<int> keys;
-        const char* display;
-        const char* enabled; // "1" per enabled key 0..12
-    };
     const std::vector<int> miss{N75, KeyAdd, N50, KeyAdd,      N10, KeyAdd,
                                 N6,  KeyAdd, N3,  KeySubtract, N1,  KeyEquals};
     const auto afterMiss = [&miss](std::vector<int> more) {
@@ -96,69 +86,42 @@ TEST(CheckerKeypadTest, KeysLeaveTheDisplayAndTheKeys) {
         keys.insert(keys.end(), more.begin(), more.end());
         return keys;
     };
-    const Row rows[] = {
+    // name, the keys pressed, the display, "1" per enabled key 0..12
+    // clang-format off
+    const std::tuple<const char*, std::vector<int>, const char*, const char*> rows[] = {
+        {"Opening", {}, "", "1111111011110"},
         {"RefusedCloseBalancedEnablesEquals", {Reset, N3, KeyAdd, KeyClose}, "3+", "1111011011111"},
-        {"EqualsAfterRefusedCloseEvaluates",
-         {Reset, N3, KeyAdd, KeyClose, KeyEquals},
-         "3+ = 3\n3",
+        {"EqualsAfterRefusedCloseEvaluates", {Reset, N3, KeyAdd, KeyClose, KeyEquals}, "3+ = 3\n3",
          "1111011011111"},
         {"MissWithAllNumbersUsedTakesNoKey", afterMiss({KeyAdd, KeyEquals, KeyClose}),
          "75+50+10+6+3-1 = 143", kNoKeys},
         {"BackAfterMissGivesTheKeysBack", afterMiss({Back}), "75+50+10+6+3-1", "0000001011111"},
         {"SecondBackFreesTheLastNumber", afterMiss({Back, Back}), "75+50+10+6+3-", "0000011011110"},
-        {"KeysOutOfTurnIgnored",
-         {KeyMultiply, KeyClose, KeyEquals, N6, N75, KeyOpen, KeyMultiply, KeyMultiply, N75},
-         "6×75",
-         "0110111011111"},
+        {"KeysOutOfTurnIgnored", {KeyMultiply, KeyClose, KeyEquals, N6, N75, KeyOpen, KeyMultiply,
+         KeyMultiply, N75}, "6×75", "0110111011111"},
         {"StrayCloseUnbalances", {Reset, N3, KeyClose}, "3)", "1111011111110"},
-        {"NumberAfterCloseRefused",
-         {KeyOpen, N6, KeyAdd, N3, KeyClose, N1},
-         "(6+3)",
-         "1110011011111"},
-        {"NumberAfterEqualsRefused",
-         {N6, KeyMultiply, N75, KeyEquals, N3},
-         "6×75 = 450\n450",
+        {"NumberAfterCloseRefused", {KeyOpen, N6, KeyAdd, N3, KeyClose, N1}, "(6+3)", "1110011011111"},
+        {"NumberAfterEqualsRefused", {N6, KeyMultiply, N75, KeyEquals, N3}, "6×75 = 450\n450",
          "0110111011111"},
         {"OpenAfterOpen", {KeyOpen, KeyOpen, N6}, "((6", "1110111111110"},
         {"CloseAfterClose", {KeyOpen, KeyOpen, N6, KeyClose, KeyClose}, "((6))", "1110111011111"},
         {"BackOverAnOperatorEnablesEquals", {N6, KeyAdd, Back}, "6", "1110111011111"},
+        {"BackOverClose", {KeyOpen, N6, KeyMultiply, N3, KeyClose, Back}, "(6×3", "1110011111110"},
+        {"BackOverANumberInBrackets", {KeyOpen, N6, KeyMultiply, N3, Back}, "(6×", "1110111111110"},
+        {"BackOverAnOperatorInBrackets", {KeyOpen, N6, KeyMultiply, Back}, "(6", "1110111111110"},
+        {"BackToTheStart", {KeyOpen, N6, Back, Back}, "", "1111111011110"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    // clang-format on
+    for (const auto& [name, keys, display, enabled] : rows) {
+        SCOPED_TRACE(name);
         CheckerKeypad keypad = roundKeypad();
-        press(keypad, row.keys);
-        EXPECT_EQ(keypad.display(), row.display);
-        EXPECT_EQ(enabledKeys(keypad), row.enabled);
-        EXPECT_TRUE(keypad.isBackEnabled());
+        press(keypad, keys);
+        EXPECT_EQ(keypad.display(), display);
+        EXPECT_EQ(enabledKeys(keypad), enabled);
+        EXPECT_EQ(keypad.isBackEnabled(), *display != 0);
+        const auto& history = keypad.KeyHistory();
+        EXPECT_EQ(keypad.LastKey(), history.size() > 1 ? history.back() : kNoKey);
     }
-}
-
-TEST(CheckerKeypadTest, BackWalksTheHistory) {
-    CheckerKeypad keypad = roundKeypad();
-    press(keypad, {KeyOpen, N6, KeyMultiply, N3, KeyClose});
-    ASSERT_EQ(keypad.display(), "(6×3)");
-
-    struct Step {
-        const char* display;
-        std::int16_t lastKey;
-        bool closeOn;
-        bool equalsOn;
-    };
-    const Step steps[] = {{"(6×3", N3, true, false},
-                          {"(6×", KeyMultiply, true, false},
-                          {"(6", N6, true, false},
-                          {"(", KeyOpen, true, false},
-                          {"", kNoKey, false, false}};
-    for (const Step& step : steps) {
-        keypad.pressBack();
-        EXPECT_EQ(keypad.display(), step.display);
-        EXPECT_EQ(keypad.LastKey(), step.lastKey) << step.display;
-        EXPECT_EQ(keypad.isKeyEnabled(KeyClose), step.closeOn) << step.display;
-        EXPECT_EQ(keypad.isKeyEnabled(KeyEquals), step.equalsOn) << step.display;
-    }
-    EXPECT_FALSE(keypad.isBackEnabled());
-    EXPECT_TRUE(keypad.isKeyEnabled(N6));
-    EXPECT_TRUE(keypad.isKeyEnabled(N3));
 }
 
 } // namespace

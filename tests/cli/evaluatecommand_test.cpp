@@ -1,16 +1,12 @@
 #include "commandrun.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
 TEST(EvaluateCommand, PrintsTheResult) {
-    struct Row {
-        const char* name;
-        std::vector<std::string> args;
-        const char* out;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, std::vector<std::string>, const char*> rows[] = {
         {"AsciiOperators", {"6*75-1"}, "449\n"},
         {"KeypadSigns", {"6×75-1"}, "449\n"},
         {"BlanksAndWords", {"6 ×", "75 - 1"}, "449\n"},
@@ -19,15 +15,13 @@ TEST(EvaluateCommand, PrintsTheResult) {
         {"LineAfterOptionsEnd", {"--json", "--", "-3+10"}, "{\"result\": \"7\"}\n"},
         {"LongestLine", {"1+" + std::string(kLongestLine - 2, '0')}, "1\n"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const CommandRun r = run(runEvaluate, row.args);
-        EXPECT_EQ(r.code, 0);
-        EXPECT_EQ(r.out, row.out);
-        EXPECT_EQ(r.err, "");
+    for (const auto& [name, args, out] : rows) {
+        const CommandRun r = run(runEvaluate, args);
+        EXPECT_EQ(std::tuple(r.code, r.out, r.err), std::tuple(0, out, "")) << name;
     }
 }
 
+// Bad input to any command, and a failed evaluation.
 TEST(TerminalErrors, FailWithOneLine) {
     struct Row {
         const char* name;
@@ -65,6 +59,19 @@ TEST(TerminalErrors, FailWithOneLine) {
         {"BracketsAlone", {"evaluate", "((("}, 1, " evaluate: nothing to"},
         {"NothingToWorkOutAsJson", {"evaluate", "--json", "5"}, 1, " evaluate: nothing to",
          "{\"result\": \"\"}\n"},
+        {"FiveNumbers", {"solve", "1", "2", "3", "4", "5", "100"}, 2, " solve: expected six"},
+        {"SevenNumbers", {"solve", "1", "2", "3", "4", "5", "6", "7", "100"}, 2, " solve: expected"},
+        {"NotANumber", {"solve", "1", "2", "x", "4", "5", "6", "100"}, 2, " solve: 'x' is not"},
+        {"Fraction", {"solve", "1", "2", "3.5", "4", "5", "6", "100"}, 2, " solve: '3.5' is"},
+        {"NumberZero", {"solve", "0", "2", "3", "4", "5", "6", "100"}, 2, " solve: number 0 is"},
+        {"Number1001", {"solve", "1001", "2", "3", "4", "5", "6", "100"}, 2, " solve: number 1001"},
+        {"TargetZero", {"solve", "1", "2", "3", "4", "5", "6", "0"}, 2, " solve: target 0 is"},
+        {"Target32768", {"solve", "1", "2", "3", "4", "5", "6", "32768"}, 2, " solve: target 32768"},
+        {"HugeNumber", {"solve", "1", "2", "3", "4", "5", "6", "99999999999999999999"}, 2, " solve: '"},
+        {"UnknownFlag", {"solve", "1", "2", "3", "4", "5", "6", "100", "--fast"}, 2, " solve: unknown"},
+        {"LimitWithoutN", {"history", "--limit"}, 2, " history: --limit takes a whole number of 0"},
+        {"NegativeLimit", {"history", "--limit", "-1"}, 2, " history: --limit takes"},
+        {"UnknownHistoryOption", {"history", "--csv"}, 2, " history: unknown argument '--csv'"},
     };
     // clang-format on
     for (const Row& row : rows) {

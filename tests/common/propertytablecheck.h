@@ -31,6 +31,7 @@ template <typename C> QVariant otherValue(const props::Property<C>& row) {
     case Kind::Picture: {
         QImage picture(3, 2, QImage::Format_RGB32);
         picture.fill(Qt::darkRed);
+        picture.setPixel(1, 1, qRgb(1, 2, 3));
         return picture;
     }
     default:

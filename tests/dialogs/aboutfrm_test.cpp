@@ -1,10 +1,8 @@
 #include "aboutfrm.h"
 #include "linkopener.h"
-#include "messagebox.h"
+#include "messageboxlog.h"
 #include "programversion.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -17,8 +15,7 @@ TEST(AboutFrm, LinksReachTheLinkServiceSilentlyAndOkCloses) {
         opened << url;
         return false; // no mail program, no browser
     });
-    int boxes = 0;
-    ScopedMessageBoxPresenter presenter([&boxes](QWidget*, const MessageBoxCall&) { ++boxes; });
+    MessageBoxLog boxes;
 
     AboutFrm about;
     about.show();
@@ -26,8 +23,6 @@ TEST(AboutFrm, LinksReachTheLinkServiceSilentlyAndOkCloses) {
     const auto label = [&about](const char* name) {
         return about.findChild<QLabel*>(QString::fromLatin1(name));
     };
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("About"));
-    EXPECT_EQ(label("Label1")->text(), QStringLiteral("The Figurello Tallyrun"));
     EXPECT_EQ(label("Label2")->text(), QStringLiteral("Version 4.1.0"));
     EXPECT_FALSE(label("Image1")->pixmap().isNull());
 
@@ -45,7 +40,7 @@ TEST(AboutFrm, LinksReachTheLinkServiceSilentlyAndOkCloses) {
     EXPECT_EQ(opened, (QStringList{"mailto:" + address +
                                        "?subject=The Figurello Tallyrun: " + version + "%20&body=",
                                    QString::fromUtf8(tallyrun::kWebUrl)}));
-    EXPECT_EQ(boxes, 0);
+    EXPECT_TRUE(boxes.calls.empty());
     EXPECT_TRUE(about.isVisible());
 
     // Hover colours, and both links back to normal on the background.

@@ -1,7 +1,7 @@
 #include "historyfrm.h"
 #include "historymodel.h"
 #include "historystore.h"
-#include "messagebox.h"
+#include "messageboxlog.h"
 #include "pointschart.h"
 #include "sampleround.h"
 
@@ -75,13 +75,11 @@ TEST_F(HistoryFrmTest, ShowsTheTotalsChartAndRoundsAndExportsThem) {
                         "points,exact_answers,nearest,set_by_hand\r");
     EXPECT_EQ(lines[1], "2024-05-01T12:23:00Z,100 75 50 25 6 3,952,45,30,,,0,,,1\r");
 
-    std::vector<MessageBoxCall> boxes;
-    ScopedMessageBoxPresenter presenter(
-        [&](QWidget*, const MessageBoxCall& c) { boxes.push_back(c); });
+    MessageBoxLog boxes;
     exportTo = dir.filePath(QStringLiteral("missing/rounds.csv"));
     window.exportCsv();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].icon, MessageIcon::Warning);
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(boxes.calls[0].icon, MessageIcon::Warning);
 }
 
 TEST_F(HistoryFrmTest, ClearsOnlyWhenThePlayerAgrees) {

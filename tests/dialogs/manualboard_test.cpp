@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <tuple>
 
 namespace {
 
@@ -24,46 +24,37 @@ TEST(ManualBoard, ASeventhChoiceIsIgnoredAndReleasingOneFreesAPlace) {
 }
 
 TEST(ManualBoard, ArrowKeysWalkTheRowsAndLineUpAcrossThem) {
-    struct Case {
-        const char* name;
-        int from, dx, dy, to;
+    // name, from, dx, dy, to
+    const std::tuple<const char*, int, int, int, int> rows[] = {
+        {"right off a row's end goes on reading", 9, 1, 0, 10},
+        {"left at the first stays", 0, -1, 0, 0},
+        {"right at the last stays", 23, 1, 0, 23},
+        {"down from the first row", 3, 0, 1, 13},
+        {"down onto 25", 11, 0, 1, 20},
+        {"down onto 100", 19, 0, 1, 23},
+        {"down from the large row stays", 22, 0, 1, 22},
+        {"up from 25", 20, 0, -1, 11},
+        {"up from 100", 23, 0, -1, 18},
     };
-    for (const Case& c : {
-             Case{"right off a row's end goes on reading", 9, 1, 0, 10},
-             Case{"left at the first stays", 0, -1, 0, 0},
-             Case{"right at the last stays", 23, 1, 0, 23},
-             Case{"down from the first row", 3, 0, 1, 13},
-             Case{"down onto 25", 11, 0, 1, 20},
-             Case{"down onto 100", 19, 0, 1, 23},
-             Case{"down from the large row stays", 22, 0, 1, 22},
-             Case{"up from 25", 20, 0, -1, 11},
-             Case{"up from 100", 23, 0, -1, 18},
-         }) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(ManualBoard::neighbour(c.from, c.dx, c.dy), c.to);
-    }
+    for (const auto& [name, from, dx, dy, to] : rows)
+        EXPECT_EQ(ManualBoard::neighbour(from, dx, dy), to) << name;
 }
 
 TEST(ManualTarget, ReadsWholeNumbersFrom101To32767) {
-    struct Case {
-        const char* text;
-        TargetCheck check;
-        std::int32_t value; // of an accepted text
+    using enum TargetCheck;
+    // text, check, the value of an accepted text
+    const std::tuple<const char*, TargetCheck, std::int32_t> rows[] = {
+        {"", Empty, 0},          {"101", Accepted, 101},
+        {"100", TooLow, 0},      {"-500", TooLow, 0},
+        {"0150", Accepted, 150}, {"32767", Accepted, 32767},
+        {"32768", Unusable, 0},  {"99999999999999999999", Unusable, 0},
+        {"12a", Unusable, 0},    {" 500", Unusable, 0},
+        {"-", Unusable, 0},      {"\u0665\u0660\u0660", Unusable, 0}, // Arabic-Indic 500
     };
-    for (const Case& c : {
-             Case{"", TargetCheck::Empty, 0}, Case{"101", TargetCheck::Accepted, 101},
-             Case{"100", TargetCheck::TooLow, 0}, Case{"-500", TargetCheck::TooLow, 0},
-             Case{"0150", TargetCheck::Accepted, 150}, Case{"32767", TargetCheck::Accepted, 32767},
-             Case{"32768", TargetCheck::Unusable, 0},
-             Case{"99999999999999999999", TargetCheck::Unusable, 0},
-             Case{"12a", TargetCheck::Unusable, 0}, Case{" 500", TargetCheck::Unusable, 0},
-             Case{"-", TargetCheck::Unusable, 0},
-             Case{"\u0665\u0660\u0660", TargetCheck::Unusable, 0}, // Arabic-Indic 500
-         }) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(CheckTarget(c.text), c.check);
-        if (c.check == TargetCheck::Accepted) {
-            EXPECT_EQ(TargetValue(c.text), c.value);
+    for (const auto& [text, check, value] : rows) {
+        EXPECT_EQ(CheckTarget(text), check) << text;
+        if (check == Accepted) {
+            EXPECT_EQ(TargetValue(text), value) << text;
         }
     }
 }

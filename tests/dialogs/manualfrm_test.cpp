@@ -1,5 +1,5 @@
 #include "manualfrm.h"
-#include "messagebox.h"
+#include "messageboxlog.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -31,9 +31,8 @@ protected:
     }
     QColor middleColour(QWidget* w) { return w->grab().toImage().pixelColor(4, w->height() / 2); }
 
-    std::vector<MessageBoxCall> shown;
-    ScopedMessageBoxPresenter boxes{
-        [this](QWidget*, const MessageBoxCall& call) { shown.push_back(call); }};
+    MessageBoxLog boxes;
+    std::vector<MessageBoxCall>& shown = boxes.calls;
     ManualFrm dialog;
 };
 
@@ -82,26 +81,21 @@ TEST_F(ManualFrmTest, TheBoardByMouseAndKeyboardThenTheHandOver) {
 
 TEST_F(ManualFrmTest, AnUnusableTargetIsRejectedAndBecomes101) {
     choose({0, 1, 2, 3, 4, 20});
-    struct Case {
-        const char* name;
-        QString text;
-        const char* message; // nullptr: none
-    };
-    for (const Case& c :
-         {Case{"beyond 16 bits", QStringLiteral("32768"),
-               "The target must be a whole number from 101 to 32767"},
-          Case{"negative", QStringLiteral("-5"), "The target must be more than 101"},
-          Case{"empty", QString(), nullptr}}) {
-        SCOPED_TRACE(c.name);
+    // the text, pasted past the key filter; the message (none for an empty box)
+    const std::pair<const char*, const char*> rows[] = {
+        {"32768", "The target must be a whole number from 101 to 32767"},
+        {"-5", "The target must be more than 101"},
+        {"", nullptr}};
+    for (const auto& [text, message] : rows) {
+        SCOPED_TRACE(text);
         shown.clear();
-        // Pasted text passes the key filter.
         Text1()->clear();
-        QApplication::clipboard()->setText(c.text);
+        QApplication::clipboard()->setText(text);
         Text1()->paste();
         QTest::mouseClick(Command1(), Qt::LeftButton);
-        EXPECT_EQ(shown.size(), c.message ? 1u : 0u);
-        if (c.message) {
-            EXPECT_EQ(shown[0].text, QString::fromLatin1(c.message));
+        ASSERT_EQ(shown.size(), message ? 1u : 0u);
+        if (message) {
+            EXPECT_EQ(shown[0].text, QString::fromLatin1(message));
             EXPECT_EQ(shown[0].title, QStringLiteral("Invalid Target."));
         }
         EXPECT_EQ(Text1()->text(), QStringLiteral("101"));

@@ -37,18 +37,14 @@ void expectNear(const QRectF& actual, const QRectF& expected, const char* name) 
 TEST(PositionControls, EightHundredBySixHundredWindow) {
     const GameLayout l = PositionControls(windowOf(800, 600), lineHeight, charWidth);
     const double slot = (11760.0 - 230) / 6;
-    struct Row {
-        const char* name;
-        QRectF actual;
-        QRectF expected;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, QRectF, QRectF> rows[] = {
         {"Picture4", l.Picture4, QRectF(90, 120, 11760, 3600)},
         {"Picture3", l.Picture3, QRectF(3480, 60, 4800, 2520)},
         {"Picture2", l.Picture2, QRectF(150, 150, 4500, 2220)},
         {"lbTarget", l.lbTarget, QRectF(30, 30, 4440, 2160)},
         {"Label2_0", l.Label2[0], QRectF(30, 2490, slot, 1050)},
-        {"Label2_5", l.Label2[5], QRectF(30 + 5 * (slot + 30), 2490, slot, 1050)},
+        // The slots end 50 twips short of Picture4's right edge.
+        {"Label2_5", l.Label2[5], QRectF(11710 - slot, 2490, slot, 1050)},
         {"lbinst", l.lbinst, QRectF(90, 3780, 8040, 495)},
         {"cmdAnswer", l.cmdAnswer, QRectF(90, 3780, 3000, 615)},
         {"LBa", l.LBa, QRectF(3150, 3787.5, 4200, 600)},
@@ -59,11 +55,9 @@ TEST(PositionControls, EightHundredBySixHundredWindow) {
         {"List1", l.List1, QRectF(90, 4495, 8140, 2480)},
         {"lbPoints", l.lbPoints, QRectF(30, 30, 3330, 2430)},
     };
-    for (const Row& row : rows)
-        expectNear(row.actual, row.expected, row.name);
+    for (const auto& [name, actual, expected] : rows)
+        expectNear(actual, expected, name);
     EXPECT_EQ(l.cp1Radius, 104);
-    // The slots end 50 twips short of Picture4's right edge.
-    EXPECT_NEAR(l.Label2[5].right(), 11710, 0.01);
 }
 
 TEST(PositionControls, FontsFitEachWindowFromTheDesignedSizes) {
@@ -90,17 +84,6 @@ TEST(PositionControls, FontsFitEachWindowFromTheDesignedSizes) {
         EXPECT_EQ(l.targetFontSize, row.target) << row.name;
         EXPECT_EQ(l.targetShownSize, row.shown) << row.name;
     }
-}
-
-TEST(PositionControls, ReportShowsWholeAtTheSmallestWindow) {
-    LayoutInput in = windowOf(800, 600);
-    // "Search Stopped at combination 1267200" and two lines of bold 12 pt.
-    in.reportSize = QSizeF(4650, 540);
-    const GameLayout l = PositionControls(in, lineHeight, charWidth);
-    EXPECT_GE(l.LBa.width(), 4650.0);
-    EXPECT_GE(l.LBa.height(), 540.0);
-    EXPECT_LE(l.LBa.right(), l.List1.right());
-    EXPECT_LE(l.LBa.bottom(), l.List1.top());
 }
 
 // The captions and the report as the game measures them at 96 DPI, in English and in German:
@@ -130,7 +113,8 @@ TEST(PositionControls, CaptionsOfEachLanguageFitBesideTheClock) {
 }
 
 // At 144 and 192 logical DPI the designed fonts take more pixels: the smallest window grows
-// so that every control lies in its client area, as at 96 DPI.
+// so that every control lies in its client area, as at 96 DPI, and the report ("Search
+// Stopped at combination 1267200" and two lines of bold 12 pt) shows whole above the list.
 TEST(PositionControls, SmallestWindowHoldsEveryControlAtAnyDpi) {
     const std::tuple<const char*, double, QSize> rows[] = {
         {"96dpi", 15, QSize(800, 600)},
@@ -151,31 +135,26 @@ TEST(PositionControls, SmallestWindowHoldsEveryControlAtAnyDpi) {
              {l.Picture4, l.lbinst, l.LBa, l.cmdVarify, l.btnPick[23], l.Command1, l.cp1, l.List1})
             EXPECT_TRUE(client.contains(r)) << name;
         EXPECT_LE(2 * l.cp1Radius, l.cp1.width() / perPixel) << name;
+        EXPECT_TRUE(l.LBa.width() >= 4650 && l.LBa.height() >= 540) << name;
+        EXPECT_LE(l.LBa.bottom(), l.List1.top()) << name;
+        EXPECT_LE(l.LBa.right(), l.List1.right()) << name;
     }
 }
 
 TEST(GuardResize, KeepsANormalWindowAtLeast800By600) {
-    struct Row {
-        const char* name;
-        WindowShowState state;
-        QSize outer;
-        bool resize;
-        QSize target;
-        bool layout;
-    };
-    const Row rows[] = {
+    // name, show state, outer size, whether to resize, to what size, whether to lay out
+    const std::tuple<const char*, WindowShowState, QSize, bool, QSize, bool> rows[] = {
         {"narrowNormal", WindowShowState::Normal, QSize(500, 700), true, QSize(800, 700), true},
         {"smallNormal", WindowShowState::Normal, QSize(300, 200), true, QSize(800, 600), true},
         {"exactlyMinimum", WindowShowState::Normal, QSize(800, 600), false, QSize(800, 600), true},
         {"maximisedAsIs", WindowShowState::Maximised, QSize(500, 400), false, QSize(), true},
         {"minimised", WindowShowState::Minimised, QSize(160, 30), false, QSize(), false},
     };
-    for (const Row& row : rows) {
-        const ResizeGuard guard = GuardResize(row.state, row.outer);
-        EXPECT_EQ(guard.resize, row.resize) << row.name;
-        EXPECT_EQ(guard.layout, row.layout) << row.name;
-        if (row.resize) {
-            EXPECT_EQ(guard.outerPixels, row.target) << row.name;
+    for (const auto& [name, state, outer, resize, target, layout] : rows) {
+        const ResizeGuard guard = GuardResize(state, outer);
+        EXPECT_EQ(std::tuple(guard.resize, guard.layout), std::tuple(resize, layout)) << name;
+        if (resize) {
+            EXPECT_EQ(guard.outerPixels, target) << name;
         }
     }
 }

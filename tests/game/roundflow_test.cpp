@@ -1,77 +1,68 @@
 #include "roundflow.h"
 #include "scriptedrandom.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
 using Phase = RoundFlow::Phase;
 using Outcome = RoundFlow::SearchOutcome;
 
+// Picks the first six numbers and starts the round; with `rollOut` the target rolls to its end
+// and the clock runs.
+void startRound(RoundFlow& round, bool rollOut = true) {
+    for (int i : {0, 1, 2, 3, 4, 5})
+        round.pick(i);
+    round.start();
+    while (rollOut && round.roll()) {
+    }
+}
+
 class RoundFlowTest : public testing::Test {
 protected:
-    // Picks six numbers and rolls the target, 523, to the end: the clock runs.
-    void running() {
-        settings.LowestTarget = settings.HighestTarget = 523;
-        for (int i : {23, 22, 7, 5, 2, 1})
-            round.pick(i);
-        ASSERT_EQ(round.phase(), Phase::Ready);
-        ASSERT_TRUE(round.start());
-        while (round.roll()) {
-        }
-    }
-
     GameSettings settings;
     ScriptedRandom random{{0.0f}};
     RoundFlow round{settings, random};
 };
 
 TEST(RoundMusic, StartsWhenThirtyTicksRemain) {
-    struct Row {
-        const char* name;
-        int seconds;
-        bool noSounds;
-        std::vector<int> musicAt; // clock counts at which the music starts
+    // round length, sounds off, the clock counts at which the music starts
+    const std::tuple<int, bool, std::vector<int>> rows[] = {
+        {30, false, {0}}, {45, false, {15}}, {60, false, {30}},
+        {30, true, {}},   {25, false, {}}, // the test is an equality: shorter rounds stay silent
     };
-    const Row rows[] = {
-        {"Thirty", 30, false, {0}},    {"FortyFive", 45, false, {15}}, {"Sixty", 60, false, {30}},
-        {"TwentyFive", 25, false, {}}, // the test is an equality: shorter rounds stay silent
-        {"SoundsOff", 30, true, {}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [seconds, noSounds, musicAt] : rows) {
+        SCOPED_TRACE(testing::Message() << seconds << " s, sounds off " << noSounds);
         GameSettings settings;
-        settings.RoundSeconds = static_cast<std::int16_t>(row.seconds);
-        settings.NoSounds = row.noSounds;
+        settings.RoundSeconds = static_cast<std::int16_t>(seconds);
+        settings.NoSounds = noSounds;
         ScriptedRandom random{{0.0f}};
         RoundFlow round{settings, random};
-        for (int i : {0, 1, 2, 3, 4, 5})
-            round.pick(i);
-        round.start();
-        while (round.roll()) {
-        }
-        std::vector<int> musicAt;
+        startRound(round);
+        std::vector<int> started;
         RoundFlow::Tick t;
         for (int tick = 1; round.phase() == Phase::Running; ++tick) {
             t = round.tick();
             if (t.startMusic)
-                musicAt.push_back(tick - 1);
-            EXPECT_EQ(t.timeUp, tick == row.seconds);
+                started.push_back(tick - 1);
+            EXPECT_EQ(t.timeUp, tick == seconds);
         }
-        EXPECT_EQ(musicAt, row.musicAt);
-        EXPECT_EQ(t.shown, row.seconds) << "the clock keeps the full count";
+        EXPECT_EQ(started, musicAt);
+        EXPECT_EQ(t.shown, seconds) << "the clock keeps the full count";
         EXPECT_EQ(round.clockCount(), 0);
     }
 }
 
 TEST_F(RoundFlowTest, PhasesOfARound) {
-    EXPECT_EQ(round.phase(), Phase::Picking);
     EXPECT_FALSE(round.start());
     EXPECT_FALSE(round.target());
-    running();
+    settings.LowestTarget = settings.HighestTarget = 523;
+    startRound(round);
     EXPECT_EQ(round.phase(), Phase::Running);
     EXPECT_EQ(round.target(), 523);
-    EXPECT_EQ(round.pick(0), -1);
+    EXPECT_EQ(round.pick(6), -1);
     for (int i = 0; i < 10; ++i)
         round.tick();
     EXPECT_TRUE(round.stop());
@@ -87,14 +78,11 @@ TEST_F(RoundFlowTest, PhasesOfARound) {
     EXPECT_EQ(round.deal().RoundNumbers(), std::vector<std::int32_t>{0});
 }
 
-TEST_F(RoundFlowTest, TheTargetRollsThroughFiftyDrawnValues) {
-    settings.LowestTarget = 101;
-    settings.HighestTarget = 999;
+TEST(RoundFlowRoll, TheTargetRollsThroughFiftyDrawnValues) {
+    GameSettings settings; // 101 to 999
     ScriptedRandom values{{0.0f, 0.5f, 0.9999f}};
     RoundFlow rolling{settings, values};
-    for (int i : {0, 1, 2, 3, 4, 5})
-        rolling.pick(i);
-    ASSERT_TRUE(rolling.start());
+    startRound(rolling, false);
     EXPECT_FALSE(rolling.target());
     std::vector<std::int32_t> shown;
     while (rolling.roll()) {
@@ -113,72 +101,57 @@ TEST_F(RoundFlowTest, TheTargetRollsThroughFiftyDrawnValues) {
 // What the search's events do in each phase they can reach.
 TEST(RoundFlowSearch, EventsByPhase) {
     enum class From { Over, Searching, Stopping, Stopped, Finished, Rolling, Closed };
-    enum class Event { Search, Stop, PlayAgain, SetUp };
+    using Event = std::function<bool(RoundFlow&)>;
+    const Event search = [](RoundFlow& r) { return r.startSearch().has_value(); };
+    const Event stop = [](RoundFlow& r) { return r.requestStop(); };
+    const Event playAgain = [](RoundFlow& r) { return r.playAgain(); };
+    const Event setUp = [](RoundFlow& r) {
+        return r.startManualSearch({1, 1, 25, 50, 75, 100}, 626).has_value();
+    };
     struct Row {
         const char* name;
         From from;
-        Event event;
+        const Event& event;
         bool accepted;
         Phase after;
         bool replacesRound; // the last search's ticket is no longer current, its end unseen
     };
+    // clang-format off
     const Row rows[] = {
-        {"SearchWhenOver", From::Over, Event::Search, true, Phase::Searching, false},
-        {"NoSecondSearchWhileOneRuns", From::Searching, Event::Search, false, Phase::Searching,
+        {"SearchWhenOver", From::Over, search, true, Phase::Searching, false},
+        {"NoSecondSearchWhileOneRuns", From::Searching, search, false, Phase::Searching, false},
+        {"NoSecondSearchWhileAStoppedOneUnwinds", From::Stopping, search, false, Phase::Stopping,
          false},
-        {"NoSecondSearchWhileAStoppedOneUnwinds", From::Stopping, Event::Search, false,
-         Phase::Stopping, false},
-        {"SearchAgainAfterAStop", From::Stopped, Event::Search, true, Phase::Searching, false},
-        {"NoSearchAgainOnceFinished", From::Finished, Event::Search, false, Phase::Searched, false},
-        {"StopOnce", From::Stopping, Event::Stop, false, Phase::Stopping, false},
-        {"PlayAgainWhileAStoppedSearchUnwinds", From::Stopping, Event::PlayAgain, true,
-         Phase::Picking, true},
-        {"NoPlayAgainWhileSearching", From::Searching, Event::PlayAgain, false, Phase::Searching,
-         false},
-        {"SetUpOverARunningSearch", From::Searching, Event::SetUp, true, Phase::Searching, true},
-        {"SetUpAfterASearch", From::Finished, Event::SetUp, true, Phase::Searching, true},
-        {"NoSetUpWhileTheTargetRolls", From::Rolling, Event::SetUp, false, Phase::Rolling, false},
-        {"NothingAfterClosing", From::Closed, Event::Search, false, Phase::Closed, false},
+        {"SearchAgainAfterAStop", From::Stopped, search, true, Phase::Searching, false},
+        {"NoSearchAgainOnceFinished", From::Finished, search, false, Phase::Searched, false},
+        {"StopOnce", From::Stopping, stop, false, Phase::Stopping, false},
+        {"PlayAgainWhileAStoppedSearchUnwinds", From::Stopping, playAgain, true, Phase::Picking,
+         true},
+        {"NoPlayAgainWhileSearching", From::Searching, playAgain, false, Phase::Searching, false},
+        {"SetUpOverARunningSearch", From::Searching, setUp, true, Phase::Searching, true},
+        {"SetUpAfterASearch", From::Finished, setUp, true, Phase::Searching, true},
+        {"NoSetUpWhileTheTargetRolls", From::Rolling, setUp, false, Phase::Rolling, false},
+        {"NothingAfterClosing", From::Closed, search, false, Phase::Closed, false},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         GameSettings settings;
         ScriptedRandom random{{0.0f}};
         RoundFlow round{settings, random};
-        for (int i : {0, 1, 2, 3, 4, 5})
-            round.pick(i);
-        round.start();
+        startRound(round, row.from != From::Rolling);
+        round.stop();
         int ticket = -1;
-        if (row.from != From::Rolling) {
-            while (round.roll()) {
-            }
-            round.stop();
-            if (row.from != From::Over && row.from != From::Closed)
-                ticket = *round.startSearch();
-            if (row.from == From::Stopping || row.from == From::Stopped)
-                round.requestStop();
-            if (row.from == From::Stopped || row.from == From::Finished)
-                round.searchEnded(ticket, row.from == From::Finished);
-        }
+        if (row.from != From::Over && row.from != From::Closed && row.from != From::Rolling)
+            ticket = *round.startSearch();
+        if (row.from == From::Stopping || row.from == From::Stopped)
+            round.requestStop();
+        if (row.from == From::Stopped || row.from == From::Finished)
+            round.searchEnded(ticket, row.from == From::Finished);
         if (row.from == From::Closed)
             round.close();
 
-        bool accepted = false;
-        switch (row.event) {
-        case Event::Search:
-            accepted = round.startSearch().has_value();
-            break;
-        case Event::Stop:
-            accepted = round.requestStop();
-            break;
-        case Event::PlayAgain:
-            accepted = round.playAgain();
-            break;
-        case Event::SetUp:
-            accepted = round.startManualSearch({1, 1, 25, 50, 75, 100}, 626).has_value();
-            break;
-        }
-        EXPECT_EQ(accepted, row.accepted);
+        EXPECT_EQ(row.event(round), row.accepted);
         EXPECT_EQ(round.phase(), row.after);
         if (ticket >= 0 && row.replacesRound) {
             EXPECT_FALSE(round.isCurrent(ticket));
@@ -189,7 +162,7 @@ TEST(RoundFlowSearch, EventsByPhase) {
 }
 
 TEST_F(RoundFlowTest, ARoundSetByHandTakesOverAndIsSearchedOnce) {
-    running();
+    startRound(round);
     for (int i = 0; i < 7; ++i)
         round.tick();
     const std::optional<int> ticket = round.startManualSearch({1, 1, 25, 50, 75, 100}, 626);
@@ -209,9 +182,7 @@ TEST_F(RoundFlowTest, ARoundSetByHandTakesOverAndIsSearchedOnce) {
 }
 
 TEST_F(RoundFlowTest, ClosingEndsTheRoll) {
-    for (int i : {0, 1, 2, 3, 4, 5})
-        round.pick(i);
-    round.start();
+    startRound(round, false);
     round.close();
     EXPECT_FALSE(round.roll());
     EXPECT_EQ(round.phase(), Phase::Closed);

@@ -7,26 +7,13 @@
 namespace {
 
 TEST(RoundPoints, FallWithTheDistance) {
-    struct Row {
-        const char* name;
-        std::optional<std::int64_t> distance;
-        int points;
+    // distance (none: nothing checked; a negative one is none either), points
+    const std::pair<std::optional<std::int64_t>, int> rows[] = {
+        {0, 10}, {1, 8},  {2, 7},          {5, 4},  {7, 2},  {8, 1},
+        {9, 1},  {10, 0}, {5000000000, 0}, {{}, 0}, {-1, 0},
     };
-    const Row rows[] = {
-        {"Exact", 0, 10},
-        {"OneAway", 1, 8},
-        {"TwoAway", 2, 7},
-        {"FiveAway", 5, 4},
-        {"SevenAway", 7, 2},
-        {"EightAway", 8, 1},
-        {"NineAway", 9, 1},
-        {"TenAway", 10, 0},
-        {"FarAway", 5000000000, 0},
-        {"NothingChecked", {}, 0},
-        {"NegativeIsNoDistance", -1, 0},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(RoundPoints(row.distance), row.points) << row.name;
+    for (const auto& [distance, points] : rows)
+        EXPECT_EQ(RoundPoints(distance), points) << testing::PrintToString(distance);
 }
 
 RoundStart start952() {

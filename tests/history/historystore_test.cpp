@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -73,12 +74,10 @@ TEST_F(HistoryStoreTest, TotalsCountTheRoundsPlayedAgainstTheClock) {
           sampleRound(kMay1 + kDay + 60, 952), sampleRound(kMay1 + kDay + 120, 951)})
         ASSERT_TRUE(store.save(r));
     const HistoryTotals t = store.totals();
-    EXPECT_EQ(t.rounds, 7);
-    EXPECT_EQ(t.exactHits, 4);
-    EXPECT_DOUBLE_EQ(t.averageDistance.value_or(-1), 5.0 / 6);
-    EXPECT_EQ(t.points, 53);
-    EXPECT_EQ(t.bestStreak, 3);
-    EXPECT_EQ(t.bestDay, 35);
+    // rounds, exact hits, average distance, points, best streak, best day
+    EXPECT_EQ(
+        std::tuple(t.rounds, t.exactHits, t.averageDistance, t.points, t.bestStreak, t.bestDay),
+        std::tuple(7, 4, std::optional(5.0 / 6), 53, 3, 35));
     EXPECT_TRUE(store.clear());
     EXPECT_EQ(store.totals(), HistoryTotals{});
     EXPECT_EQ(store.save(sampleRound(kMay1)), 9); // ids are not given twice

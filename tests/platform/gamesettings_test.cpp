@@ -5,29 +5,26 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
+
+void PrintTo(const GameSettings& s, std::ostream* os) {
+    *os << "{" << s.RoundSeconds << " s, NoSounds " << s.NoSounds << ", " << s.LowestTarget << ".."
+        << s.HighestTarget << ", " << s.TimerInterval << " ms}";
+}
 
 namespace {
 
-// Writes `content` as the settings file (nullptr: no file at all) and loads the settings.
-struct Loaded {
-    GameSettings settings;
-    bool keyExists;
-};
-
-Loaded loadFrom(const char* content) {
+// Loads the settings from a store whose file holds `content` (nullptr: no file at all).
+GameSettings loadFrom(const char* content) {
     QTemporaryDir dir;
     const SettingsStore store(dir.path());
-    const QString file = store.fileForKey(SettingsKeyPath);
     if (content) {
-        QDir().mkpath(QFileInfo(file).absolutePath());
-        QFile f(file);
+        QDir().mkpath(QFileInfo(store.fileForKey(SettingsKeyPath)).absolutePath());
+        QFile f(store.fileForKey(SettingsKeyPath));
         f.open(QIODevice::WriteOnly);
         f.write(content);
     }
-    Loaded loaded{LoadGameSettings(store), QFile::exists(file)};
-    // The first run creates the key and writes nothing into it.
-    loaded.keyExists = loaded.keyExists && (content || QFileInfo(file).size() == 0);
-    return loaded;
+    return LoadGameSettings(store);
 }
 
 GameSettings make(int seconds, bool noSounds, int lowest, int highest, int interval) {
@@ -40,16 +37,10 @@ GameSettings make(int seconds, bool noSounds, int lowest, int highest, int inter
     return s;
 }
 
-struct Row {
-    const char* name;
-    const char* file;
-    GameSettings expected;
-};
-
 const GameSettings kEmptyKey = make(30, false, 101, 999, 950);
 
-const Row kRows[] = {
-    {"no key: first-run defaults", nullptr, make(30, false, 101, 999, 1000)},
+// name, the settings file, the settings loaded from it
+const std::tuple<const char*, const char*, GameSettings> kRows[] = {
     {"empty key", "", kEmptyKey},
     {"TimeAllowed 2", "[General]\nTimeAllowed=2\n", make(40, false, 101, 999, 950)},
     {"TimeAllowed -1", "[General]\nTimeAllowed=-1\n", make(25, false, 101, 999, 950)},
@@ -84,23 +75,22 @@ const Row kRows[] = {
 };
 
 TEST(LoadGameSettings, StoredContentsGiveTheRecord) {
-    for (const Row& row : kRows) {
-        SCOPED_TRACE(row.name);
-        const Loaded loaded = loadFrom(row.file);
-        EXPECT_EQ(loaded.settings.RoundSeconds, row.expected.RoundSeconds);
-        EXPECT_EQ(loaded.settings.NoSounds, row.expected.NoSounds);
-        EXPECT_EQ(loaded.settings.LowestTarget, row.expected.LowestTarget);
-        EXPECT_EQ(loaded.settings.HighestTarget, row.expected.HighestTarget);
-        EXPECT_EQ(loaded.settings.TimerInterval, row.expected.TimerInterval);
-        EXPECT_TRUE(loaded.keyExists);
-    }
+    for (const auto& [name, file, expected] : kRows)
+        EXPECT_EQ(loadFrom(file), expected) << name;
 }
 
-TEST(LoadGameSettings, AnUnreadableStoreGivesTheFirstRunDefaults) {
+// The first run, or a store that cannot be read: the built-in defaults, and a key is made with
+// nothing written into it.
+TEST(LoadGameSettings, WithoutAUsableStoreTheFirstRunDefaults) {
     QTemporaryDir dir;
     const SettingsStore store(dir.path());
-    QDir().mkpath(store.fileForKey(SettingsKeyPath)); // a folder where the file should be
-    EXPECT_EQ(LoadGameSettings(store), make(30, false, 101, 999, 1000));
+    const QString file = store.fileForKey(SettingsKeyPath);
+    const GameSettings firstRun = make(30, false, 101, 999, 1000);
+    EXPECT_EQ(LoadGameSettings(store), firstRun);
+    EXPECT_TRUE(QFileInfo::exists(file) && QFileInfo(file).size() == 0);
+    QFile::remove(file);
+    QDir().mkpath(file); // a folder where the file should be
+    EXPECT_EQ(LoadGameSettings(store), firstRun);
     EXPECT_FALSE(ShowSecondsSetting(store));
 }
 

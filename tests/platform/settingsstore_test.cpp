@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -29,13 +30,8 @@ TEST_F(SettingsStoreTest, AMissingKeyTakesNoWritesAndIsCreatedEmpty) {
 }
 
 TEST_F(SettingsStoreTest, ValuesRoundTripByType) {
-    struct Row {
-        const char* name;
-        SettingValue value;
-        int type;
-        SettingValue read; // std::monostate: nothing stored
-    };
-    const Row rows[] = {
+    // name, value, type, what reads back (std::monostate: nothing stored)
+    const std::tuple<const char*, SettingValue, int, SettingValue> rows[] = {
         {"TimeAllowed", std::int32_t{2}, SettingsStore::DWord, std::int32_t{2}},
         {"Neg", std::int32_t{-7}, SettingsStore::Binary, std::int32_t{-7}},
         {"Name", QStringLiteral("hello"), SettingsStore::String, QStringLiteral("hello")},
@@ -47,14 +43,12 @@ TEST_F(SettingsStoreTest, ValuesRoundTripByType) {
          QStringLiteral("-2147483649")},
     };
     store.CreateSettingsKey(SettingsKeyPath);
-    for (const Row& row : rows) {
-        EXPECT_EQ(store.PutSettingValue(SettingsKeyPath, row.name, row.value, row.type),
-                  row.read.index() != 0)
-            << row.name;
-        const SettingRead got = store.GetSettingValue(SettingsKeyPath, row.name);
-        EXPECT_TRUE(got.value == row.read) << row.name;
-        EXPECT_EQ(got.status, row.read.index() ? ReadStatus::Read : ReadStatus::NoSuchValue)
-            << row.name;
+    for (const auto& [name, value, type, read] : rows) {
+        EXPECT_EQ(store.PutSettingValue(SettingsKeyPath, name, value, type), read.index() != 0)
+            << name;
+        const SettingRead got = store.GetSettingValue(SettingsKeyPath, name);
+        EXPECT_TRUE(got.value == read) << name;
+        EXPECT_EQ(got.status, read.index() ? ReadStatus::Read : ReadStatus::NoSuchValue) << name;
     }
 }
 

@@ -14,26 +14,21 @@ struct Wave {
     std::vector<std::int16_t> samples;
 };
 
+// The clip as the synthesiser writes it: a 44-byte header whose sizes match the file, then the
+// samples; an empty Wave for anything else.
 Wave parse(const QByteArray& image) {
-    Wave w;
-    if (image.size() < 12 || !image.startsWith("RIFF") || image.mid(8, 4) != "WAVE")
-        return w;
-    qsizetype at = 12;
-    while (at + 8 <= image.size()) {
-        const QByteArray id = image.mid(at, 4);
-        const auto size = qFromLittleEndian<quint32>(image.constData() + at + 4);
-        const char* body = image.constData() + at + 8;
-        if (id == "fmt ") {
-            w.format = qFromLittleEndian<quint16>(body);
-            w.channels = qFromLittleEndian<quint16>(body + 2);
-            w.rate = static_cast<int>(qFromLittleEndian<quint32>(body + 4));
-            w.bits = qFromLittleEndian<quint16>(body + 14);
-        } else if (id == "data") {
-            for (quint32 i = 0; i + 1 < size && at + 8 + i + 1 < image.size(); i += 2)
-                w.samples.push_back(qFromLittleEndian<qint16>(body + i));
-        }
-        at += 8 + size + (size & 1);
-    }
+    const char* h = image.constData();
+    const auto le32 = [h](int at) { return qsizetype(qFromLittleEndian<quint32>(h + at)); };
+    if (image.size() < 44 || !image.startsWith("RIFF") || image.mid(8, 8) != "WAVEfmt " ||
+        image.mid(36, 4) != "data" || le32(4) != image.size() - 8 || le32(40) != image.size() - 44)
+        return {};
+    Wave w{qFromLittleEndian<quint16>(h + 20),
+           qFromLittleEndian<quint16>(h + 22),
+           int(le32(24)),
+           qFromLittleEndian<quint16>(h + 34),
+           {}};
+    for (qsizetype at = 44; at + 1 < image.size(); at += 2)
+        w.samples.push_back(qFromLittleEndian<qint16>(h + at));
     return w;
 }
 

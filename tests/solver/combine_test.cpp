@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -50,12 +51,8 @@ TEST(Combine, ValueAndText) {
 }
 
 TEST(AddAnswer, Entries) {
-    struct Row {
-        const char* name;
-        std::vector<std::string> added;
-        std::vector<std::string> listed;
-    };
-    const Row rows[] = {
+    // name, the texts added, the entries listed
+    const std::tuple<const char*, std::vector<std::string>, std::vector<std::string>> rows[] = {
         {"StripsOuterBrackets", {"((100+6)x3)"}, {"(100+6)x3"}},
         {"KeepsTextWithoutClosingBracket", {"7"}, {"7"}},
         {"DropsRepeat", {"(100+75)", "(100+75)"}, {"100+75"}},
@@ -64,11 +61,11 @@ TEST(AddAnswer, Entries) {
          {"(4+3)x25", "(3+4)x25", "25x(4+3)"}},
         {"KeepsOrderOfArrival", {"(50-(4+3))", "(100+75)"}, {"50-(4+3)", "100+75"}},
     };
-    for (const Row& row : rows) {
+    for (const auto& [name, added, listed] : rows) {
         solver::AnswerList list;
-        for (const std::string& text : row.added)
+        for (const std::string& text : added)
             solver::AddAnswer(list, text);
-        EXPECT_EQ(list.entries(), row.listed) << row.name;
+        EXPECT_EQ(list.entries(), listed) << name;
     }
 }
 

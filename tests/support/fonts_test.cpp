@@ -1,29 +1,22 @@
 #include "fonts.h"
 
 #include <QFontInfo>
-#include <QFontMetricsF>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
 TEST(Fonts, DesignedFacesResolveToAnInstalledSansSerif) {
-    struct Row {
-        const char* name;
-        QFont font;
-        double pointSize;
-        bool bold;
-    };
-    const Row rows[] = {
-        {"arialTarget", ArialFont(120), 120, false},
-        {"sansBoldButton", SansSerifFont(18, true), 18, true},
-        {"sansSmallPick", SansSerifFont(8.25), 8.25, false},
-    };
-    for (const Row& row : rows) {
-        const QFontInfo info(row.font);
+    // the font, its point size and whether it is bold
+    const std::tuple<QFont, double, bool> rows[] = {{ArialFont(120), 120, false},
+                                                    {SansSerifFont(18, true), 18, true},
+                                                    {SansSerifFont(8.25), 8.25, false}};
+    for (const auto& [font, pointSize, bold] : rows) {
+        const QFontInfo info(font);
         EXPECT_TRUE(info.family() == "Liberation Sans" || info.family() == "DejaVu Sans")
-            << row.name << ": " << info.family().toStdString();
-        EXPECT_DOUBLE_EQ(row.font.pointSizeF(), row.pointSize) << row.name;
-        EXPECT_EQ(info.bold(), row.bold) << row.name;
+            << pointSize << ": " << info.family().toStdString();
+        EXPECT_DOUBLE_EQ(font.pointSizeF(), pointSize);
+        EXPECT_EQ(info.bold(), bold) << pointSize;
     }
 }
 

@@ -2,9 +2,9 @@
 #include "gradientwidget.h"
 
 #include <QImage>
-#include <QPainter>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <tuple>
 
 void PrintTo(const QColor& c, std::ostream* os) {
     *os << "rgb(" << c.red() << ", " << c.green() << ", " << c.blue() << ")";
@@ -21,19 +21,14 @@ QColor colorOf(ColorValue value) {
 }
 
 TEST(SplitColor, ReadsBlueGreenRedFromSixCharacterField) {
-    struct Row {
-        const char* name;
-        ColorValue color;
-        ColorParts parts;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, ColorValue, ColorParts> rows[] = {
         {"shortTextPaddedWithZeros", 0x4080, {0x00, 0x40, 0x80}},
         {"checkerColorB", 0xBCA9BF, {188, 169, 191}},
         {"windowColorA", 0xFFC0C0, {0xFF, 0xC0, 0xC0}},
         {"longerTextKeepsFirstSix", 0x8000000F, {0x80, 0x00, 0x00}},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(SplitColor(row.color), row.parts) << row.name;
+    for (const auto& [name, color, parts] : rows)
+        EXPECT_EQ(SplitColor(color), parts) << name;
 }
 
 TEST(PlanGradient, SevenHundredHighGetsThreePixelBandsAndNoFinalArea) {

@@ -7,8 +7,6 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
-#include <memory>
-#include <optional>
 
 namespace {
 

@@ -3,34 +3,26 @@
 
 #include <gtest/gtest.h>
 #include <optional>
+#include <tuple>
 
 namespace {
 
 TEST(ButtonCaption, AccessKeyAndMeasuredText) {
-    struct Row {
-        const char* caption;
-        std::optional<QChar> key;
-        const char* measured;
-    };
-    const Row rows[] = {
+    // caption, access key, the text measured
+    const std::tuple<const char*, std::optional<QChar>, const char*> rows[] = {
         {"&OK", QChar('O'), "OK"},        {"A&&B", std::nullopt, "A&B"},
         {"A&&B&C", QChar('C'), "A&B&C"},  {"Go&", std::nullopt, "Go"},
         {"Reset", std::nullopt, "Reset"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.caption);
-        EXPECT_EQ(buttonex::accessKey(row.caption), row.key);
-        EXPECT_EQ(buttonex::measuredCaption(row.caption), QString(row.measured));
+    for (const auto& [caption, key, measured] : rows) {
+        EXPECT_EQ(buttonex::accessKey(caption), key) << caption;
+        EXPECT_EQ(buttonex::measuredCaption(caption), QString(measured)) << caption;
     }
 }
 
 TEST(ButtonEdges, EachBorderStyleAndAnyOtherNumber) {
     using buttonex::BorderStyle;
-    struct Row {
-        BorderStyle style;
-        buttonex::EdgePair edges;
-    };
-    const Row rows[] = {
+    const std::pair<BorderStyle, buttonex::EdgePair> rows[] = {
         {BorderStyle(-1), {edges::Raised, edges::Sunken}},
         {BorderStyle::HoverOnly, {edges::Raised, 0}},
         {BorderStyle::RaisedSunken, {edges::Raised, edges::Sunken}},
@@ -39,11 +31,10 @@ TEST(ButtonEdges, EachBorderStyleAndAnyOtherNumber) {
         {BorderStyle::ThinGrey, {edges::RaisedInner, edges::SunkenOuter}},
         {BorderStyle(5), {edges::Raised, edges::Sunken}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(int(row.style));
-        const buttonex::EdgePair pair = buttonex::edgesFor(row.style);
-        EXPECT_EQ(pair.up, row.edges.up);
-        EXPECT_EQ(pair.down, row.edges.down);
+    for (const auto& [style, edges] : rows) {
+        const buttonex::EdgePair pair = buttonex::edgesFor(style);
+        EXPECT_EQ(pair.up, edges.up) << int(style);
+        EXPECT_EQ(pair.down, edges.down) << int(style);
     }
 }
 
@@ -67,12 +58,7 @@ TEST(ButtonSkin, SizeFollowsThePictureAndTheScreenPerAxis) {
 }
 
 TEST(ButtonKeys, KeyCodeAtTheEdgesOfEachRange) {
-    struct Row {
-        const char* name;
-        int key;
-        int code;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, int, int> rows[] = {
         {"BelowDigits", Qt::Key_Slash, 0}, {"Digit0", Qt::Key_0, '0'},
         {"Digit9", Qt::Key_9, '9'},        {"AboveDigits", Qt::Key_Colon, 0},
         {"BelowLetters", Qt::Key_At, 0},   {"LetterA", Qt::Key_A, 'A'},
@@ -82,8 +68,8 @@ TEST(ButtonKeys, KeyCodeAtTheEdgesOfEachRange) {
         {"Enter", Qt::Key_Enter, 13},      {"Space", Qt::Key_Space, 32},
         {"Delete", Qt::Key_Delete, 46},    {"Unmapped", Qt::Key_Print, 0},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(buttonex::keyCode(row.key), row.code) << row.name;
+    for (const auto& [name, key, code] : rows)
+        EXPECT_EQ(buttonex::keyCode(key), code) << name;
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "bkcprog.h"
-#include "propertybag.h"
 #include "propertytablecheck.h"
 
 #include <gtest/gtest.h>
@@ -58,23 +57,6 @@ TEST(GaugeSetters, CoupledSettings) {
     EXPECT_TRUE(g->showArc()) << "needle off turns the arc on";
     g->setShowValueAsPercent(true);
     EXPECT_TRUE(g->showValue()) << "percent turns the value on";
-}
-
-// Each property alone is walked below; here a sized instance with several at once.
-TEST(GaugePersistence, SizedInstanceComesBackTheSame) {
-    auto g = sizedGauge(300, 200);
-    g->setMax(60);
-    g->setValue(42);
-    g->setInset(true);
-    g->setUseMask(true);
-    PropertyBag saved;
-    g->WriteProperties(saved);
-    bkCProg copy;
-    copy.ReadProperties(saved);
-    PropertyBag again;
-    copy.WriteProperties(again);
-    EXPECT_EQ(again, saved);
-    EXPECT_EQ(copy.xCenter(), 150);
 }
 
 TEST(PropertyTable, EveryGaugePropertySetsNotifiesAndPersists) {

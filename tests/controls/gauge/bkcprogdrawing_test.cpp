@@ -2,7 +2,6 @@
 #include "propertybag.h"
 #include "systemcolors.h"
 
-#include <QPalette>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
@@ -35,15 +34,10 @@ ColorValue pixelAt(bkCProg& g, int x, int y) {
 }
 
 // Pixel at radius r and screen angle theta (degrees clockwise from straight up).
-QPoint screenPoint(double r, double theta) {
-    const double rad = theta * std::numbers::pi / 180.0;
-    return QPoint(int(std::lround(50 + r * std::sin(rad))),
-                  int(std::lround(50 - r * std::cos(rad))));
-}
-
 ColorValue pixelAtAngle(bkCProg& g, double r, double theta) {
-    const QPoint p = screenPoint(r, theta);
-    return pixelAt(g, p.x(), p.y());
+    const double rad = theta * std::numbers::pi / 180.0;
+    return pixelAt(g, int(std::lround(50 + r * std::sin(rad))),
+                   int(std::lround(50 - r * std::cos(rad))));
 }
 
 TEST(GaugeDrawing, HalfScaleFillsTheRightHalfClockwise) {

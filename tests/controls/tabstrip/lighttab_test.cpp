@@ -53,14 +53,8 @@ TEST(LightTabTest, WiresDrawingScreenReadersPressesAndKeys) {
     const auto press = [&](int x) {
         QTest::mouseClick(&strip, Qt::LeftButton, {}, strip.stripRect().topLeft() + QPoint(x, 8));
     };
-    struct Row {
-        const char* name;
-        std::function<void()> act;
-        int events;
-        int active;
-    };
-    // In order, from tab 0 of three.
-    const Row rows[] = {
+    // In order, from tab 0 of three: name, what is done, change events, the active tab after.
+    const std::tuple<const char*, std::function<void()>, int, int> rows[] = {
         {"PressTab2", [&] { press(g.left[2] + 5); }, 1, 2},
         {"PressTheRaisedTab", [&] { press(g.left[2] + 5); }, 0, 2},
         {"PressRightOfTheLastTab", [&] { press(287); }, 0, 2},
@@ -75,13 +69,13 @@ TEST(LightTabTest, WiresDrawingScreenReadersPressesAndKeys) {
         {"FewerTabsDropTheActiveOne", [&] { strip.setNumberOfTabs(1); }, 0, 0},
         {"CodeBeyondTheDrawnTabs", [&] { strip.setActiveTab(5); }, 1, 5},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, act, events, active] : rows) {
+        SCOPED_TRACE(name);
         changes.clear();
-        row.act();
-        ASSERT_EQ(changes.count(), row.events);
-        EXPECT_TRUE(changes.isEmpty() || changes.first().at(0).toInt() == row.active);
-        EXPECT_EQ(strip.activeTab(), row.active);
+        act();
+        ASSERT_EQ(changes.count(), events);
+        EXPECT_TRUE(changes.isEmpty() || changes.first().at(0).toInt() == active);
+        EXPECT_EQ(strip.activeTab(), active);
     }
     EXPECT_FALSE(strip.highlightVisible()); // tab 5 is selected but not drawn
     strip.setNumberOfTabs(11);              // beyond the ten slots of the geometry tables
