@@ -39,78 +39,96 @@ std::optional<std::int64_t> parseWhole(const std::string& text) {
     return value;
 }
 
-} // namespace
-
-int runSolve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+// The round a command line asks for: six numbers and a target, or the one error line.
+struct SolveRequest {
     bool json = false;
+    std::vector<std::int32_t> numbers; // largest first
+    std::int32_t target = 0;
+};
+
+std::optional<SolveRequest> parseSolve(const std::vector<std::string>& args, std::ostream& err) {
+    SolveRequest request;
     std::vector<std::int64_t> values;
     for (const std::string& arg : args) {
         if (arg == "--json") {
-            json = true;
+            request.json = true;
             continue;
         }
         if (arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9')) {
             err << "tallyrun-cli solve: unknown option " << quoted(arg) << "\n";
-            return 2;
+            return std::nullopt;
         }
         const std::optional<std::int64_t> value = parseWhole(arg);
         if (!value) {
             err << "tallyrun-cli solve: " << quoted(arg) << " is not a whole number\n";
-            return 2;
+            return std::nullopt;
         }
         values.push_back(*value);
     }
     if (values.size() != 7) {
         err << "tallyrun-cli solve: expected six numbers and a target, got " << values.size()
             << " values\n";
-        return 2;
+        return std::nullopt;
     }
     for (std::size_t i = 0; i < 6; ++i) {
         if (values[i] < 1 || values[i] > 1000) {
             err << "tallyrun-cli solve: number " << values[i] << " is outside 1..1000\n";
-            return 2;
+            return std::nullopt;
         }
     }
     if (values[6] < 1 || values[6] > 32767) {
         err << "tallyrun-cli solve: target " << values[6] << " is outside 1..32767\n";
-        return 2;
+        return std::nullopt;
     }
+    request.numbers.assign(values.begin(), values.begin() + 6);
+    std::sort(request.numbers.begin(), request.numbers.end(), std::greater<>());
+    request.target = static_cast<std::int32_t>(values[6]);
+    return request;
+}
 
-    std::vector<std::int32_t> numbers(values.begin(), values.begin() + 6);
-    std::sort(numbers.begin(), numbers.end(), std::greater<>());
-    const auto target = static_cast<std::int32_t>(values[6]);
+void printJson(const std::vector<std::string>& answers, std::int32_t combinations,
+               const std::string& report, const std::vector<solver::NearestResult>& nearest,
+               std::ostream& out) {
+    out << "{\"answers\": [";
+    for (std::size_t i = 0; i < answers.size(); ++i)
+        out << (i > 0 ? ", " : "") << JsonString(answers[i]);
+    out << "], \"combinations\": " << combinations << ", \"report\": " << JsonString(report)
+        << ", \"nearest\": [";
+    for (std::size_t i = 0; i < nearest.size(); ++i) {
+        out << (i > 0 ? ", " : "") << "{\"value\": " << nearest[i].value
+            << ", \"distance\": " << nearest[i].distance
+            << ", \"expression\": " << JsonString(nearest[i].expression) << "}";
+    }
+    out << "]}\n";
+}
 
+void printLines(const std::vector<std::string>& answers, const std::string& report,
+                const std::vector<solver::NearestResult>& nearest, std::ostream& out) {
+    for (const std::string& answer : answers)
+        out << answer << '\n';
+    out << report << '\n';
+    for (const solver::NearestResult& result : nearest) {
+        out << "Nearest: " << result.value << " (" << result.distance << " away)\n"
+            << result.expression << '\n';
+    }
+}
+
+} // namespace
+
+int runSolve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const std::optional<SolveRequest> request = parseSolve(args, err);
+    if (!request)
+        return 2;
     TerminalHost host;
     solver::Solver search(host);
-    search.SearchAnswers(numbers, target);
-
+    search.SearchAnswers(request->numbers, request->target);
     const std::vector<std::string>& answers = host.list.entries();
     std::vector<solver::NearestResult> nearest;
     if (answers.empty())
-        nearest = solver::NearestResults(numbers, target);
-    if (json) {
-        out << "{\"answers\": [";
-        for (std::size_t i = 0; i < answers.size(); ++i) {
-            if (i > 0)
-                out << ", ";
-            out << JsonString(answers[i]);
-        }
-        out << "], \"combinations\": " << search.combinationCount() << ", \"report\": ";
-        out << JsonString(host.progress) << ", \"nearest\": [";
-        for (std::size_t i = 0; i < nearest.size(); ++i) {
-            out << (i > 0 ? ", " : "") << "{\"value\": " << nearest[i].value
-                << ", \"distance\": " << nearest[i].distance
-                << ", \"expression\": " << JsonString(nearest[i].expression) << "}";
-        }
-        out << "]}\n";
-    } else {
-        for (const std::string& answer : answers)
-            out << answer << '\n';
-        out << host.progress << '\n';
-        for (const solver::NearestResult& result : nearest) {
-            out << "Nearest: " << result.value << " (" << result.distance << " away)\n"
-                << result.expression << '\n';
-        }
-    }
+        nearest = solver::NearestResults(request->numbers, request->target);
+    if (request->json)
+        printJson(answers, search.combinationCount(), host.progress, nearest, out);
+    else
+        printLines(answers, host.progress, nearest, out);
     return 0;
 }
