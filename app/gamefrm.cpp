@@ -291,6 +291,20 @@ void GameFrm::PositionControls() {
     m_layingOut = true;
     const double perX = twips::perPixelX();
     const double perY = twips::perPixelY();
+    applyLayout(gamelayout::PositionControls(
+        layoutInput(),
+        [perY](int points, const QString& text) {
+            return TextHeightTwips(ArialFont(points), text, perY);
+        },
+        [perX](int points, const QString& text) {
+            return QFontMetricsF(ArialFont(points)).horizontalAdvance(text) * perX;
+        }));
+    m_layingOut = false;
+}
+
+gamelayout::LayoutInput GameFrm::layoutInput() const {
+    const double perX = twips::perPixelX();
+    const double perY = twips::perPixelY();
     // The outer size includes what the window manager adds (caption, borders); the client
     // area starts below the menu bar. Before the window has a frame both are the same.
     const QSize frame = frameGeometry().size();
@@ -309,37 +323,33 @@ void GameFrm::PositionControls() {
     input.design.lbinstHeight = lbinst->heightForWidth(instructionWidth) * perY;
     input.twipsPerPixelX = perX;
     input.twipsPerPixelY = perY;
-    {
-        // A search counts fewer than ten million combinations.
-        const QFontMetricsF report(LBa->font());
-        double widest = 0;
-        for (const auto stage : {SearchProgress::Stage::Finished, SearchProgress::Stage::Stopped}) {
-            const QString text = WindowSolverHost::progressText({stage, 9999999, 9999999});
-            for (const QString& line : text.split(QLatin1Char('\n')))
-                widest = std::max(widest, report.horizontalAdvance(line));
-        }
-        input.reportSize = QSizeF((std::ceil(widest) + 2) * perX,
-                                  TextHeightTwips(LBa->font(), QStringLiteral("\n"), perY));
-        // The buttons' captions as the player's language words them.
-        int answerWidth = 0;
-        for (const QString& caption : answerCaptions())
-            answerWidth = std::max(answerWidth, captionWidth(*cmdAnswer, caption));
-        input.answerCaptionWidth = answerWidth * perX;
-        input.varifyCaptionWidth = cmdVarify->sizeHint().width() * perX;
-        const QString lowest = QString::number(m_services.settings->LowestTarget);
-        const QString highest = QString::number(m_services.settings->HighestTarget);
-        input.widestTarget = lowest.size() > highest.size() ? lowest : highest;
-        if (lbTarget->text().size() > input.widestTarget.size())
-            input.widestTarget = lbTarget->text(); // a round set by hand
+    // A search counts fewer than ten million combinations.
+    const QFontMetricsF report(LBa->font());
+    double widest = 0;
+    for (const auto stage : {SearchProgress::Stage::Finished, SearchProgress::Stage::Stopped}) {
+        const QString text = WindowSolverHost::progressText({stage, 9999999, 9999999});
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            widest = std::max(widest, report.horizontalAdvance(line));
     }
-    const gamelayout::GameLayout layout = gamelayout::PositionControls(
-        input,
-        [perY](int points, const QString& text) {
-            return TextHeightTwips(ArialFont(points), text, perY);
-        },
-        [perX](int points, const QString& text) {
-            return QFontMetricsF(ArialFont(points)).horizontalAdvance(text) * perX;
-        });
+    input.reportSize = QSizeF((std::ceil(widest) + 2) * perX,
+                              TextHeightTwips(LBa->font(), QStringLiteral("\n"), perY));
+    // The buttons' captions as the player's language words them.
+    int answerWidth = 0;
+    for (const QString& caption : answerCaptions())
+        answerWidth = std::max(answerWidth, captionWidth(*cmdAnswer, caption));
+    input.answerCaptionWidth = answerWidth * perX;
+    input.varifyCaptionWidth = cmdVarify->sizeHint().width() * perX;
+    const QString lowest = QString::number(m_services.settings->LowestTarget);
+    const QString highest = QString::number(m_services.settings->HighestTarget);
+    input.widestTarget = lowest.size() > highest.size() ? lowest : highest;
+    if (lbTarget->text().size() > input.widestTarget.size())
+        input.widestTarget = lbTarget->text(); // a round set by hand
+    return input;
+}
+
+void GameFrm::applyLayout(const gamelayout::GameLayout& layout) {
+    const double perX = twips::perPixelX();
+    const double perY = twips::perPixelY();
     const auto px = [perX, perY](const QRectF& r) {
         return gamelayout::TwipsToPixels(r, perX, perY);
     };
@@ -387,7 +397,6 @@ void GameFrm::PositionControls() {
     List1->setGeometry(px(layout.List1));
     m_pointsRoom = px(layout.lbPoints);
     placePoints();
-    m_layingOut = false;
 }
 
 void GameFrm::placePoints() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clocksound.h"
+#include "gamelayout.h"
 #include "gamesettings.h"
 #include "round.h"
 #include "roundflow.h"
@@ -86,6 +87,9 @@ protected:
 
 private:
     void createControls();
+    // What the layout arithmetic needs: the window's size and the texts as they measure.
+    gamelayout::LayoutInput layoutInput() const;
+    void applyLayout(const gamelayout::GameLayout& layout);
     void createMenus();
     QLabel* createSlot(int index);
     ButtonEx* createPickButton(int index);
