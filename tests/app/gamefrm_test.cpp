@@ -310,7 +310,7 @@ TEST_F(GameFrmTest, SearchStopAndSearchAgain) {
 
 // The round set by hand replaces the round on show and its running search: only the new
 // search's answers and report are shown.
-TEST_F(GameFrmTest, ARoundSetByHandOverARunningSearchIsSearchedLikeTheTerminalSolver) {
+TEST_F(GameFrmTest, ARoundSetByHandOverARunningSearchIsSearchedLikeTheSolverAlone) {
     open(true);
     roundOver();
     searchHeld();
