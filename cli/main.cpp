@@ -33,8 +33,8 @@ void printHelp(std::ostream& os) {
           "Bad input gets one line on standard error and exit status 2. A LINE with nothing\n"
           "to work out (no operator), one that cannot be worked out (a division by zero or\n"
           "with a remainder), or a history that cannot be read, says so in one line on\n"
-          "standard error and exits with status 1; with --json the object then carries\n"
-          "\"error\" as well.\n";
+          "standard error and exits with status 1; with --json the object for a LINE that\n"
+          "cannot be worked out carries \"error\" as well.\n";
 }
 
 } // namespace

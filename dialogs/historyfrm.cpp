@@ -18,7 +18,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 

@@ -1,21 +1,34 @@
 #include "pointschart.h"
 
 #include "points.h"
+#include "roundclockdesign.h"
+#include "systemcolors.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
-// The round clock's colours.
-const QColor kBack(0xC0, 0xC0, 0xFF);
-const QColor kPlot(Qt::white);
-const QColor kBorder(0x80, 0x80, 0x80);
-const QColor kGrid(0xC0, 0xC0, 0xC0);
-const QColor kLow(0xFF, 0xFF, 0x00);
-const QColor kHigh(0x80, 0x80, 0x00);
-const QColor kText(0xC0, 0x40, 0x00); // the seconds' shadow: readable on light blue
+// A colour of the round clock's design; a name the design lacks does not compile.
+consteval ColorValue clockColor(std::string_view name) {
+    for (const StoredProperty& p : kRoundClockDesign) {
+        if (p.name == name)
+            return static_cast<ColorValue>(p.value);
+    }
+    throw "the round clock's design has no such colour";
+}
+
+const QColor kBack = systemcolors::toQColor(clockColor("BackColor"));
+const QColor kPlot = systemcolors::toQColor(clockColor("CircleColor"));
+const QColor kBorder = systemcolors::toQColor(clockColor("BorderColor"));
+const QColor kGrid = systemcolors::toQColor(clockColor("TickColor"));
+const QColor kLow = systemcolors::toQColor(clockColor("StartColor"));
+const QColor kHigh = systemcolors::toQColor(clockColor("EndColor"));
+const QColor kLine = systemcolors::toQColor(clockColor("NeedleColor"));
+// The seconds' shadow: readable on light blue.
+const QColor kText = systemcolors::toQColor(clockColor("TextShadowColor"));
 
 } // namespace
 
@@ -128,7 +141,7 @@ void PointsChart::paintEvent(QPaintEvent*) {
         const QPointF at(plot.left() + slot * (static_cast<double>(i) + 0.5), yOf(average[i]));
         i == 0 ? line.moveTo(at) : line.lineTo(at);
     }
-    p.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(kLine, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(line);
 }

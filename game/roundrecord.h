@@ -54,7 +54,6 @@ public:
     // The history stored the record under `id`.
     void stored(std::int64_t id);
 
-    bool active() const { return m_active; }
     bool finished() const { return m_finished; }
     bool pending() const { return m_pending; }
     const RoundRecord& record() const { return m_record; }

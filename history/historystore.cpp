@@ -253,16 +253,9 @@ std::optional<std::int64_t> HistoryStore::save(const RoundRecord& record) {
     if (!usable())
         return std::nullopt;
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("INSERT INTO rounds (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                             "?, ?, ?, ?, ?, ?, ?) ON CONFLICT (id) DO UPDATE SET "
-                             "played_at = excluded.played_at, utc_offset = excluded.utc_offset, "
-                             "n1 = excluded.n1, n2 = excluded.n2, n3 = excluded.n3, "
-                             "n4 = excluded.n4, n5 = excluded.n5, n6 = excluded.n6, "
-                             "target = excluded.target, round_seconds = excluded.round_seconds, "
-                             "seconds_used = excluded.seconds_used, best = excluded.best, "
-                             "distance = excluded.distance, points = excluded.points, "
-                             "exact_count = excluded.exact_count, nearest = excluded.nearest, "
-                             "manual = excluded.manual")
+    // A round with an id replaces its row; REPLACE keeps the id, as no other column is unique.
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO rounds (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, "
+                             "?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                   .arg(QLatin1String(kColumns)));
     q.addBindValue(record.id > 0 ? QVariant::fromValue(record.id) : QVariant());
     q.addBindValue(QVariant::fromValue(record.playedAt));

@@ -55,7 +55,6 @@ public:
 
     // $TALLYRUN_DATA_DIR, else the application's data folder (named after the application).
     static QString defaultFolder();
-    QString filePath() const { return m_file; }
 
     // Ok or the first problem met; the store stays off after any problem but SetAside.
     Status status() const { return m_status; }

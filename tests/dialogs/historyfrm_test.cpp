@@ -21,8 +21,8 @@ TEST(HistoryModel, SortsByValueWithUnknownsLowAndTiesNewestFirst) {
     const std::tuple<int, Qt::SortOrder, std::vector<std::int64_t>> rows[] = {
         {HistoryModel::Played, Qt::DescendingOrder, {4, 3, 2, 1}},
         {HistoryModel::Best, Qt::AscendingOrder, {2, 1, 4, 3}},
-        {HistoryModel::Distance, Qt::DescendingOrder, {3, 1, 4, 2}},
         {HistoryModel::Points, Qt::AscendingOrder, {3, 2, 1, 4}}, // 0, 0 newest first
+        {HistoryModel::Distance, Qt::DescendingOrder, {3, 1, 4, 2}},
     };
     for (const auto& [column, order, shown] : rows) {
         model.sort(column, order);
@@ -31,8 +31,8 @@ TEST(HistoryModel, SortsByValueWithUnknownsLowAndTiesNewestFirst) {
             times.push_back(r.playedAt);
         EXPECT_EQ(times, shown) << "column " << column;
     }
-    EXPECT_EQ(model.data(model.index(3, HistoryModel::Best)).toString(), QStringLiteral("952"));
-    EXPECT_EQ(model.data(model.index(1, HistoryModel::Best)).toString(), QString());
+    EXPECT_EQ(model.data(model.index(2, HistoryModel::Best)).toString(), QStringLiteral("952"));
+    EXPECT_EQ(model.data(model.index(3, HistoryModel::Best)).toString(), QString());
 }
 
 TEST(PointsChart, AveragesTheLastTenAndLeavesRoundsSetByHandOut) {
@@ -74,6 +74,7 @@ TEST_F(HistoryFrmTest, ShowsTheTotalsChartAndRoundsAndExportsThem) {
     EXPECT_EQ(lines[0], "played_at,numbers,target,round_seconds,seconds_used,best,distance,"
                         "points,exact_answers,nearest,set_by_hand\r");
     EXPECT_EQ(lines[1], "2024-05-01T12:23:00Z,100 75 50 25 6 3,952,45,30,,,0,,,1\r");
+    EXPECT_EQ(lines[2], "2024-05-01T12:13:00Z,100 75 50 25 6 3,952,45,30,950,2,7,,,0\r");
 
     MessageBoxLog boxes;
     exportTo = dir.filePath(QStringLiteral("missing/rounds.csv"));

@@ -67,17 +67,20 @@ TEST_F(HistoryStoreTest, ARoundIsAddedThenCompletedUnderItsIdInANewWalFile) {
 
 TEST_F(HistoryStoreTest, TotalsCountTheRoundsPlayedAgainstTheClock) {
     HistoryStore store(dir.path());
+    // 00:01 on May 2 in UTC, 22:01 on May 1 where it was played: a round of May 1.
+    RoundRecord lateEvening = sampleRound(kMay1 + kDay + 60, 952);
+    lateEvening.utcOffset = -7200;
     for (const RoundRecord& r :
          {sampleRound(kMay1 + 100, 952), sampleRound(kMay1 + 200, 952),
           sampleRound(kMay1 + 300, 952, true), // set by hand: not counted, breaks no streak
           sampleRound(kMay1 + 400, 952), sampleRound(kMay1 + 500, 948), sampleRound(kMay1 + kDay),
-          sampleRound(kMay1 + kDay + 60, 952), sampleRound(kMay1 + kDay + 120, 951)})
+          lateEvening, sampleRound(kMay1 + kDay + 120, 951)})
         ASSERT_TRUE(store.save(r));
     const HistoryTotals t = store.totals();
     // rounds, exact hits, average distance, points, best streak, best day
     EXPECT_EQ(
         std::tuple(t.rounds, t.exactHits, t.averageDistance, t.points, t.bestStreak, t.bestDay),
-        std::tuple(7, 4, std::optional(5.0 / 6), 53, 3, 35));
+        std::tuple(7, 4, std::optional(5.0 / 6), 53, 3, 45));
     EXPECT_TRUE(store.clear());
     EXPECT_EQ(store.totals(), HistoryTotals{});
     EXPECT_EQ(store.save(sampleRound(kMay1)), 9); // ids are not given twice
