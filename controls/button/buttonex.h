@@ -36,8 +36,6 @@ public:
 
     // What a redraw shows; a Value outside these is kept and shown without an edge.
     enum State : int { Down = 0, Up = 1, Over = 2, Disabled = 3, Focused = 4 };
-    // Which of MouseEnter and MouseExit was raised last.
-    enum class HoverEvent { None, MouseEnter, MouseExit };
     using Appearance = buttonex::Appearance;
     using BorderStyle = buttonex::BorderStyle;
     using Style = buttonex::Style;
@@ -139,7 +137,6 @@ public:
 
     // The state last asked for; a paint draws it.
     State currentState() const { return m_currentState; }
-    HoverEvent lastHoverEvent() const { return m_lastHoverEvent; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -184,6 +181,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Which of MouseEnter and MouseExit was raised last.
+    enum class HoverEvent { None, MouseEnter, MouseExit };
+
     // Emits propertyChanged() under the name of the table row that `key` (a setter) names.
     template <typename Key> void notify(const Key& key);
     props::Context persistenceContext() const;

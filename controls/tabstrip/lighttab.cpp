@@ -86,11 +86,7 @@ const QString LightTab::kDefaultCaption =
 LightTab::LightTab(QWidget* parent) : QWidget(parent) {
     // Before anything that draws: the first redraw announces the selected tab, which makes the
     // strip's interface, and that is kept for the strip's life.
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(LightTabAccessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    installLightTabAccessibility();
     setFont(SansSerifFont(8.25));
     setFocusPolicy(Qt::StrongFocus);
     auto* next = new QShortcut(QKeySequence::NextChild, this);

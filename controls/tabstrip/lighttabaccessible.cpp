@@ -1,5 +1,6 @@
 #include "lighttabaccessible.h"
 
+#include "accessiblefactory.h"
 #include "lighttab.h"
 
 #include <QAccessibleWidget>
@@ -114,8 +115,6 @@ private:
 
 } // namespace
 
-QAccessibleInterface* LightTabAccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("LightTab") && object && object->isWidgetType())
-        return new StripAccessible(static_cast<LightTab*>(object));
-    return nullptr;
+void installLightTabAccessibility() {
+    installAccessibleInterface<LightTab, StripAccessible>();
 }

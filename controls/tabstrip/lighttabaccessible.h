@@ -1,9 +1,6 @@
 #pragma once
 
-class QAccessibleInterface;
-class QObject;
-class QString;
-
 // Screen readers see a LightTab as a list of page tabs named by their captions, the active one
-// selected. The factory is installed once, by the first strip made.
-QAccessibleInterface* LightTabAccessibleFactory(const QString& className, QObject* object);
+// selected. Safe to call more than once; call it before a strip can first be asked for its
+// interface.
+void installLightTabAccessibility();

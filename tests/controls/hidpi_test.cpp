@@ -61,6 +61,10 @@ TEST(HighDpi, ControlsDrawAtTheDeviceResolution) {
                                         {"button", &button},
                                         {"strip", &strip}})
         EXPECT_FALSE(enlarged(shown(*control))) << name;
+    // The strip's frame is plotted pixel by pixel: each covers its four device pixels.
+    const QImage frame = shown(strip);
+    const int below = 2 * (strip.stripRect().bottom() + 4);
+    EXPECT_TRUE(enlarged(frame.copy(0, below, 8, frame.height() - below)));
 }
 
 // The needle straight up, 2 pixels wide about x = 48.5, has its edges between pixels: on

@@ -82,6 +82,27 @@ TEST(LightTabTest, WiresDrawingScreenReadersPressesAndKeys) {
     EXPECT_EQ(strip.numberOfTabs(), 10);
 }
 
+// Captions were cut at the strip's bottom where the font took more than its 17 pixels.
+TEST(LightTabTest, ATallerFontShowsTheCaptionsWhole) {
+    LightTab strip;
+    strip.resize(400, 200);
+    QFont font = strip.font();
+    font.setPixelSize(24);
+    strip.setFont(font);
+    strip.setCaptions(QStringLiteral("A|gjpq|"));
+    strip.setNumberOfTabs(2);
+    const QImage image = strip.grab().toImage();
+    const QFontMetrics metrics(font);
+    const int baseline = strip.stripRect().top() + 3 + metrics.ascent();
+    const int left = strip.stripRect().left() + strip.geometry().left[1];
+    int descenders = 0; // the dark pixels of tab 1's caption below its baseline
+    for (int y = baseline + 1; y <= baseline + metrics.descent(); ++y) {
+        for (int x = left + 5; x < left + strip.geometry().width[1] - 5; ++x)
+            descenders += qGray(image.pixel(x, y)) < 100;
+    }
+    EXPECT_GT(descenders, 0);
+}
+
 TEST(LightTabTest, SavesOnlyWhatDiffersAndRestoresWithoutTheEvent) {
     LightTab strip;
     PropertyBag bag;
