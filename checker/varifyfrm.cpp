@@ -217,13 +217,6 @@ VarifyFrm::VarifyFrm(QWidget* parent) : QDialog(parent) {
     m_focusRing->hide();
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this, &VarifyFrm::showFocusRing);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 16, 20, 20);
-    layout->setSpacing(14);
-    layout->addWidget(m_lbTarget);
-    layout->addWidget(m_lbasw, 1);
-    layout->addWidget(m_picture1);
-
     // How far a missed value is from the target: a line of its own, so that the display
     // keeps its rules. It keeps its room while hidden, so the window never jumps.
     m_lbDistance = new ReadableLabel(this);
@@ -235,7 +228,14 @@ VarifyFrm::VarifyFrm(QWidget* parent) : QDialog(parent) {
     QSizePolicy keepRoom = m_lbDistance->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true);
     m_lbDistance->setSizePolicy(keepRoom);
-    layout->insertWidget(layout->indexOf(m_lbasw) + 1, m_lbDistance);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 16, 20, 20);
+    layout->setSpacing(14);
+    layout->addWidget(m_lbTarget);
+    layout->addWidget(m_lbasw, 1);
+    layout->addWidget(m_lbDistance);
+    layout->addWidget(m_picture1);
 
     showKeypad();
 }

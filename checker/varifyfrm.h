@@ -39,7 +39,6 @@ public:
     QLabel* Lbasw() const { return m_lbasw; }
     QLabel* lbTarget() const { return m_lbTarget; }
     QLabel* lbDistance() const { return m_lbDistance; }
-    const checker::CheckerKeypad& keypad() const { return m_keypad; }
 
 signals:
     // "=" gave `value`: a line's value, a miss or the target.

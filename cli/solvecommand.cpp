@@ -1,10 +1,9 @@
 #include "commands.h"
 
-#include "answerlist.h"
 #include "jsonstring.h"
+#include "listhost.h"
 #include "nearest.h"
 #include "solver.h"
-#include "solverhost.h"
 
 #include <algorithm>
 #include <charconv>
@@ -14,17 +13,6 @@
 #include <ostream>
 
 namespace {
-
-// No window: nothing to hand over at a check point; the last progress text is the report.
-class TerminalHost : public solver::SolverHost {
-public:
-    void checkPoint() override {}
-    void setProgressText(std::string_view text) override { progress.assign(text); }
-    solver::AnswerSink& answers() override { return list; }
-
-    std::string progress;
-    solver::AnswerList list;
-};
 
 // A whole number in decimal with an optional sign; values too long for 64 bits are refused.
 std::optional<std::int64_t> parseWhole(const std::string& text) {
@@ -119,7 +107,7 @@ int runSolve(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const std::optional<SolveRequest> request = parseSolve(args, err);
     if (!request)
         return 2;
-    TerminalHost host;
+    solver::ListHost host;
     solver::Solver search(host);
     search.SearchAnswers(request->numbers, request->target);
     const std::vector<std::string>& answers = host.list.entries();

@@ -415,10 +415,8 @@ bool SettingFrm::checkRoundLength() {
     }
     MsgBox(this, tr("The time allowed must be one of the listed values."), tr("Invalid time."),
            MessageIcon::Information);
-    const int before = m_listIndex;
-    Combo1->setCurrentIndex(before >= 0 && before < Combo1->count() ? before : -1);
+    Combo1->setCurrentIndex(m_listIndex >= 0 && m_listIndex < Combo1->count() ? m_listIndex : -1);
     Combo1->setEditText(chosenLengthText());
-    m_listIndex = before;
     return false;
 }
 

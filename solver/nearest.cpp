@@ -1,9 +1,8 @@
 #include "nearest.h"
 
-#include "answerlist.h"
 #include "combine.h"
+#include "listhost.h"
 #include "solver.h"
-#include "solverhost.h"
 
 #include <algorithm>
 #include <array>
@@ -15,15 +14,6 @@ namespace solver {
 namespace {
 
 constexpr int kAllNumbers = 63; // a set of the six positions, one bit each
-
-// A search without a window: the answers go to a list, nothing else is shown.
-class ListHost : public SolverHost {
-public:
-    void checkPoint() override {}
-    void setProgressText(std::string_view) override {}
-    AnswerSink& answers() override { return list; }
-    AnswerList list;
-};
 
 // Calls f with x op y for every op that gives a value.
 template <typename F> void ForEachStep(std::int32_t x, std::int32_t y, F&& f) {

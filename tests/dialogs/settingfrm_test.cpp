@@ -87,6 +87,11 @@ TEST_P(AcquireTest, ShowsTheStoreAndSetsRoundLengthAndPeriod) {
     EXPECT_EQ(preview()->value(), std::min(c.roundSeconds, 60)); // a one-minute face
     EXPECT_EQ(settings.RoundSeconds, c.roundSeconds);
     EXPECT_EQ(settings.TimerInterval, c.period);
+    // Apply stores the round length back as it was, also an index that the list lacks.
+    showTiming();
+    click(2);
+    EXPECT_EQ(stored("TimeAllowed"), SettingValue((c.roundSeconds - 30) / 5));
+    EXPECT_EQ(settings.RoundSeconds, c.roundSeconds);
 }
 
 // clang-format off
